@@ -1,0 +1,43 @@
+# make run  - installs what is missing, builds the program and opens its window
+# make test - installs what is missing, builds with sanitizers and runs every test
+# make format - reformats the sources
+
+PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
+            qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
+            libzbar-dev zbar-tools nlohmann-json3-dev \
+            fonts-dejavu-core fonts-liberation2
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
+
+.PHONY: run test build deps format check-format
+
+run: build
+	./build/release/app/wexmora
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release
+
+test: deps check-format
+	cmake --preset test
+	cmake --build --preset test
+	ctest --preset test
+
+# Installs the Debian packages that are not there yet (as root, or through sudo).
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  $$sudo apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+check-format: deps
+	@clang-format --dry-run --Werror $(SOURCES) || \
+	  (echo "Some sources are not formatted: run 'make format'." >&2; exit 1)
+
+format:
+	clang-format -i $(SOURCES)

@@ -1,0 +1,27 @@
+#pragma once
+// The identification pass startprog2test and the main window's creation
+// handler FormCreate. Stages talk to each other only through the window's
+// controls; this file fixes their order.
+#include "platform/processor_source.h"
+#include "platform/settings_store.h"
+#include "platform/sleeper.h"
+#include "ui/form_model.h"
+
+namespace wexmora {
+
+// What the pass needs from the system.
+struct PassServices {
+  platform::ProcessorSource& processor;
+  platform::SettingsStore& settings;
+  platform::Sleeper& sleeper;
+};
+
+// Runs the stages in order; an exception ends the pass where it is raised.
+void startprog2test(TForm15& form, PassServices& services);
+
+// Centres the window on a screen of the given size (rounding toward zero),
+// then runs the pass. An error that ends the pass is kept in form.passError
+// for the window to show once; the window opens as far as it was filled.
+void FormCreate(TForm15& form, PassServices& services, int screenWidth, int screenHeight);
+
+}  // namespace wexmora

@@ -1,0 +1,112 @@
+#pragma once
+// The headless model of the program's two windows. Every stage of the
+// identification pass and every event handler reads and writes these controls
+// only; the Qt layer paints them and forwards events. Controls carry the form
+// designer's component names ("Edit7", "Label14", ...), which the rule tables
+// and the localisation tables use as well.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/record_list.h"
+
+namespace wexmora {
+
+enum class ControlKind { Label, Edit, Memo, ComboBox, Button, SpeedButton, GroupBox, Panel, Image };
+
+// Where a picture comes from: one of the two image lists, or a picture built
+// into the form at design time (photos, glyphs, logo).
+enum class PictureSource { None, Badges, Qr, Design };
+
+// Indices of the design-time pictures (PictureSource::Design).
+enum DesignPicture : int { kFrontPhoto = 0, kBackPhoto, kAboutGlyph, kCameraGlyph, kAboutLogo, kIcon };
+
+struct Picture {
+  PictureSource source = PictureSource::None;
+  int index = 0;
+  bool empty() const { return source == PictureSource::None; }
+  friend bool operator==(const Picture&, const Picture&) = default;
+};
+
+enum class CursorShape { Default, Hand, Help, IBeam, Arrow };
+enum class FontFace { Tahoma11, TimesNewRoman12, TimesNewRoman11 };
+
+// How a control looks; fixed at design time, read by the Qt layer only.
+struct ControlStyle {
+  FontFace font = FontFace::Tahoma11;
+  CursorShape cursor = CursorShape::Default;
+  bool readOnly = false;
+  bool cream = false;        // background red 255, green 251, blue 240
+  bool transparent = false;  // labels and pictures drawn over their parent
+  bool blueText = false;
+  bool border = false;  // panels with a single border
+};
+
+struct Control {
+  std::string name;    // component name
+  std::string parent;  // "" = the window's client area; else the parent's name
+  ControlKind kind = ControlKind::Label;
+  std::string text;                              // caption of labels, buttons, groups; text of edits and the memo
+  std::string hint;                              // tooltip; may hold "\r" line breaks
+  int left = 0, top = 0, width = 0, height = 0;  // width 0 on labels: sizes itself to its text
+  bool visible = true;
+  Picture picture;
+  ControlStyle style;
+};
+
+// A window: outer geometry in screen coordinates, caption and controls.
+class Form {
+ public:
+  std::string caption;
+  int left = 0, top = 0;
+  int width = 0, height = 0;  // outer size, frame and title bar included
+  bool visible = false;
+
+  // The control with this component name; throws std::out_of_range otherwise.
+  Control& operator[](std::string_view name);
+  const Control& operator[](std::string_view name) const;
+  bool has(std::string_view name) const;
+  std::vector<Control>& controls() { return controls_; }
+  const std::vector<Control>& controls() const { return controls_; }
+
+ protected:
+  std::vector<Control> controls_;
+};
+
+// The about dialog, created hidden after the main window.
+class TForm4 : public Form {
+ public:
+  TForm4();  // design state
+};
+
+// The main window. Besides its visible controls it holds the catalogue lists
+// it was designed with, the language selector's items and the link addresses.
+class TForm15 : public Form {
+ public:
+  TForm15();  // design state
+
+  static constexpr int kClientWidth = 468;
+  static constexpr int kClientHeight = 357;
+  static constexpr int kFrameWidth = 3;    // left, right and bottom frame
+  static constexpr int kTitleHeight = 26;  // title bar and top frame
+  static constexpr int kPassHeight = 387;  // outer height set by the pass
+
+  // ComboBox1: items and selected index (-1 = none).
+  std::vector<std::string> comboItems{"Russian", "English"};
+  int comboIndex = 0;
+
+  // ListBox1 and ListBox2: the catalogue's keys and stored records.
+  std::vector<std::string> ListBox1;
+  catalogue::RecordList ListBox2;
+
+  // The three web addresses of the identified processor, built once per run.
+  std::string frontUrl, backUrl, detailedUrl;
+
+  // The about dialog once it exists (it does not during the pass).
+  TForm4* aboutDialog = nullptr;
+
+  // The message of an error that stopped the identification pass, if any.
+  std::string passError;
+};
+
+}  // namespace wexmora
