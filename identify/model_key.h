@@ -6,6 +6,8 @@
 
 namespace wexmora {
 
+// Runs the whole chain once on form["Edit1"].text. Writes Edit7 and Label1
+// only when some rule fires; rule 33 may also move Image1 to the left.
 void deriveModelKey(TForm15& form);
 
 }  // namespace wexmora
