@@ -1,0 +1,30 @@
+#pragma once
+// The command line of wexmora-info.
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace wexmora::info {
+
+enum class Output { Text, Json, Controls, Key, List, Help };
+
+struct Options {
+  Output output = Output::Text;
+  std::optional<std::string> brand;           // --brand
+  std::optional<std::string> identifier;      // --identifier
+  std::optional<std::string> storedLanguage;  // --stored-language ("" = missing)
+  std::optional<int> switchLanguage;          // --switch-language
+  std::string key;                            // --key
+};
+
+struct UsageError {
+  std::string message;
+};
+
+// Parses argv[1..]; a usage error names the offending option.
+std::variant<Options, UsageError> parseArguments(int argc, const char* const* argv);
+
+// The text --help prints.
+std::string usage();
+
+}  // namespace wexmora::info

@@ -1,0 +1,164 @@
+#include "app/info/report.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "identify/text.h"
+
+namespace wexmora::info {
+namespace {
+
+// One line of the data sheet: its JSON key, the label that captions it in
+// the window (none for the brand string) and the field that shows it.
+struct SheetRow {
+  const char* key;
+  const char* caption;
+  const char* field;
+};
+
+// clang-format off
+// key                caption     field
+constexpr SheetRow kSheet[] = {
+  {"brand",           nullptr,    "Edit1"},
+  {"family",          "Label2",   "Edit2"},
+  {"model",           "Label3",   "Edit3"},
+  {"stepping",        "Label4",   "Edit4"},
+  {"model_key",       "Label7",   "Edit7"},
+  {"product_line",    "Label26",  "Edit18"},
+  {"base_frequency",  "Label5",   "Edit5"},
+  {"turbo_frequency", "Label6",   "Edit6"},
+  {"cores",           "Label8",   "Edit8"},
+  {"threads",         "Label9",   "Edit9"},
+  {"socket",          "Label28",  "Edit11"},
+  {"segment",         "Label17",  "Edit15"},
+  {"code_name",       "Label12",  "Edit12"},
+  {"max_temperature", "Label10",  "Edit10"},
+  {"lithography",     "Label13",  "Edit13"},
+  {"memory",          "Label16",  "Edit14"},
+  {"graphics",        "Label27",  "Edit19"},
+  {"l3_cache",        "Label25",  "Edit17"},
+  {"pcie",            "Label24",  "Edit16"},
+  {"technologies",    "Label18",  "Memo2"},
+};
+// clang-format on
+
+bool identified(const TForm15& form) { return form["Image4"].picture.source == PictureSource::Qr; }
+
+std::string brandCaption(const TForm15& form) { return form.comboIndex == 1 ? "Brand string" : "Наименование"; }
+
+std::size_t displayWidth(const std::string& s) {
+  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source) {
+  return picture.source == source ? nlohmann::ordered_json(picture.index) : nlohmann::ordered_json(nullptr);
+}
+
+std::vector<std::string> technologyTokens(const TForm15& form) {
+  std::vector<std::string> tokens;
+  if (!identified(form)) return tokens;
+  std::string rest = form["Memo2"].text;
+  while (!rest.empty()) {
+    const auto comma = rest.find(", ");
+    tokens.push_back(text::trim(rest.substr(0, comma)));
+    rest = comma == std::string::npos ? "" : rest.substr(comma + 2);
+  }
+  return tokens;
+}
+
+const char* kindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Label:
+      return "label";
+    case ControlKind::Edit:
+      return "edit";
+    case ControlKind::Memo:
+      return "memo";
+    case ControlKind::ComboBox:
+      return "combobox";
+    case ControlKind::Button:
+      return "button";
+    case ControlKind::SpeedButton:
+      return "speedbutton";
+    case ControlKind::GroupBox:
+      return "groupbox";
+    case ControlKind::Panel:
+      return "panel";
+    case ControlKind::Image:
+      return "image";
+  }
+  return "";
+}
+
+nlohmann::ordered_json pictureJson(const Picture& picture) {
+  switch (picture.source) {
+    case PictureSource::None:
+      return nullptr;
+    case PictureSource::Badges:
+      return {{"list", "badges"}, {"index", picture.index}};
+    case PictureSource::Qr:
+      return {{"list", "qr"}, {"index", picture.index}};
+    case PictureSource::Design:
+      return {{"list", "design"}, {"index", picture.index}};
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::string dataSheetText(const TForm15& form) {
+  std::vector<std::pair<std::string, std::string>> lines;
+  for (const auto& row : kSheet) {
+    std::string caption = row.caption ? text::trim(form[row.caption].text) : brandCaption(form);
+    std::replace(caption.begin(), caption.end(), '\r', ' ');
+    std::string value = form[row.field].text;
+    std::replace(value.begin(), value.end(), '\r', ' ');
+    std::replace(value.begin(), value.end(), '\n', ' ');
+    lines.emplace_back(caption + ":", value);
+  }
+  // The long technologies caption stands on its own and does not widen the column.
+  std::size_t width = 0;
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) width = std::max(width, displayWidth(lines[i].first));
+  std::string out;
+  for (const auto& [caption, value] : lines)
+    out +=
+        caption + std::string(std::max(width, displayWidth(caption)) - displayWidth(caption) + 1, ' ') + value + "\n";
+  return out;
+}
+
+nlohmann::ordered_json dataSheetJson(const TForm15& form) {
+  nlohmann::ordered_json sheet;
+  for (const auto& row : kSheet) {
+    if (std::string_view(row.key) == "technologies")
+      sheet[row.key] = technologyTokens(form);
+    else
+      sheet[row.key] = form[row.field].text;
+  }
+  sheet["badge"] = pictureIndex(form["Image1"].picture, PictureSource::Badges);
+  sheet["qr"] = pictureIndex(form["Image4"].picture, PictureSource::Qr);
+  sheet["links"] = {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}};
+  sheet["identified"] = identified(form);
+  return sheet;
+}
+
+nlohmann::ordered_json controlsJson(const TForm15& form) {
+  nlohmann::ordered_json controls = nlohmann::ordered_json::object();
+  for (const auto& c : form.controls()) {
+    nlohmann::ordered_json entry = {{"kind", kindName(c.kind)}, {"parent", c.parent},
+                                    {"text", c.text},           {"hint", c.hint},
+                                    {"left", c.left},           {"top", c.top},
+                                    {"width", c.width},         {"height", c.height},
+                                    {"visible", c.visible},     {"picture", pictureJson(c.picture)}};
+    if (c.name == "ComboBox1") {
+      entry["index"] = form.comboIndex;
+      entry["items"] = form.comboItems;
+    }
+    controls[c.name] = entry;
+  }
+  return {{"caption", form.caption},
+          {"error", form.passError.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(form.passError)},
+          {"controls", controls},
+          {"links", {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}}}};
+}
+
+}  // namespace wexmora::info
