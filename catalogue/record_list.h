@@ -11,7 +11,7 @@ namespace wexmora::catalogue {
 
 class RecordList {
  public:
-  RecordList();  // the 578 compiled-in stored records
+  RecordList();  // the 578 compiled-in stored records (generated from resources/catalogue/records.txt)
   explicit RecordList(std::vector<std::string> stored);
 
   std::size_t count() const { return items_.size(); }
