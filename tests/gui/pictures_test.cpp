@@ -1,0 +1,212 @@
+// The pictures the windows show: each badge within its shape, the generated
+// QR images, the built-in design pictures, the JPEG decoder and the caching.
+#include "ui/pictures/pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <set>
+
+#include "catalogue/key_list.h"
+#include "catalogue/qr_image.h"
+#include "ui/pictures/jpeg_decode.h"
+
+namespace wexmora::pictures {
+namespace {
+
+// QIcon and QPixmap need an application object.
+class QtApplication : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "pictures_test";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) app_ = new QGuiApplication(argc, argv);
+  }
+  void TearDown() override { delete app_; }
+
+ private:
+  QGuiApplication* app_ = nullptr;
+};
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtApplication);
+
+// The three places a badge may cover in its 128x128 cell.
+const QRect kWide(0, 16, 128, 95);     // rows 16-110
+const QRect kUpright(29, 16, 70, 95);  // columns 29-98
+const QRect kSquare(16, 16, 95, 95);   // from (16, 16)
+
+struct ShapeRange {
+  int first, last;
+  QRect shape;
+};
+// clang-format off
+const ShapeRange kShapes[] = {
+    { 0, 11, kWide   },  // white ring, die band, black, die corner
+    {12, 17, kUpright},  // upright with the die strip
+    {18, 47, kSquare },  // framed, dotted and flat squares, no photo, site QR
+};
+// clang-format on
+
+QImage badge(int index) { return image({PictureSource::Badges, index}); }
+
+QImage fromArgb(const catalogue::ArgbImage& argb) {
+  QImage out(argb.width, argb.height, QImage::Format_ARGB32);
+  for (int y = 0; y < argb.height; ++y) {
+    for (int x = 0; x < argb.width; ++x) out.setPixel(x, y, argb.at(x, y));
+  }
+  return out;
+}
+
+TEST(Badges, EachBadgeFillsItsShapeAndLeavesTheRestTransparent) {
+  int checked = 0;
+  for (const auto& range : kShapes) {
+    for (int i = range.first; i <= range.last; ++i, ++checked) {
+      const QImage b = badge(i);
+      ASSERT_EQ(b.size(), QSize(128, 128)) << "badge " << i;
+      QRect covered;
+      int opaque = 0;
+      for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 128; ++x) {
+          const int alpha = qAlpha(b.pixel(x, y));
+          ASSERT_TRUE(alpha == 0 || alpha == 255) << "badge " << i << ": partial alpha at " << x << "," << y;
+          if (alpha == 0) continue;
+          ASSERT_TRUE(range.shape.contains(x, y)) << "badge " << i << " covers " << x << "," << y;
+          covered |= QRect(x, y, 1, 1);
+          ++opaque;
+        }
+      }
+      EXPECT_EQ(covered, range.shape) << "badge " << i << " does not reach every side of its shape";
+      EXPECT_GT(opaque, range.shape.width() * range.shape.height() * 85 / 100) << "badge " << i;
+    }
+  }
+  EXPECT_EQ(checked, kBadgeCount);
+}
+
+TEST(Badges, NoTwoBadgesAreTheSamePicture) {
+  std::set<QByteArray> seen;
+  for (int i = 0; i < kBadgeCount; ++i) {
+    const QImage b = badge(i);
+    EXPECT_TRUE(seen.emplace(reinterpret_cast<const char*>(b.constBits()), b.sizeInBytes()).second) << i;
+  }
+}
+
+TEST(Badges, LastBadgeIsTheSiteQrCode) { EXPECT_EQ(badge(kBadgeCount - 1), fromArgb(catalogue::siteQrImage())); }
+
+// Indices outside the lists give no picture rather than a wrong one.
+struct MissingCase {
+  Picture picture;
+  const char* what;
+};
+// clang-format off
+const MissingCase kMissing[] = {
+    {{PictureSource::None,    0},    "none"          },
+    {{PictureSource::Badges, -1},    "badge -1"      },
+    {{PictureSource::Badges, 48},    "badge 48"      },
+    {{PictureSource::Qr,     -1},    "QR -1"         },
+    {{PictureSource::Qr,     578},   "QR 578"        },
+    {{PictureSource::Design, -1},    "design -1"     },
+    {{PictureSource::Design, kIcon + 1}, "design past the icon"},
+};
+// clang-format on
+
+TEST(Pictures, IndicesOutsideTheListsGiveANullImage) {
+  for (const auto& c : kMissing) EXPECT_TRUE(image(c.picture).isNull()) << c.what;
+}
+
+TEST(Pictures, QrImagesAreTheEntriesCodesMadeOnceAndKept) {
+  for (int index : {0, 174, 577}) {
+    const QImage first = image({PictureSource::Qr, index});
+    EXPECT_EQ(first, fromArgb(catalogue::entryQrImage(static_cast<std::size_t>(index)))) << index;
+    EXPECT_EQ(image({PictureSource::Qr, index}).cacheKey(), first.cacheKey()) << index << " was made twice";
+  }
+  EXPECT_NE(image({PictureSource::Qr, 26}), image({PictureSource::Qr, 27}));  // Q8200 and Q8200S
+}
+
+struct DesignCase {
+  DesignPicture picture;
+  QSize size;
+  bool transparentCorner;  // glyphs are drawn over their buttons
+};
+// clang-format off
+const DesignCase kDesigns[] = {
+    {kFrontPhoto,  {95, 95}, false},
+    {kBackPhoto,   {95, 95}, false},
+    {kAboutGlyph,  {20, 25}, true },
+    {kCameraGlyph, {52, 36}, true },
+    {kAboutLogo,   {97, 97}, false},
+    {kIcon,        {95, 95}, false},
+};
+// clang-format on
+
+TEST(Pictures, DesignPicturesHaveTheirSizes) {
+  for (const auto& c : kDesigns) {
+    const QImage picture = image({PictureSource::Design, c.picture});
+    ASSERT_FALSE(picture.isNull()) << c.picture;
+    EXPECT_EQ(picture.size(), c.size) << c.picture;
+    EXPECT_EQ(qAlpha(picture.pixel(0, 0)) == 0, c.transparentCorner) << c.picture;
+    EXPECT_EQ(qAlpha(picture.pixel(c.size.width() / 2, c.size.height() / 2)), 255) << c.picture;
+  }
+}
+
+TEST(Pictures, IconIsAChipOnAYellowGroundWithoutTransparency) {
+  const QImage icon = image({PictureSource::Design, kIcon});
+  EXPECT_FALSE(icon.hasAlphaChannel());
+  for (QPoint corner : {QPoint(1, 1), QPoint(93, 1), QPoint(1, 93), QPoint(93, 93)}) {
+    const QColor c = icon.pixelColor(corner);
+    EXPECT_TRUE(c.red() > 200 && c.green() > 150 && c.blue() < 90) << corner.x() << "," << corner.y();
+  }
+  const QColor body = icon.pixelColor(47, 30);  // the chip's dark body
+  EXPECT_LT(body.lightness(), 90);
+  const QIcon programIcon = pictures::programIcon();
+  EXPECT_FALSE(programIcon.isNull());
+  EXPECT_EQ(programIcon.availableSizes().value(0), QSize(95, 95));
+}
+
+QByteArray resource(const char* path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(JpegDecode, MatchesAnotherDecoderPixelForPixel) {
+  const QByteArray data = resource(":/wexmora/images/front-photo.jpg");
+  ASSERT_FALSE(data.isEmpty());
+  const QImage ours = decodeJpeg(data);
+  ASSERT_EQ(ours.size(), QSize(95, 95));
+  QImage reference;
+  if (!reference.loadFromData(data, "JPG")) GTEST_SKIP() << "no JPEG image plugin to compare with";
+  reference = reference.convertToFormat(QImage::Format_RGB888);
+  int worst = 0;
+  for (int y = 0; y < 95; ++y) {
+    for (int x = 0; x < 95; ++x) {
+      const QColor a = ours.pixelColor(x, y), b = reference.pixelColor(x, y);
+      worst = std::max(
+          {worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+    }
+  }
+  EXPECT_LE(worst, 2);  // channels in order, rows not shifted
+}
+
+struct BadJpegCase {
+  const char* what;
+  QByteArray data;
+};
+
+TEST(JpegDecode, DamagedDataGivesANullImage) {
+  const QByteArray good = resource(":/wexmora/images/back-photo.jpg");
+  ASSERT_GT(good.size(), 400);
+  QByteArray scrambled = good;
+  for (int i = 200; i < scrambled.size(); i += 7) scrambled[i] = static_cast<char>(0xFF);
+  const BadJpegCase cases[] = {
+      {"empty", QByteArray()},
+      {"truncated", good.left(good.size() / 2)},
+      {"header only", good.left(20)},
+      {"not a JPEG", resource(":/wexmora/images/icon.png")},
+      {"text", QByteArray("this is not a picture")},
+      {"markers destroyed", scrambled},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(decodeJpeg(c.data).isNull()) << c.what;
+}
+
+}  // namespace
+}  // namespace wexmora::pictures
