@@ -1,0 +1,326 @@
+#include "ui/qt/main_window.h"
+
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "ui/qt/about_window.h"
+#include "ui/qt/form_view.h"
+
+namespace wexmora::qt {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One application for all tests, destroyed before the program's statics.
+class ApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "main_window_test";
+    static char* argv[] = {name, nullptr};
+    app_ = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  std::unique_ptr<QApplication> app_;
+};
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+void application() { ASSERT_NE(QApplication::instance(), nullptr); }
+
+// The English captions, set by hand: the longest texts the window carries.
+const std::pair<const char*, const char*> kEnglishCaptions[] = {
+    {"Label22", "Detailed..."},
+    {"GroupBox2", "Brief information about the processor"},
+    {"Label3", "Model"},
+    {"Label4", "Stepping"},
+    {"Label2", "Family"},
+    {"Label28", "Socket"},
+    {"Label7", "CPU"},
+    {"Label5", "Base frequency"},
+    {"Label6", "Turbo frequency"},
+    {"Label8", "Cores"},
+    {"Label9", "Streams"},
+    {"Label25", "L3 cache"},
+    {"Label17", "CPU for"},
+    {"Label12", "Codename"},
+    {"Label26", "Processor model"},
+    {"Label27", "Integrated GPU"},
+    {"Label16", "Supported memory"},
+    {"Label13", "Lithography"},
+    {"Label10", "Max. temp..."},
+    {"Label18", "Technologies, interfaces, functions in the processor"},
+    {"Button2", "Close"},
+    {"Button3", "Hide"},
+    {"Label11", "Screenshot"},
+    {"Label1", "Unknown CPU"},
+    {"Label14", "2.80 GHz"},
+    {"Label15", "LGA1151 V2"},
+};
+
+struct Services {
+  platform::RecordingUrlOpener opener;
+  platform::MemorySettingsStore settings;
+};
+
+int textWidth(const QWidget* widget, const std::string& text) {
+  return static_cast<int>(std::ceil(QFontMetricsF(widget->font()).horizontalAdvance(QString::fromStdString(text))));
+}
+
+void expectLaidOutAsModel(TForm15& form, MainWindow& window) {
+  for (const Control& c : form.controls()) {
+    SCOPED_TRACE(c.name);
+    const QWidget* widget = window.control(c.name);
+    ASSERT_NE(widget, nullptr);
+    const QRect g = widget->geometry();
+    EXPECT_EQ(g.x(), c.left);
+    EXPECT_EQ(g.y(), c.top);
+    EXPECT_EQ(widget->isVisibleTo(&window), c.visible);
+    EXPECT_EQ(widget->parentWidget(), c.parent.empty() ? &window : window.control(c.parent));
+    if (c.kind != ControlKind::Label) {
+      EXPECT_EQ(g.size(), QSize(c.width, c.height));
+      continue;
+    }
+    // Labels show their whole text, inside their parent.
+    const int needed = textWidth(widget, c.text);
+    EXPECT_GE(g.width(), needed) << c.text;
+    EXPECT_GE(g.height(), c.height);
+    if (c.width > 0 && needed <= c.width && c.name != "Label1" && c.name != "Label14" && c.name != "Label15")
+      EXPECT_EQ(g.width(), c.width);
+    if (c.width == 0) EXPECT_EQ(g.width(), needed);
+    if (!c.parent.empty() && c.parent != "")
+      EXPECT_LE(g.right(), window.control(c.parent)->width()) << c.text << " runs out of its frame";
+  }
+  // Captions of buttons and frames fit as well.
+  for (const char* name : {"Button2", "Button3", "GroupBox2"}) {
+    const QWidget* widget = window.control(name);
+    EXPECT_LT(textWidth(widget, form[name].text), widget->width() - 4) << name;
+  }
+  const QWidget* fms = window.control("SpeedButton5");
+  EXPECT_LE(textWidth(fms, form["SpeedButton5"].text), fms->width());
+}
+
+TEST(MainWindowLayout, EveryControlWhereTheModelSaysInBothLanguages) {
+  application();
+  TForm15 form;
+  Services services;
+  form["Panel1"].visible = true;  // its controls must be laid out as well
+  MainWindow window(form, services.opener, services.settings);
+  expectLaidOutAsModel(form, window);
+  for (const auto& [name, text] : kEnglishCaptions) form[name].text = text;
+  window.syncFromModel();
+  expectLaidOutAsModel(form, window);
+  EXPECT_EQ(static_cast<QGroupBox*>(window.control("GroupBox2"))->title(), "Brief information about the processor");
+  EXPECT_EQ(static_cast<QLabel*>(window.control("Label18"))->text(),
+            "Technologies, interfaces, functions in the processor");
+}
+
+TEST(MainWindowLayout, ClientSizeFollowsTheOuterSize) {
+  application();
+  TForm15 form;
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
+  EXPECT_EQ(window.size(), QSize(468, 357));
+  form.height = TForm15::kPassHeight;
+  window.syncFromModel();
+  EXPECT_EQ(window.size(), QSize(468, 358));
+  EXPECT_EQ(window.windowTitle().toStdString(), form.caption);
+}
+
+TEST(MainWindowLayout, HintsBecomeTooltipsWithLineBreaks) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Смотреть фото процессора \r\n", "Смотреть фото процессора "},
+      {"Модель \rпроцессора", "Модель \nпроцессора"},
+      {"a\r\nb\rc", "a\nb\nc"},
+      {"", ""},
+  };
+  for (const auto& [hint, tooltip] : cases) EXPECT_EQ(FormView::tooltipText(hint).toStdString(), tooltip);
+}
+
+void moveOver(QWidget* widget, QPoint position) {
+  QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+}
+
+void press(QWidget* widget, QEvent::Type type, QPoint position = {3, 3}) {
+  QMouseEvent event(type, position, widget->mapToGlobal(position), Qt::LeftButton,
+                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+TEST(MainWindowEvents, HoverShiftsThroughTheWidgets) {
+  application();
+  TForm15 form;
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
+  struct Step {
+    const char* over;
+    QPoint at;
+    QPoint image2, label1, speedButton5;
+  };
+  const Step steps[] = {
+      {"Image2", {40, 10}, {12, 21}, {23, 63}, {382, 16}},
+      {"Label22", {2, 2}, {12, 21}, {23, 63}, {382, 16}},  // a label has no handler
+      {"SpeedButton5", {5, 5}, {12, 21}, {23, 63}, {385, 18}},
+      {"GroupBox1", {4, 300}, {11, 18}, {22, 59}, {382, 16}},  // background: back to rest
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.over);
+    moveOver(window.control(step.over), step.at);
+    EXPECT_EQ(window.control("Image2")->pos(), step.image2);
+    EXPECT_EQ(window.control("Label1")->pos(), step.label1);
+    EXPECT_EQ(window.control("SpeedButton5")->pos(), step.speedButton5);
+  }
+}
+
+TEST(MainWindowEvents, FmsButtonAndHideButton) {
+  application();
+  TForm15 form;
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
+  auto* fms = static_cast<QToolButton*>(window.control("SpeedButton5"));
+  auto* hide = static_cast<QPushButton*>(window.control("Button3"));
+  const std::pair<QAbstractButton*, bool> steps[] = {
+      {fms, true}, {fms, false}, {hide, false}, {fms, true}, {hide, false}};
+  for (const auto& [button, visible] : steps) {
+    button->click();
+    EXPECT_EQ(form["Panel1"].visible, visible);
+    EXPECT_EQ(window.control("Panel1")->isVisibleTo(&window), visible);
+  }
+}
+
+TEST(MainWindowEvents, AboutButtonShowsHidesAndPlacesTheDialog) {
+  application();
+  TForm15 form;
+  Services services;
+  form.left = 200;
+  form.top = 100;
+  form.comboIndex = 1;
+  TForm4 about;
+  form.aboutDialog = &about;
+  MainWindow window(form, services.opener, services.settings);
+  AboutWindow aboutWindow(about, form, services.opener);
+  window.setAboutWindow(&aboutWindow);
+  window.show();
+  auto* button = static_cast<QToolButton*>(window.control("SpeedButton4"));
+  button->click();
+  EXPECT_TRUE(aboutWindow.isVisible());
+  EXPECT_EQ(aboutWindow.frameGeometry().topLeft(), window.frameGeometry().topLeft() + QPoint(95, 145));
+  EXPECT_EQ(aboutWindow.windowTitle(), "About Wexmora v.1.5");
+  EXPECT_EQ(static_cast<QPushButton*>(aboutWindow.control("Button1"))->text(), "Close");
+  button->click();
+  EXPECT_FALSE(aboutWindow.isVisible());
+  EXPECT_EQ(about.left, form.left + 95);
+  static_cast<QPushButton*>(aboutWindow.control("Button2"))->click();
+  ASSERT_EQ(services.opener.opened.size(), 1u);
+  EXPECT_EQ(aboutWindow.size(), QSize(306, 122));
+}
+
+class ScriptedDialog : public SaveDialogRunner {
+ public:
+  explicit ScriptedDialog(TForm15& form) : form_(form) {}
+  std::optional<SaveChoice> run(const SavePictureDialog&) override {
+    captionLeftWhileSaving = form_["Label11"].left;
+    return answer;
+  }
+  std::optional<SaveChoice> answer;
+  int captionLeftWhileSaving = 0;
+
+ private:
+  TForm15& form_;
+};
+
+std::pair<int, int> jpegSize(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<unsigned char> data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  jpeg_decompress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data.data(), data.size());
+  jpeg_read_header(&info, TRUE);
+  const std::pair<int, int> size(info.image_width, info.image_height);
+  jpeg_destroy_decompress(&info);
+  return size;
+}
+
+TEST(MainWindowScreenshot, CaptionClickSavesTheWindowWithItsFrame) {
+  application();
+  const fs::path dir = fs::temp_directory_path() / ("wexmora-shot-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  TForm15 form;
+  form.height = TForm15::kPassHeight;
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
+  ScriptedDialog dialog(form);
+  dialog.answer = SaveChoice{(dir / "Screen").string(), 2};
+  window.setSaveDialogRunner(&dialog);
+  std::vector<QString> errors;
+  window.setErrorReporter([&](const QString& message) { errors.push_back(message); });
+  window.show();
+
+  QWidget* caption = window.control("Label11");
+  press(caption, QEvent::MouseButtonPress);
+  EXPECT_EQ(caption->x(), 372);
+  press(caption, QEvent::MouseButtonRelease);
+  EXPECT_EQ(dialog.captionLeftWhileSaving, 372);
+  EXPECT_EQ(caption->x(), 370);
+  EXPECT_EQ(form["Label11"].left, 370);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(jpegSize(dir / "Screen.jpg"), std::make_pair(474, 389));
+
+  // A file that cannot be written is reported once and leaves nothing.
+  std::ofstream(dir / "plain-file") << "x";
+  dialog.answer = SaveChoice{(dir / "plain-file" / "Screen.jpg").string(), 2};
+  static_cast<QToolButton*>(window.control("SpeedButton3"))->click();
+  EXPECT_EQ(errors.size(), 1u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+  fs::remove_all(dir);
+}
+
+TEST(MainWindowEvents, LanguageSwitchThatCannotBeStoredIsReported) {
+  application();
+  TForm15 form;
+  Services services;
+  services.settings.failWrites = true;
+  MainWindow window(form, services.opener, services.settings);
+  std::vector<QString> errors;
+  window.setErrorReporter([&](const QString& message) { errors.push_back(message); });
+  auto* combo = window.control("ComboBox1");
+  QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, 1));
+  EXPECT_EQ(form.comboIndex, 1);
+  EXPECT_EQ(errors.size(), 1u);
+}
+
+TEST(MainWindowEvents, PassErrorShownOnce) {
+  application();
+  TForm15 form;
+  form.passError = "Invalid language value";
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
+  std::vector<QString> errors;
+  window.setErrorReporter([&](const QString& message) { errors.push_back(message); });
+  window.reportPassError();
+  window.reportPassError();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "Invalid language value");
+}
+
+}  // namespace
+}  // namespace wexmora::qt

@@ -1,0 +1,68 @@
+#pragma once
+// The main window TForm15 on screen. It owns no state of its own beyond the
+// screenshot dialog's settings: every event goes to the model's handlers,
+// then the widgets are synchronised from the model again.
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/settings_store.h"
+#include "platform/url_opener.h"
+#include "ui/form_model.h"
+#include "ui/qt/form_view.h"
+#include "ui/screenshot.h"
+
+namespace wexmora::qt {
+
+class AboutWindow;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings);
+  ~MainWindow() override;
+
+  void setAboutWindow(AboutWindow* about) { about_ = about; }
+  // The dialog the screenshot asks with; nullptr restores the Qt file dialog.
+  void setSaveDialogRunner(SaveDialogRunner* runner) { saveDialogRunner_ = runner; }
+  // How errors reach the user; by default an error box captioned with the
+  // application title.
+  void setErrorReporter(std::function<void(const QString&)> reporter) { reportError_ = std::move(reporter); }
+
+  // Every widget, the caption, the client size and the place from the model.
+  void syncFromModel();
+  // Shows the error that stopped the identification pass, once.
+  void reportPassError();
+  // SpeedButton3Click: save dialog, capture, JPEG file.
+  void takeScreenshot();
+
+  QWidget* control(std::string_view name) const { return view_->widget(name); }
+  SavePictureDialog& saveDialog() { return saveDialog_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  void connectControls();
+  void toggleAbout();
+  void chooseLanguage(int index);
+  void positionToModel();
+  void runGuarded(const std::function<void()>& handler);
+
+  TForm15& form_;
+  platform::UrlOpener& opener_;
+  platform::SettingsStore& settings_;
+  std::unique_ptr<FormView> view_;
+  AboutWindow* about_ = nullptr;
+  SaveDialogRunner* saveDialogRunner_ = nullptr;
+  SavePictureDialog saveDialog_;
+  std::function<void(const QString&)> reportError_;
+  std::string pressedControl_;
+  bool passErrorShown_ = false;
+  bool syncing_ = false;
+};
+
+}  // namespace wexmora::qt

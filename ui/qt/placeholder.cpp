@@ -1,1 +1,0 @@
-// The Qt main window lands here.

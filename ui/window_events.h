@@ -1,0 +1,31 @@
+#pragma once
+// The main window's own small handlers: the ones that only move, show or hide
+// controls (the FMS panel, the about dialog's placement, the hover shifts and
+// the press effect of the screenshot caption). They change the model only;
+// the Qt window calls them and repaints from the model.
+#include <string_view>
+
+#include "ui/form_model.h"
+
+namespace wexmora {
+
+// FMS button: hides Panel1 when it is visible, shows it otherwise.
+void SpeedButton5Click(TForm15& form);
+// Hide button of the FMS panel.
+void Button3Click(TForm15& form);
+// About button: toggles the dialog, then places it at the main window's top
+// plus 145 and left plus 95, whether it was shown or hidden.
+void SpeedButton4Click(TForm15& form, TForm4& about);
+
+// The mouse-move handler of the control the pointer moves over: pictures and
+// tool buttons shift, a frame background puts them back. Returns false for a
+// control without a mouse-move handler (labels, fields, the panel), which
+// leaves every position as it is.
+bool MouseMoveOver(TForm15& form, std::string_view control);
+
+// Press effect of the screenshot caption: any mouse button moves it 2 pixels
+// right while it is held.
+void Label11MouseDown(TForm15& form);
+void Label11MouseUp(TForm15& form);
+
+}  // namespace wexmora
