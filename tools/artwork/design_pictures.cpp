@@ -93,7 +93,8 @@ QImage drawFrontPhoto() {
   p.drawRoundedRect(lid, 3, 3);
   p.setPen(QPen(QColor(255, 255, 255, 150), 1));
   p.drawLine(QPointF(lid.left() + 3, lid.top() + 1.5), QPointF(lid.right() - 3, lid.top() + 1.5));
-  // Engraved markings: dark letters with a light edge below.
+  // Engraved markings: the name only, along the top edge. The lower part of
+  // the lid stays plain, as the key, clock and socket captions lie over it.
   const QColor engraving(0x4C, 0x50, 0x56), edge(0xF6, 0xF7, 0xF8);
   auto engrave = [&](double top, double height, const QString& text, double size) {
     const QRectF box(lid.left() + 5, top, lid.width() - 10, height);
@@ -101,18 +102,6 @@ QImage drawFrontPhoto() {
     fittedText(p, box, text, font(size), engraving, Qt::AlignLeft | Qt::AlignVCenter);
   };
   engrave(lid.top() + 5, 13, QStringLiteral("WEXMORA"), 11);
-  engrave(lid.top() + 20, 9, QStringLiteral("WX-5400"), 7.5);
-  engrave(lid.top() + 29, 9, QStringLiteral("3.40GHZ"), 7.5);
-  engrave(lid.top() + 38, 9, QStringLiteral("SRW54 L217"), 7);
-  // The two-dimensional code dot block in the lower right.
-  p.setPen(Qt::NoPen);
-  p.setBrush(engraving);
-  for (int y = 0; y < 5; ++y) {
-    for (int x = 0; x < 5; ++x) {
-      if ((x * 7 + y * 3) % 4 != 0)
-        p.drawRect(QRectF(lid.right() - 14 + x * 1.8, lid.bottom() - 14 + y * 1.8, 1.4, 1.4));
-    }
-  }
   return image;
 }
 

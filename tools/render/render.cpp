@@ -117,6 +117,8 @@ int main(int argc, char** argv) {
   }
 
   qt::MainWindow window(form, opener, settings);
+  window.show();  // laid out as on screen (scroll bars included), on the offscreen platform
+  QApplication::processEvents();
   bool saved = save(qt::drawFramedWindow(window, QSize(form.width, form.height)), options->out);
   if (options->about) {
     qt::AboutWindow aboutWindow(about, form, opener);
