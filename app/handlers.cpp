@@ -1,12 +1,44 @@
 #include "app/handlers.h"
 
-namespace wexmora {
+#include "app/settings.h"
+#include "app/site.h"
+#include "catalogue/links.h"
+#include "ui/localisation.h"
 
-// Placeholders until the links and the localisation land.
-void Image2Click(TForm15&, platform::UrlOpener&) {}
-void Image3Click(TForm15&, platform::UrlOpener&) {}
-void Image4Click(TForm15&, platform::UrlOpener&) {}
-void ComboBox1Click(TForm15&) {}
-void ComboBox1Select(TForm15&, platform::SettingsStore&) {}
+namespace wexmora {
+namespace {
+
+bool noProcessor(const TForm15& form) { return form["Edit7"].text == kNoProcessorKey; }
+
+}  // namespace
+
+void Image2Click(TForm15& form, platform::UrlOpener& opener) {
+  if (noProcessor(form))
+    form["Image2"].hint = std::string(kUndefinedProcessorHint);
+  else
+    openurl(form, opener);
+}
+
+void Image3Click(TForm15& form, platform::UrlOpener& opener) {
+  if (noProcessor(form))
+    form["Image3"].hint = std::string(kUndefinedProcessorHint);
+  else
+    openurl2(form, opener);
+}
+
+void Image4Click(TForm15& form, platform::UrlOpener& opener) {
+  if (!noProcessor(form)) return openurl3(form, opener);
+  form["Image1"].hint = std::string(kUndefinedProcessorHint);  // the badge's hint, not the QR image's
+  opener.open(site::homePage());
+}
+
+void ComboBox1Click(TForm15& form) {
+  if (form.comboIndex != 0)
+    Englang(form);
+  else
+    ruslang(form);
+}
+
+void ComboBox1Select(TForm15& form, platform::SettingsStore& settings) { saveLanguage(form, settings); }
 
 }  // namespace wexmora

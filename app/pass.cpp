@@ -2,8 +2,12 @@
 
 #include <exception>
 
+#include "app/settings.h"
+#include "catalogue/badge_rules.h"
+#include "catalogue/lookup.h"
 #include "identify/model_key.h"
 #include "identify/probe.h"
+#include "ui/localisation.h"
 
 namespace wexmora {
 
@@ -11,6 +15,11 @@ void startprog2test(TForm15& form, PassServices& services) {
   readProcessorIdentity(form, services.processor);
   if (form["Edit1"].text.size() > 10) deriveModelKey(form);
   form.height = TForm15::kPassHeight;
+  loadSettings(form, services.settings);
+  lookUpCatalogue(form, services.sleeper);
+  chooseBadge(form);
+  handOver(form, services.sleeper);  // builds the links and makes the one 50 ms wait
+  applyPassLanguage(form);
 }
 
 void FormCreate(TForm15& form, PassServices& services, int screenWidth, int screenHeight) {

@@ -1,0 +1,44 @@
+#pragma once
+// The badge of Image1 and the final corrections of the identification pass:
+// badge rules evaluated in order (the last rule that holds decides the
+// picture, the last one with a left decides the left), the base clock of the
+// G6900 and G6900T, the LGA1150 fill-in and the hand-over of the model key
+// to Edit20 and the link addresses.
+#include <array>
+#include <span>
+
+#include "platform/sleeper.h"
+#include "ui/form_model.h"
+
+namespace wexmora {
+
+// The text a rule tests, read from the window for every test.
+enum class TestedText { ProductLine, BrandString, ModelKey };
+
+inline constexpr int kLeftUnchanged = -1;
+
+struct BadgeRule {
+  const char* number;                  // as the rule list numbers it, e.g. "6.4"
+  const char* socket;                  // group: Edit11 contains it; nullptr = every processor
+  TestedText tested;                   // the text searched for the literals
+  std::array<const char*, 3> literal;  // any of them (nullptr ends the list)
+  int badge;                           // index in the badge list
+  int left;                            // Image1's new left, or kLeftUnchanged
+};
+
+// Rule 1 (LGA771), then rules 3.1 to 10.6; the G6900 correction runs between.
+std::span<const BadgeRule> lga771Rules();
+std::span<const BadgeRule> badgeRules();
+
+inline constexpr int kBadgeTop = 3;
+inline constexpr int kHandOverWaitMs = 15;
+inline constexpr int kLanguageWaitMs = 50;
+
+// Rules 1 to 10 with the G6900 correction and the LGA1150 fill-in.
+void chooseBadge(TForm15& form);
+
+// Edit20 gets the model key; after 15 ms the link addresses are built from
+// it; then 50 ms pass before the language routine.
+void handOver(TForm15& form, platform::Sleeper& sleeper);
+
+}  // namespace wexmora

@@ -1,0 +1,30 @@
+#pragma once
+// The web links of the identified processor: the URL key and the front-photo,
+// back-photo and detailed-page addresses, built once from Edit20 at the end of
+// the identification pass, and the routines that hand them to the browser.
+#include <string>
+#include <string_view>
+
+#include "platform/url_opener.h"
+#include "ui/form_model.h"
+
+namespace wexmora {
+
+// Put into Edit7 when no processor was identified; clicks then open nothing.
+inline constexpr std::string_view kNoProcessorKey = "-";
+// The hint a click sets when there is no processor, in both languages.
+inline constexpr std::string_view kUndefinedProcessorHint = "Неопределен процессор";
+
+// The model key with its first blank replaced by "_", then every byte outside
+// A-Z a-z 0-9 - . _ ~ percent-encoded, so that no brand string can change the
+// address's path or reach the browser's command line as an option.
+std::string urlKey(std::string_view modelKey);
+
+// form.frontUrl, backUrl and detailedUrl from the text of Edit20.
+void buildLinks(TForm15& form);
+
+void openurl(const TForm15& form, platform::UrlOpener& opener);   // front-photo page
+void openurl2(const TForm15& form, platform::UrlOpener& opener);  // back-photo page
+void openurl3(const TForm15& form, platform::UrlOpener& opener);  // detailed page
+
+}  // namespace wexmora

@@ -1,0 +1,99 @@
+#include "catalogue/lookup.h"
+
+#include "catalogue/record_list.h"
+#include "identify/text.h"
+
+namespace wexmora {
+namespace {
+
+// The record cursor: fields are taken off its front one at a time.
+class RecordCursor {
+ public:
+  explicit RecordCursor(std::string record) : text_(std::move(record)) {}
+
+  // The text before the first "|"; empty when there is none.
+  std::string take() const {
+    const long bar = text::search("|", text_);
+    return bar > 0 ? text::copy(text_, 1, bar - 1) : std::string();
+  }
+  // Drops everything up to and including the first "|".
+  void cut() {
+    if (const long bar = text::search("|", text_); bar > 0) text_ = text::remove(text_, 1, bar);
+  }
+  // Drops the last character, whatever it is (a whole UTF-8 sequence).
+  void dropLast() {
+    std::size_t start = text_.size();
+    while (start > 0 && (static_cast<unsigned char>(text_[start - 1]) & 0xC0) == 0x80) --start;
+    if (start > 0) --start;
+    text_.erase(start);
+  }
+  std::string& text() { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// Takes field 16 ("@3.30 GHz", or "@3.3 GHz") off the end of the cursor once
+// its last character has gone: the frequency goes to Edit5 and Label14, the
+// cursor keeps field 15 alone.
+void splitBaseFrequency(TForm15& form, RecordCursor& cursor) {
+  std::string& rest = cursor.text();
+  if (!text::contains(rest, "|@")) return;
+  const long length = static_cast<long>(rest.size());
+  std::string frequency = text::copy(rest, length - 6, 7) + "z";
+  if (text::copy(frequency, 1, 1) == "@") {  // one digit after the point
+    frequency = text::remove(frequency, 1, 1);
+    rest = text::remove(rest, length - 7, 8);
+  } else {
+    rest = text::remove(rest, length - 8, 9);
+  }
+  form["Edit5"].text = frequency;
+  form["Label14"].text = form["Edit5"].text;
+  form["Memo2"].text = rest;
+}
+
+}  // namespace
+
+void distributeRecord(TForm15& form, const std::string& record) {
+  RecordCursor cursor(record);
+  cursor.cut();  // field 1 is the key itself
+  // clang-format off
+  // fields 2 to 14 in record order
+  constexpr const char* kFieldTargets[] = {
+    "Edit18", "Edit6", "Edit8", "Edit9", "Edit11", "Edit15", "Edit12",
+    "Edit10", "Edit13", "Edit14", "Edit19", "Edit17", "Edit16",
+  };
+  // clang-format on
+  for (const char* target : kFieldTargets) {
+    form[target].text = cursor.take();
+    if (std::string_view(target) == "Edit11") form["Label15"].text = form["Edit11"].text;
+    cursor.cut();
+  }
+  cursor.dropLast();
+  form["Memo2"].text = cursor.text();
+  splitBaseFrequency(form, cursor);
+}
+
+void lookUpCatalogue(TForm15& form, platform::Sleeper& sleeper) {
+  for (std::size_t i = 0; i < form.ListBox2.count(); ++i) {
+    const std::string& key = form.ListBox1.at(i);
+    const std::string& modelKey = form["Edit7"].text;
+    if (!(text::contains(key, modelKey) && key.size() == modelKey.size())) continue;
+
+    Control& qr = form["Image4"];
+    qr.left = kQrLeft;
+    qr.top = kQrTop;
+    qr.width = qr.height = kImageListSize;
+    qr.picture = {PictureSource::Qr, static_cast<int>(i)};
+
+    if (!text::contains(form.ListBox2.stored(i), "Intel"))
+      form.ListBox2.replace(i, catalogue::decodeBase64(form.ListBox2.stored(i)));
+    else
+      sleeper.sleepMs(kDecodeWaitMs);
+    sleeper.sleepMs(kDecodeWaitMs);
+
+    distributeRecord(form, catalogue::cp1251ToUtf8(form.ListBox2.stored(i)));
+  }
+}
+
+}  // namespace wexmora

@@ -1,0 +1,25 @@
+#pragma once
+// The catalogue lookup: finds the entry whose key equals the model key in
+// Edit7, shows its QR image, decodes its record on first use and spreads the
+// record's fields over the data sheet.
+#include <string>
+
+#include "platform/sleeper.h"
+#include "ui/form_model.h"
+
+namespace wexmora {
+
+inline constexpr int kQrLeft = 203;
+inline constexpr int kQrTop = 3;
+inline constexpr int kImageListSize = 128;
+inline constexpr int kDecodeWaitMs = 10;
+
+// Scans every entry of form.ListBox2 (no early exit) and applies each one
+// whose ListBox1 key equals Edit7, read afresh for every entry.
+void lookUpCatalogue(TForm15& form, platform::Sleeper& sleeper);
+
+// Fills the data sheet from one plain record in UTF-8: fields 2 to 15 and,
+// when the record carries it, the base frequency of field 16.
+void distributeRecord(TForm15& form, const std::string& record);
+
+}  // namespace wexmora

@@ -1,0 +1,267 @@
+// ruslang and Englang: the text table in both languages, the fill-ins, the
+// no-processor dress, the segment translations and switching back and forth.
+#include "ui/localisation.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+
+#include "app/handlers.h"
+
+namespace wexmora {
+namespace {
+
+const std::string& property(const TForm15& form, const InterfaceText& row) {
+  return row.property == TextProperty::Caption ? form[row.control].text : form[row.control].hint;
+}
+
+// A form with an identified processor, so that only the table speaks.
+TForm15 identified() {
+  TForm15 form;
+  form["Edit7"].text = "i5-8400";
+  return form;
+}
+
+TEST(Localisation, BothLanguagesSetTheSameControls) {
+  const TForm15 form;
+  std::set<std::pair<std::string, TextProperty>> seen;
+  for (const auto& row : interfaceTexts()) {
+    EXPECT_TRUE(form.has(row.control)) << row.control;
+    EXPECT_NE(row.russian, nullptr) << row.control;
+    EXPECT_NE(row.english, nullptr) << row.control;
+    EXPECT_FALSE(std::string(row.russian).empty()) << row.control;
+    EXPECT_FALSE(std::string(row.english).empty()) << row.control;
+    EXPECT_TRUE(seen.insert({row.control, row.property}).second) << row.control << " twice";
+  }
+  EXPECT_EQ(interfaceTexts().size(), 49u);
+}
+
+struct RoutineCase {
+  const char* name;
+  void (*routine)(TForm15&);
+  bool russian;
+};
+
+const RoutineCase kRoutines[] = {{"ruslang", ruslang, true}, {"Englang", Englang, false}};
+
+TEST(Localisation, EveryRoutineSetsEveryTextOfTheTable) {
+  for (const auto& r : kRoutines) {
+    SCOPED_TRACE(r.name);
+    TForm15 form = identified();
+    for (auto& control : form.controls()) control.hint = "stale";
+    r.routine(form);
+    for (const auto& row : interfaceTexts())
+      EXPECT_EQ(property(form, row), r.russian ? row.russian : row.english) << row.control;
+    for (const char* caption : {"Label1", "Label14", "Label15"}) EXPECT_EQ(form[caption].hint, form["Image2"].hint);
+    // What no routine touches.
+    EXPECT_EQ(form["Label23"].text, "Languages");
+    EXPECT_EQ(form["SpeedButton5"].text, "FMS");
+    EXPECT_EQ(form["Edit2"].hint, "stale");
+    EXPECT_EQ(form["Edit15"].hint, "stale");
+    EXPECT_EQ(form.comboItems, (std::vector<std::string>{"Russian", "English"}));
+  }
+}
+
+TEST(Localisation, TextsKeepTheirCarriageReturns) {
+  TForm15 form = identified();
+  ruslang(form);
+  EXPECT_EQ(form["Image3"].hint, "Смотреть фото обратной стороны\rпроцессора");
+  EXPECT_EQ(form["GroupBox2"].text, "Краткая информация \rо процессоре ");
+  Englang(form);
+  EXPECT_EQ(form["Edit1"].hint, "Brief information about the \rprocessor installed on the\rcomputer");
+  EXPECT_EQ(form["ComboBox1"].hint, "Изменить язык на русский");
+}
+
+TEST(Localisation, AboutCaptionOnlyInRussianAndOnlyWhenTheDialogExists) {
+  TForm15 form = identified();
+  ruslang(form);  // no dialog yet: nothing to do, nothing fails
+  TForm4 about;
+  form.aboutDialog = &about;
+  Englang(form);
+  EXPECT_EQ(about.caption, "Wexmora v.1.5");
+  ruslang(form);
+  EXPECT_EQ(about.caption, "О программе Wexmora v.1.5");
+}
+
+TEST(Localisation, FillInsOnlyForEmptyFields) {
+  for (const auto& r : kRoutines) {
+    SCOPED_TRACE(r.name);
+    TForm15 form = identified();
+    form["Edit12"].text = " ";  // blanks are not empty
+    r.routine(form);
+    const std::string unknown(r.russian ? kUnknownRussian : kUnknownEnglish);
+    for (const char* name :
+         {"Edit11", "Edit6", "Edit16", "Edit15", "Edit18", "Edit19", "Edit14", "Edit13", "Edit10", "Edit17"})
+      EXPECT_EQ(form[name].text, unknown) << name;
+    EXPECT_EQ(form["Edit12"].text, " ");
+    EXPECT_EQ(form["Edit8"].text, "-");
+    EXPECT_EQ(form["Edit9"].text, "-");
+    EXPECT_EQ(form["Memo2"].text, r.russian ? kNoRecordRussian : kNoRecordEnglish);
+    for (const char* never : {"Edit1", "Edit5", "Edit2", "Edit3", "Edit4"}) EXPECT_EQ(form[never].text, "") << never;
+    EXPECT_EQ(form["Edit7"].text, "i5-8400");
+  }
+}
+
+struct NoProcessorCase {
+  void (*routine)(TForm15&);
+  const char* keyCaption;
+  std::vector<std::pair<const char*, const char*>> hints;
+};
+
+TEST(Localisation, NoProcessorCase) {
+  const NoProcessorCase cases[] = {
+      {ruslang,
+       "Нет данных",
+       {{"Image1", "Неопределен процессор"},
+        {"Image2", "Неопределен процессор"},
+        {"Image3", "Неопределен процессор"},
+        {"Image4",
+         "Возможно появилась новая \rверсия программы у нас \rна сайте, в котором есть \rинформация о "
+         "вашем процессоре"}}},
+      {Englang,
+       "Unknown CPU",
+       {{"Image1", "Official processor icon"},
+        {"Image2", "Unknown CPU"},
+        {"Image3", "Unknown CPU"},
+        {"Image4", "Unknown CPU"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keyCaption);
+    TForm15 form;
+    form["Label14"].text = "2.80 GHz";
+    c.routine(form);
+    EXPECT_EQ(form["Edit7"].text, "-");
+    EXPECT_EQ(form["Label1"].text, c.keyCaption);
+    EXPECT_EQ(form["Label14"].text, "");
+    EXPECT_EQ(form["Label15"].text, "");
+    for (const auto& [image, hint] : c.hints) EXPECT_EQ(form[image].hint, hint) << image;
+    EXPECT_EQ(form["Image1"].picture, (Picture{PictureSource::Badges, 46}));
+    EXPECT_EQ(form["Image4"].picture, (Picture{PictureSource::Badges, 47}));
+    EXPECT_EQ(form["Image1"].top, 3);
+    EXPECT_EQ(form["Image1"].width, 128);
+    EXPECT_EQ(form["Image4"].height, 128);
+  }
+}
+
+struct SegmentCase {
+  const char* stored;
+  const char* russianText;
+  const char* russianHint;
+  const char* englishText;
+  const char* englishHint;
+};
+
+TEST(Localisation, SegmentTranslations) {
+  // "" hint: the field's hint stays as it was (empty in the design).
+  const SegmentCase cases[] = {
+      {"Desktop", "Настольного", "Процессор для настольного \rкомпьютера", "Desktop", "Desktop processor"},
+      {"Server", "Сервера", "Процессор для серверного \rкомпьютера", "Server", "Server computer processor"},
+      {"Embedded", "Встроенного", "Процессор встроенный", "Embedded", ""},
+      {"Workstation", "Workstation", "", "Workstation", ""},
+      {"Entry Server", "Сервера", "Процессор для серверного \rкомпьютера", "Entry Server", ""},
+      {"server", "server", "", "server", ""},
+      {"Настольного", "Настольного", "", "Desktop", "Desktop processor"},
+      {"Сервера", "Сервера", "", "Server", "Server computer processor"},
+      {"", "Неизвестно", "", "Unknown", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    TForm15 ru = identified();
+    ru["Edit15"].text = c.stored;
+    ruslang(ru);
+    EXPECT_EQ(ru["Edit15"].text, c.russianText);
+    EXPECT_EQ(ru["Edit15"].hint, c.russianHint);
+    TForm15 en = identified();
+    en["Edit15"].text = c.stored;
+    Englang(en);
+    EXPECT_EQ(en["Edit15"].text, c.englishText);
+    EXPECT_EQ(en["Edit15"].hint, c.englishHint);
+  }
+}
+
+struct AnswerCase {
+  const char* stored;
+  const char* russian;
+  const char* english;
+};
+
+TEST(Localisation, GraphicsAnswerSwaps) {
+  const AnswerCase cases[] = {{"Yes", "Да", "Yes"},
+                              {"Да", "Да", "Yes"},
+                              {"Intel UHD Graphics 630", "Intel UHD Graphics 630", "Intel UHD Graphics 630"},
+                              {"yes", "yes", "yes"}};
+  for (const auto& c : cases) {
+    TForm15 ru = identified();
+    ru["Edit19"].text = c.stored;
+    ruslang(ru);
+    EXPECT_EQ(ru["Edit19"].text, c.russian) << c.stored;
+    TForm15 en = identified();
+    en["Edit19"].text = c.stored;
+    Englang(en);
+    EXPECT_EQ(en["Edit19"].text, c.english) << c.stored;
+  }
+}
+
+TEST(Localisation, SwitchingBackAndForth) {
+  TForm15 form;  // no model key
+  form["Edit15"].text = "Embedded";
+  form["Edit19"].text = "Yes";
+  form["Edit11"].text = "LGA1151";
+  applyPassLanguage(form);  // index 0: Russian
+
+  form.comboIndex = 1;
+  ComboBox1Click(form);
+  EXPECT_EQ(form["Button2"].text, "Close");
+  EXPECT_EQ(form["Edit19"].text, "Yes");
+  EXPECT_EQ(form["Edit15"].text, "Встроенного");
+  EXPECT_EQ(form["Edit15"].hint, "Процессор встроенный");
+  EXPECT_EQ(form["Edit6"].text, "Неизвестно");  // fill-ins are never translated
+  EXPECT_EQ(form["Memo2"].text, kNoRecordRussian);
+  EXPECT_EQ(form["Label1"].text, "Нет данных");  // the first language's no-data caption stays
+  EXPECT_EQ(form["Edit7"].text, "-");
+  EXPECT_EQ(form["Image1"].picture, (Picture{PictureSource::Badges, 46}));
+  EXPECT_EQ(form["Image4"].picture, (Picture{PictureSource::Badges, 47}));
+  EXPECT_EQ(form["Image1"].hint, "Official processor icon");
+  EXPECT_EQ(form["Image2"].hint, "See photo of the processor");
+  EXPECT_EQ(form["Image4"].hint, "More detailed information about\rthe processor is on our website");
+
+  form.comboIndex = 0;
+  ComboBox1Click(form);
+  EXPECT_EQ(form["Button2"].text, "Закрыть");
+  EXPECT_EQ(form["Edit19"].text, "Да");
+  EXPECT_EQ(form["Edit15"].text, "Встроенного");
+  EXPECT_EQ(form["Label1"].text, "Нет данных");
+  EXPECT_EQ(form["Image1"].hint, "Официальный значок \rпроцессора");
+}
+
+TEST(Localisation, EnglishFirstThenRussianKeepsTheEnglishFillIns) {
+  TForm15 form;
+  form["Edit15"].text = "Desktop";
+  form.comboIndex = 1;
+  applyPassLanguage(form);
+  EXPECT_EQ(form["Label1"].text, "Unknown CPU");
+  form.comboIndex = 0;
+  ComboBox1Click(form);
+  EXPECT_EQ(form["Edit6"].text, "Unknown");
+  EXPECT_EQ(form["Memo2"].text, kNoRecordEnglish);
+  EXPECT_EQ(form["Label1"].text, "Unknown CPU");
+  EXPECT_EQ(form["Edit15"].text, "Настольного");
+}
+
+TEST(Localisation, NoRoutineAtStartThenTheFirstPickDressesTheWindow) {
+  TForm15 form;
+  form.comboIndex = -1;
+  applyPassLanguage(form);
+  EXPECT_EQ(form["Edit7"].text, "");
+  EXPECT_EQ(form["Label7"].text, "Процессор");  // design texts
+  EXPECT_EQ(form["Edit6"].text, "");
+  form.comboIndex = 1;
+  ComboBox1Click(form);
+  EXPECT_EQ(form["Edit7"].text, "-");
+  EXPECT_EQ(form["Edit6"].text, "Unknown");
+}
+
+}  // namespace
+}  // namespace wexmora
