@@ -100,11 +100,15 @@ void expectLaidOutAsModel(TForm15& form, MainWindow& window) {
     const int needed = textWidth(widget, c.text);
     EXPECT_GE(g.width(), needed) << c.text;
     EXPECT_GE(g.height(), c.height);
-    if (c.width > 0 && needed <= c.width && c.name != "Label1" && c.name != "Label14" && c.name != "Label15")
+    if (c.width > 0 && needed <= c.width && c.name != "Label1" && c.name != "Label14" && c.name != "Label15") {
       EXPECT_EQ(g.width(), c.width);
-    if (c.width == 0) EXPECT_EQ(g.width(), needed);
-    if (!c.parent.empty() && c.parent != "")
+    }
+    if (c.width == 0) {
+      EXPECT_EQ(g.width(), needed);
+    }
+    if (!c.parent.empty()) {
       EXPECT_LE(g.right(), window.control(c.parent)->width()) << c.text << " runs out of its frame";
+    }
   }
   // Captions of buttons and frames fit as well.
   for (const char* name : {"Button2", "Button3", "GroupBox2"}) {
