@@ -16,7 +16,7 @@ std::string usage() {
          "  --switch-language N      afterwards, pick item N of the language selector (0 Russian, 1 English)\n"
          "  --json                   print the data sheet as one JSON object\n"
          "  --dump-controls          print every control of the main window as JSON\n"
-         "  --key KEY                print the data sheet of catalogue entry KEY\n"
+         "  --key KEY                print the data sheet of catalogue entry KEY (text, --json or --dump-controls)\n"
          "  --list                   print the catalogue's model keys, one per line\n"
          "  --help                   print this help\n"
          "\n"
@@ -55,10 +55,7 @@ std::variant<Options, UsageError> parseArguments(int argc, const char* const* ar
       if (arg == "--brand") options.brand = *text;
       if (arg == "--identifier") options.identifier = *text;
       if (arg == "--stored-language") options.storedLanguage = *text;
-      if (arg == "--key") {
-        options.key = *text;
-        error = chooseOutput(Output::Key, arg);
-      }
+      if (arg == "--key") options.key = *text;
       if (arg == "--switch-language") {
         int index = 0;
         const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), index);

@@ -6,7 +6,7 @@
 
 namespace wexmora::info {
 
-enum class Output { Text, Json, Controls, Key, List, Help };
+enum class Output { Text, Json, Controls, List, Help };
 
 struct Options {
   Output output = Output::Text;
@@ -14,7 +14,7 @@ struct Options {
   std::optional<std::string> identifier;      // --identifier
   std::optional<std::string> storedLanguage;  // --stored-language ("" = missing)
   std::optional<int> switchLanguage;          // --switch-language
-  std::string key;                            // --key
+  std::optional<std::string> key;             // --key: a catalogue entry instead of a processor
 };
 
 struct UsageError {

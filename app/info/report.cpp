@@ -149,7 +149,9 @@ nlohmann::ordered_json controlsJson(const TForm15& form) {
                                     {"left", c.left},           {"top", c.top},
                                     {"width", c.width},         {"height", c.height},
                                     {"visible", c.visible},     {"picture", pictureJson(c.picture)}};
-    if (c.name == "ComboBox1") {
+    if (c.name == "ComboBox1") {  // its edit part shows the selected item
+      const bool selected = form.comboIndex >= 0 && form.comboIndex < static_cast<int>(form.comboItems.size());
+      entry["text"] = selected ? form.comboItems[static_cast<std::size_t>(form.comboIndex)] : "";
       entry["index"] = form.comboIndex;
       entry["items"] = form.comboItems;
     }

@@ -71,12 +71,12 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
   platform::RecordingSleeper noWaits;  // the waits pace the window's start-up only
 
   try {
-    if (options.output == Output::Key) {
-      if (std::find(form.ListBox1.begin(), form.ListBox1.end(), options.key) == form.ListBox1.end()) {
-        err << "wexmora-info: no catalogue entry has the key '" << options.key << "'\n";
+    if (options.key) {
+      if (std::find(form.ListBox1.begin(), form.ListBox1.end(), *options.key) == form.ListBox1.end()) {
+        err << "wexmora-info: no catalogue entry has the key '" << *options.key << "'\n";
         return 1;
       }
-      form["Edit7"].text = options.key;
+      form["Edit7"].text = *options.key;
       loadSettings(form, settings);
       lookUpCatalogue(form, noWaits);
       chooseBadge(form);

@@ -27,11 +27,16 @@ TEST(InfoOptions, AcceptsEachOption) {
     std::vector<const char*> args;
     Output output;
   } outputs[] = {
-      {{}, Output::Text},         {{"--dump-controls"}, Output::Controls}, {{"--list"}, Output::List},
-      {{"--help"}, Output::Help}, {{"--key", "E3-1230 V2"}, Output::Key},  {{"--json", "--json"}, Output::Json},
+      {{}, Output::Text},
+      {{"--dump-controls"}, Output::Controls},
+      {{"--list"}, Output::List},
+      {{"--help"}, Output::Help},
+      {{"--key", "E3-1230 V2", "--json"}, Output::Json},
+      {{"--json", "--json"}, Output::Json},
   };
   for (const auto& c : outputs) EXPECT_EQ(std::get<Options>(parse(c.args)).output, c.output);
   EXPECT_EQ(std::get<Options>(parse({"--key", "E3-1230 V2"})).key, "E3-1230 V2");
+  EXPECT_EQ(std::get<Options>(parse({"--key", "E3-1230 V2"})).output, Output::Text);
   EXPECT_FALSE(std::get<Options>(parse({})).brand.has_value());
 }
 
