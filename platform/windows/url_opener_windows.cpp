@@ -5,17 +5,10 @@
 #include <string>
 
 #include "platform/url_opener.h"
+#include "platform/windows/wide_text.h"
 
 namespace wexmora::platform {
 namespace {
-
-std::wstring widen(const std::string& text) {
-  if (text.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
-}
 
 // Hands the address to the shell's default action for it (the user's
 // browser), shown normally; the call returns at once and its result is not

@@ -30,7 +30,7 @@ enum class Design {
   NoPhoto,              // a camera under a red prohibition sign
 };
 
-struct BadgeSpec {
+struct BadgeStyle {
   Design design;
   const char* family;      // the name as printed
   const char* tier;        // "i3" .. "i9" for Core badges, else ""
@@ -38,7 +38,7 @@ struct BadgeSpec {
 };
 
 // clang-format off
-constexpr BadgeSpec kBadges[kDrawnBadgeCount] = {
+constexpr BadgeStyle kBadges[kDrawnBadgeCount] = {
     // design                      family            tier  generation       index
     {Design::WhiteRing,           "Celeron",        "",   ""        },  //  0
     {Design::WhiteRing,           "Pentium",        "",   ""        },  //  1
@@ -114,7 +114,7 @@ BadgeShape shapeOf(Design design) {
   }
 }
 
-bool isCore(const BadgeSpec& b) { return b.tier[0] != '\0'; }
+bool isCore(const BadgeStyle& b) { return b.tier[0] != '\0'; }
 
 void roundedPlate(QPainter& p, const QRectF& r, const QBrush& fill, const QColor& edge = Qt::transparent) {
   p.setPen(edge.alpha() ? QPen(edge, 1) : QPen(Qt::NoPen));
@@ -123,7 +123,7 @@ void roundedPlate(QPainter& p, const QRectF& r, const QBrush& fill, const QColor
 }
 
 // "Core" above a large tier, or the family name alone, centred in `box`.
-void nameBlock(QPainter& p, const QRectF& box, const BadgeSpec& b, const QColor& colour, double tierSize,
+void nameBlock(QPainter& p, const QRectF& box, const BadgeStyle& b, const QColor& colour, double tierSize,
                const QColor& shadow = Qt::transparent) {
   auto text = [&](const QRectF& r, const QString& s, const QFont& f) {
     if (shadow.alpha()) {
@@ -158,7 +158,7 @@ void generationTag(QPainter& p, const QRectF& r, const QString& text, const QCol
   fittedText(p, r.adjusted(2, 0, -2, 0), text, font(11), ink);
 }
 
-void whiteRing(QPainter& p, const QRectF& r, const BadgeSpec& b) {
+void whiteRing(QPainter& p, const QRectF& r, const BadgeStyle& b) {
   roundedPlate(p, r, kWhite, QColor(0xC4, 0xCA, 0xD2));
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(kBlue, 4.5, Qt::SolidLine, Qt::RoundCap));
@@ -168,7 +168,7 @@ void whiteRing(QPainter& p, const QRectF& r, const BadgeSpec& b) {
   fittedText(p, r.adjusted(22, 52, -22, -24), QStringLiteral("processor"), font(10, false), QColor(0x55, 0x5D, 0x68));
 }
 
-void dieBand(QPainter& p, const QRectF& r, const BadgeSpec& b, int index) {
+void dieBand(QPainter& p, const QRectF& r, const BadgeStyle& b, int index) {
   roundedPlate(p, r, verticalGradient(r, QColor(0x12, 0x3C, 0x7C), QColor(0x06, 0x18, 0x3A)));
   const QRectF band(r.left() + 6, r.bottom() - 27, r.width() - 12, 18);
   diePattern(p, band, 100 + index, 3.0);
@@ -178,7 +178,7 @@ void dieBand(QPainter& p, const QRectF& r, const BadgeSpec& b, int index) {
   nameBlock(p, QRectF(r.left() + 8, r.top() + 5, r.width() - 16, r.height() - 36), b, kWhite, 36);
 }
 
-void black(QPainter& p, const QRectF& r, const BadgeSpec& b) {
+void black(QPainter& p, const QRectF& r, const BadgeStyle& b) {
   roundedPlate(p, r, verticalGradient(r, QColor(0x30, 0x30, 0x34), QColor(0x05, 0x05, 0x06)));
   p.setPen(QPen(QColor(0x8A, 0x8E, 0x96), 1));
   p.drawLine(QPointF(r.left() + 14, r.center().y() + 3), QPointF(r.right() - 14, r.center().y() + 3));
@@ -189,7 +189,7 @@ void black(QPainter& p, const QRectF& r, const BadgeSpec& b) {
              QColor(0xE0, 0x5A, 0x2B));
 }
 
-void blueDieCorner(QPainter& p, const QRectF& r, const BadgeSpec& b, int index) {
+void blueDieCorner(QPainter& p, const QRectF& r, const BadgeStyle& b, int index) {
   roundedPlate(p, r, verticalGradient(r, QColor(0x1A, 0x86, 0xD6), QColor(0x00, 0x4A, 0x92)));
   const QRectF die(r.right() - 46, r.top() + 6, 40, 32);
   diePattern(p, die, 200 + index, 3.0);
@@ -206,7 +206,7 @@ void blueDieCorner(QPainter& p, const QRectF& r, const BadgeSpec& b, int index) 
   }
 }
 
-void uprightDieStrip(QPainter& p, const QRectF& r, const BadgeSpec& b, int index) {
+void uprightDieStrip(QPainter& p, const QRectF& r, const BadgeStyle& b, int index) {
   roundedPlate(p, r, verticalGradient(r, QColor(0x16, 0x7C, 0xCC), QColor(0x00, 0x43, 0x88)));
   const QRectF strip(r.left() + 5, r.top() + 5, r.width() - 10, 20);
   diePattern(p, strip, 300 + index, 2.5);
@@ -218,7 +218,7 @@ void uprightDieStrip(QPainter& p, const QRectF& r, const BadgeSpec& b, int index
 
 // A framed square: circuit ground, metal frame, inner plate; the name on the
 // plate and the generation, if any, on a tag at its foot.
-void framedSquare(QPainter& p, const QRectF& r, const BadgeSpec& b, int index, bool circuit, const QColor& frameLight,
+void framedSquare(QPainter& p, const QRectF& r, const BadgeStyle& b, int index, bool circuit, const QColor& frameLight,
                   const QColor& frameDark, const QBrush& plate, const QColor& ink) {
   if (circuit) {
     QPainterPath clip;
@@ -244,7 +244,7 @@ void framedSquare(QPainter& p, const QRectF& r, const BadgeSpec& b, int index, b
   nameBlock(p, nameBox, b, ink, generation.isEmpty() ? 36 : 30);
 }
 
-void silverDotted(QPainter& p, const QRectF& r, const BadgeSpec& b) {
+void silverDotted(QPainter& p, const QRectF& r, const BadgeStyle& b) {
   roundedPlate(p, r, verticalGradient(r, kSilverLight, QColor(0xC6, 0xCA, 0xD1)), QColor(0x9A, 0xA0, 0xA8));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0xA4, 0xAA, 0xB3));
@@ -259,7 +259,7 @@ void silverDotted(QPainter& p, const QRectF& r, const BadgeSpec& b) {
   generationTag(p, QRectF(r.left() + 11, r.bottom() - 21, r.width() - 22, 15), b.generation, kDeepBlue, kWhite);
 }
 
-void flatSquare(QPainter& p, const QRectF& r, const BadgeSpec& b, const QColor& ground, bool tierInCorner,
+void flatSquare(QPainter& p, const QRectF& r, const BadgeStyle& b, const QColor& ground, bool tierInCorner,
                 bool goldCorner) {
   roundedPlate(p, r, ground);
   if (goldCorner) {
@@ -301,7 +301,7 @@ void camera(QPainter& p, const QPointF& centre, double scale, const QColor& body
   p.restore();
 }
 
-void noPhoto(QPainter& p, const QRectF& r, const BadgeSpec& b) {
+void noPhoto(QPainter& p, const QRectF& r, const BadgeStyle& b) {
   roundedPlate(p, r, verticalGradient(r, kWhite, QColor(0xEC, 0xEE, 0xF1)), QColor(0xB8, 0xBE, 0xC6));
   const QPointF centre(r.center().x(), r.top() + 38);
   camera(p, centre, 0.82, QColor(0x4A, 0x50, 0x58));
@@ -314,7 +314,7 @@ void noPhoto(QPainter& p, const QRectF& r, const BadgeSpec& b) {
   fittedText(p, QRectF(r.left() + 6, r.bottom() - 26, r.width() - 12, 20), b.family, font(16), red);
 }
 
-void drawDesign(QPainter& p, const QRectF& r, const BadgeSpec& b, int index) {
+void drawDesign(QPainter& p, const QRectF& r, const BadgeStyle& b, int index) {
   switch (b.design) {
     case Design::WhiteRing:
       return whiteRing(p, r, b);
@@ -375,14 +375,14 @@ BadgeShape badgeShape(int index) {
 
 QImage drawBadge(int index) {
   const QRectF r = shapeRect(badgeShape(index));  // checks the index
-  const BadgeSpec& spec = kBadges[index];
+  const BadgeStyle& style = kBadges[index];
   QImage image = canvas(128, 128);
   {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setClipRect(r);  // nothing of a badge leaves its shape
-    drawDesign(p, r, spec, index);
+    drawDesign(p, r, style, index);
   }
   return oneBitAlpha(image);
 }
