@@ -18,10 +18,7 @@ constexpr const char* kI5Id = "Intel64 Family 6 Model 158 Stepping 10";
 constexpr const char* kAmd = "AMD Ryzen 5 3600 6-Core Processor";
 constexpr const char* kAmdId = "AMD64 Family 23 Model 113 Stepping 0";
 
-std::string goldenPath(const std::string& name) {
-  const char* source = std::getenv("WEXMORA_SOURCE_DIR");
-  return std::string(source ? source : ".") + "/tests/golden/" + name;
-}
+std::string goldenPath(const std::string& name) { return std::string(WEXMORA_SOURCE_DIR) + "/tests/golden/" + name; }
 
 struct Result {
   int code;
