@@ -1,5 +1,7 @@
 #include "ui/jpeg_writer.h"
 
+#include "support/jpeg_header.h"
+
 // clang-format off
 #include <cstdio>
 #include <jpeglib.h>
@@ -35,30 +37,8 @@ std::vector<std::uint8_t> readFile(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct DecodedHeader {
-  int width = 0, height = 0, components = 0;
-  bool progressive = true, jfif = false;
-  std::vector<std::vector<unsigned>> quantTables;
-};
-
-DecodedHeader decode(const std::vector<std::uint8_t>& data) {
-  jpeg_decompress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data.data(), data.size());
-  jpeg_read_header(&info, TRUE);
-  DecodedHeader header{
-      static_cast<int>(info.image_width),       static_cast<int>(info.image_height),     info.num_components,
-      static_cast<bool>(info.progressive_mode), static_cast<bool>(info.saw_JFIF_marker), {}};
-  for (int t = 0; t < 2; ++t) {
-    header.quantTables.emplace_back();
-    if (info.quant_tbl_ptrs[t])
-      for (int i = 0; i < DCTSIZE2; ++i) header.quantTables.back().push_back(info.quant_tbl_ptrs[t]->quantval[i]);
-  }
-  jpeg_destroy_decompress(&info);
-  return header;
-}
+using DecodedHeader = wexmora::testing::JpegHeader;
+DecodedHeader decode(const std::vector<std::uint8_t>& data) { return wexmora::testing::readJpegHeader(data); }
 
 // The tables libjpeg itself makes for quality 90.
 std::vector<std::vector<unsigned>> referenceTables() {

@@ -1,7 +1,6 @@
 #include "ui/qt/main_window.h"
 
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -17,6 +16,7 @@
 #include <iterator>
 #include <memory>
 
+#include "support/jpeg_header.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/form_view.h"
 
@@ -252,16 +252,9 @@ class ScriptedDialog : public SaveDialogRunner {
 
 std::pair<int, int> jpegSize(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  const std::vector<unsigned char> data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  jpeg_decompress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data.data(), data.size());
-  jpeg_read_header(&info, TRUE);
-  const std::pair<int, int> size(info.image_width, info.image_height);
-  jpeg_destroy_decompress(&info);
-  return size;
+  const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const auto header = wexmora::testing::readJpegHeader(data);
+  return {header.width, header.height};
 }
 
 TEST(MainWindowScreenshot, CaptionClickSavesTheWindowWithItsFrame) {
