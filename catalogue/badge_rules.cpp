@@ -141,15 +141,9 @@ void fillLga1150(TForm15& form) {
 }  // namespace
 
 const char* testedField(TestedText tested) {
-  switch (tested) {
-    case T::ProductLine:
-      return "Edit18";
-    case T::BrandString:
-      return "Edit1";
-    case T::ModelKey:
-      break;
-  }
-  return "Edit7";
+  // Indexed by TestedText: product line, brand string, model key.
+  constexpr const char* kTestedFields[] = {"Edit18", "Edit1", "Edit7"};
+  return kTestedFields[static_cast<int>(tested)];
 }
 
 std::span<const char* const> lga1150UnknownFields() { return kLga1150Unknown; }
