@@ -4,7 +4,7 @@
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
-            libzbar-dev zbar-tools nlohmann-json3-dev \
+            libzbar-dev zbar-tools nlohmann-json3-dev libxcb-damage0-dev \
             fonts-dejavu-core fonts-liberation2
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 

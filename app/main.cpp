@@ -2,6 +2,7 @@
 // pass, the hidden about dialog, the message loop.
 #include <QApplication>
 #include <QScreen>
+#include <memory>
 
 #include "app/pass.h"
 #include "base/site.h"
@@ -40,8 +41,11 @@ int main(int argc, char** argv) {
   TForm4 about;
   FormCreate(about, qt::systemShortDate());
   form.aboutDialog = &about;
-  qt::AboutWindow aboutWindow(about, form, *opener);
-  window.setAboutWindow(&aboutWindow);
+  std::unique_ptr<qt::AboutWindow> aboutWindow;  // its widgets, made when the dialog is first shown
+  window.setAboutWindow([&] {
+    if (!aboutWindow) aboutWindow = std::make_unique<qt::AboutWindow>(about, form, *opener);
+    return aboutWindow.get();
+  });
 
   window.show();
   window.reportPassError();

@@ -88,6 +88,9 @@ QImage image(const Picture& picture) {
   return result;
 }
 
-QIcon programIcon() { return QIcon(QPixmap::fromImage(image({PictureSource::Design, kIcon}))); }
+QIcon programIcon() {
+  static const QIcon icon(QPixmap::fromImage(image({PictureSource::Design, kIcon})));  // shared by both windows
+  return icon;
+}
 
 }  // namespace wexmora::pictures

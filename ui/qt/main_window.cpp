@@ -82,9 +82,10 @@ void MainWindow::runGuarded(const std::function<void()>& handler) {
 
 void MainWindow::toggleAbout() {
   if (!form_.aboutDialog) return;
+  AboutWindow* about = makeAbout_ ? makeAbout_() : nullptr;  // made while the dialog is still hidden
   positionToModel();
   SpeedButton4Click(form_, *form_.aboutDialog);
-  if (about_) about_->syncFromModel();
+  if (about) about->syncFromModel();
 }
 
 void MainWindow::chooseLanguage(int index) {
