@@ -1,5 +1,6 @@
 #include "ui/pictures/pictures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPixmap>
 #include <map>
@@ -88,6 +89,13 @@ QImage image(const Picture& picture) {
   return result;
 }
 
-QIcon programIcon() { return QIcon(QPixmap::fromImage(image({PictureSource::Design, kIcon}))); }
+QIcon programIcon() {
+  QIcon icon(QPixmap::fromImage(image({PictureSource::Design, kIcon})));
+  // The theme sizes (resources/icons), so that title bars and task bars get a
+  // drawing made for their size rather than the 95 px picture scaled down.
+  const QDir themeSizes(QStringLiteral(":/wexmora/icons"), QStringLiteral("wexmora-*.png"));
+  for (const QString& name : themeSizes.entryList()) icon.addFile(themeSizes.filePath(name));
+  return icon;
+}
 
 }  // namespace wexmora::pictures
