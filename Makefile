@@ -1,14 +1,24 @@
 # make run  - installs what is missing, builds the program and opens its window
 # make test - installs what is missing, builds with sanitizers and runs every test
 # make format - reformats the sources
+# make install [PREFIX=/usr/local] [DESTDIR=...] - installs the release build
+# make uninstall [DESTDIR=...] - removes what make install put in place
+# make deb  - builds the Debian package build/wexmora_<version>_<arch>.deb
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
             libzbar-dev zbar-tools nlohmann-json3-dev libxcb-damage0-dev \
-            fonts-dejavu-core fonts-liberation2
+            fonts-dejavu-core fonts-liberation2 \
+            $(PACKAGING_PACKAGES)
+# What make deb and the packaging test need: the Debian build tools, the
+# validators of the desktop entry, the metainfo and the manual pages, the
+# shells whose completion is tested, and an SVG renderer for the icon test.
+PACKAGING_PACKAGES := dpkg-dev debhelper lintian desktop-file-utils appstream \
+            man-db groff-base bash-completion fish librsvg2-bin
+PREFIX ?= /usr/local
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: run test build deps format check-format check-windows
+.PHONY: run test build deps format check-format check-windows install uninstall deb
 
 run: build
 	./build/release/app/wexmora
@@ -21,6 +31,32 @@ test: deps check-format
 	cmake --preset test
 	cmake --build --preset test
 	ctest --preset test
+
+# The release build into PREFIX under DESTDIR; the list of installed files
+# stays in build/release/install_manifest.txt for make uninstall.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+uninstall:
+	@test -f build/release/install_manifest.txt || \
+	  { echo "Nothing to uninstall: build/release/install_manifest.txt is missing." >&2; exit 1; }
+	@while IFS= read -r file; do \
+	  if [ -e "$$file" ] || [ -L "$$file" ]; then echo "Removing $$file"; rm -f -- "$$file"; fi; \
+	done < build/release/install_manifest.txt
+
+# The Debian package, built by dpkg-buildpackage from a copy of the tree in
+# build/deb (it writes its results next to the source folder). The version
+# and revision come from debian/changelog.
+deb: deps
+	@set -e; version=$$(dpkg-parsechangelog -S Version); upstream=$${version%-*}; \
+	arch=$$(dpkg-architecture -qDEB_HOST_ARCH); copy=build/deb/wexmora-$$upstream; \
+	rm -rf build/deb; mkdir -p $$copy; \
+	{ git ls-files -z --cached --others --exclude-standard 2>/dev/null || \
+	  find . -path ./build -prune -o -path ./.git -prune -o -type f -printf '%P\0'; } | \
+	  grep -zv '^build/' | tar -c --null -T - -f - | tar -x -C $$copy; \
+	(cd $$copy && dpkg-buildpackage -b -us -uc); \
+	cp build/deb/wexmora_$${version}_$$arch.deb build/; \
+	echo "Built build/wexmora_$${version}_$$arch.deb"
 
 # Installs the Debian packages that are not there yet (as root, or through sudo).
 deps:

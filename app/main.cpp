@@ -26,6 +26,9 @@ int main(int argc, char** argv) {
   // the display name: Qt would append that to every window caption.
   QApplication::setApplicationName(QString::fromStdString(site::applicationTitle()));
   QApplication::setWindowIcon(pictures::programIcon());
+  // Ties the windows to the installed menu entry and its icon (the Wayland
+  // app id, and the desktop-file hint on X11).
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(site::kApplicationId.data(), site::kApplicationId.size()));
 
   const auto processor = platform::systemProcessorSource();
   const auto settings = platform::systemSettingsStore();

@@ -1,5 +1,6 @@
 #include "ui/pictures/pictures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPixmap>
 #include <map>
@@ -89,7 +90,15 @@ QImage image(const Picture& picture) {
 }
 
 QIcon programIcon() {
-  static const QIcon icon(QPixmap::fromImage(image({PictureSource::Design, kIcon})));  // shared by both windows
+  // Shared by both windows; the theme sizes (resources/icons) let title bars
+  // and task bars get a drawing made for their size rather than the 95 px
+  // picture scaled down.
+  static const QIcon icon = [] {
+    QIcon made(QPixmap::fromImage(image({PictureSource::Design, kIcon})));
+    const QDir themeSizes(QStringLiteral(":/wexmora/icons"), QStringLiteral("wexmora-*.png"));
+    for (const QString& name : themeSizes.entryList()) made.addFile(themeSizes.filePath(name));
+    return made;
+  }();
   return icon;
 }
 
