@@ -3,6 +3,7 @@
 #include "base/utf8.h"
 #include "catalogue/data/record_list.h"
 #include "identify/text.h"
+#include "ui/model/pass_trace.h"
 
 namespace wexmora {
 namespace {
@@ -75,6 +76,7 @@ void lookUpCatalogue(TForm15& form, platform::Sleeper& sleeper) {
     const std::string& key = form.ListBox1.at(i);
     const std::string& modelKey = form["Edit7"].text;
     if (!(text::contains(key, modelKey) && key.size() == modelKey.size())) continue;
+    if (form.trace) form.trace->matches.push_back({i, key});
 
     Control& qr = form["Image4"];
     qr.left = kQrLeft;
