@@ -128,7 +128,8 @@ std::size_t rowOf(std::string_view control, TextProperty property) {
 // Sets the table's texts from the row (first) to the row (last), both included.
 void applyTexts(TForm15& form, Language language, std::string_view first, TextProperty firstProperty,
                 std::string_view last, TextProperty lastProperty) {
-  for (std::size_t i = rowOf(first, firstProperty); i <= rowOf(last, lastProperty); ++i) {
+  const std::size_t end = rowOf(last, lastProperty);
+  for (std::size_t i = rowOf(first, firstProperty); i <= end; ++i) {
     const InterfaceText& row = kTexts[i];
     Control& control = form[row.control];
     (row.property == P::Caption ? control.text : control.hint) =

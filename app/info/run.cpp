@@ -99,6 +99,30 @@ void printSheet(const Options& options, const TForm15& form, const PassTrace& tr
   if (options.explain) out << "\n" << explainText(form, trace, options.key);
 }
 
+struct CatalogueLists {
+  std::vector<std::string> keys;
+  catalogue::RecordList records;
+};
+
+// Puts the lists into a form for one identification and takes them back.
+class LentLists {
+ public:
+  LentLists(TForm15& form, CatalogueLists& lists) : form_(form), lists_(lists) {
+    form_.ListBox1 = std::move(lists_.keys);
+    form_.ListBox2 = std::move(lists_.records);
+  }
+  ~LentLists() {
+    lists_.keys = std::move(form_.ListBox1);
+    lists_.records = std::move(form_.ListBox2);
+  }
+  LentLists(const LentLists&) = delete;
+  LentLists& operator=(const LentLists&) = delete;
+
+ private:
+  TForm15& form_;
+  CatalogueLists& lists_;
+};
+
 // --brands: every line of `in` identified on its own, one output line each.
 void identifyEach(const Options& options, std::istream& in, platform::SettingsStore& stored, std::ostream& out,
                   std::ostream& err) {
@@ -106,13 +130,20 @@ void identifyEach(const Options& options, std::istream& in, platform::SettingsSt
   platform::MemorySettingsStore snapshot;
   for (const char* name : {kLanguagesSetting, kSiteUrlSetting, kLicenseSetting})
     if (auto value = stored.read(name)) snapshot.values[name] = std::move(*value);
-  const TForm15 design;
+  // Every line starts from the design state. The catalogue lists pass from
+  // one line's form to the next instead of being copied: the pass never
+  // changes a key, and a record it decoded reads the same as its stored form.
+  TForm15 design;
+  CatalogueLists lists{std::move(design.ListBox1), std::move(design.ListBox2)};
+  design.ListBox1.clear();
+  design.ListBox2 = catalogue::RecordList(std::vector<std::string>{});
   std::string brand;
   while (std::getline(in, brand)) {
     if (!brand.empty() && brand.back() == '\r') brand.pop_back();
     platform::FixedProcessorSource processor(brand, options.identifier.value_or(""));
     ReadOnlySettings settings(snapshot);
     TForm15 form = design;
+    const LentLists lent(form, lists);
     PassTrace trace;
     identify(options, form, processor, settings, options.explain ? &trace : nullptr, err);
     if (options.output == Output::Json) {
