@@ -12,9 +12,6 @@
 #include "app/info/report.h"
 #include "app/pass.h"
 #include "app/settings.h"
-#include "catalogue/badge_rules.h"
-#include "catalogue/lookup.h"
-#include "ui/localisation.h"
 
 namespace wexmora::info {
 namespace {
@@ -65,11 +62,7 @@ void identify(const Options& options, TForm15& form, platform::ProcessorSource& 
   try {
     if (options.key) {
       form["Edit7"].text = *options.key;
-      loadSettings(form, settings);
-      lookUpCatalogue(form, noWaits);
-      chooseBadge(form);
-      handOver(form, noWaits);
-      applyPassLanguage(form);
+      runFromModelKey(form, settings, noWaits);
     } else {
       PassServices services{processor, settings, noWaits};
       startprog2test(form, services);
