@@ -22,10 +22,22 @@ namespace {
 using namespace wexmora;
 using artwork::IconLayout;
 
-int argc = 1;
-char arg0[] = "program_icon_test";
-char* argv[] = {arg0, nullptr};
-QGuiApplication app(argc, argv);
+// Fonts and pixmaps need an application object; made once the tests run
+// (not while CTest lists them).
+class QtApplication : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "program_icon_test";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) app_ = new QGuiApplication(argc, argv);
+  }
+  void TearDown() override { delete app_; }
+
+ private:
+  QGuiApplication* app_ = nullptr;
+};
+const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 const QString kIcons = QStringLiteral(WEXMORA_SOURCE_DIR "/resources/icons/");
 
@@ -92,7 +104,8 @@ TEST(ProgramIcon, EachSizeIsDrawnWithItsOwnDetail) {
     const QImage icon = artwork::drawProgramIcon(l.size);
     ASSERT_EQ(icon.size(), QSize(l.size, l.size));
     EXPECT_EQ(pinsAlongTheTop(icon, l), l.pins);
-    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the corner outside the rounded tile is transparent";
+    // Outside the rounded tile; at 16 px, with no margin, the rounding only softens the corner pixel.
+    EXPECT_LT(qAlpha(icon.pixel(0, 0)), l.tileMargin > 0 ? 1 : 64) << "the corner is not clear";
     const int bodyStart = (l.size - l.body) / 2;
     // Diagonally off the body's corner, where no pin lies: the yellow tile.
     const QColor tile = icon.pixelColor(bodyStart - 1, bodyStart - 1);
