@@ -15,6 +15,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "support/application.h"
 #include "ui/pictures/pictures.h"
 
 namespace {
@@ -22,22 +23,8 @@ namespace {
 using namespace wexmora;
 using artwork::IconLayout;
 
-// Fonts and pixmaps need an application object; made once the tests run
-// (not while CTest lists them).
-class QtApplication : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "program_icon_test";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) app_ = new QGuiApplication(argc, argv);
-  }
-  void TearDown() override { delete app_; }
-
- private:
-  QGuiApplication* app_ = nullptr;
-};
-const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
+// Fonts and pixmaps need an application object.
+const auto* const kApplication = wexmora::testing::addApplication<QGuiApplication>();
 
 const QString kIcons = QStringLiteral(WEXMORA_SOURCE_DIR "/resources/icons/");
 
