@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <algorithm>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "catalogue/key_list.h"
 #include "catalogue/qr_image.h"
@@ -93,8 +95,13 @@ QIcon programIcon() {
   QIcon icon(QPixmap::fromImage(image({PictureSource::Design, kIcon})));
   // The theme sizes (resources/icons), so that title bars and task bars get a
   // drawing made for their size rather than the 95 px picture scaled down.
+  // Smallest first: X11 carries the sizes in this order only as far as one
+  // request holds, so the large ones are the ones to fall away.
   const QDir themeSizes(QStringLiteral(":/wexmora/icons"), QStringLiteral("wexmora-*.png"));
-  for (const QString& name : themeSizes.entryList()) icon.addFile(themeSizes.filePath(name));
+  std::vector<QPixmap> drawings;
+  for (const QString& name : themeSizes.entryList()) drawings.emplace_back(themeSizes.filePath(name));
+  std::sort(drawings.begin(), drawings.end(), [](const QPixmap& a, const QPixmap& b) { return a.width() < b.width(); });
+  for (const QPixmap& drawing : drawings) icon.addPixmap(drawing);
   return icon;
 }
 
