@@ -1,14 +1,20 @@
 # make run  - installs what is missing, builds the program and opens its window
 # make test - installs what is missing, builds with sanitizers and runs every test
 # make format - reformats the sources
+# make fuzz  - installs what is missing, builds the fuzz targets (clang,
+#              libFuzzer, ASan, UBSan) and runs each for FUZZ_SECONDS (60)
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
             libzbar-dev zbar-tools nlohmann-json3-dev \
             fonts-dejavu-core fonts-liberation2
+# The fuzz build also needs clang and its sanitizer and libFuzzer runtimes.
+FUZZ_PACKAGES := clang libclang-rt-dev
+FUZZ_TARGETS := model_key probe cpuinfo records settings info_args pass
+FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: run test build deps format check-format check-windows
+.PHONY: run test build deps deps-fuzz fuzz format check-format check-windows
 
 run: build
 	./build/release/app/wexmora
@@ -23,9 +29,9 @@ test: deps check-format
 	ctest --preset test
 
 # Installs the Debian packages that are not there yet (as root, or through sudo).
-deps:
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -34,6 +40,19 @@ deps:
 	  $$sudo apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+deps-fuzz:
+	$(call install_missing,$(PACKAGES) $(FUZZ_PACKAGES))
+
+# Each target runs for FUZZ_SECONDS; a finding is kept in build/fuzz/findings.
+fuzz: deps-fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	tests/fuzz/run_fuzzers.sh build/fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 check-format: deps
 	@clang-format --dry-run --Werror $(SOURCES) || \

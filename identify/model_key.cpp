@@ -15,7 +15,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "identify/text.h"
 
@@ -152,12 +151,13 @@ constexpr long kOffsetCopyBack = 4;
 // the catalogue keys them with a leading "Q". Rule 6 adds it.
 constexpr std::array<std::string_view, 2> kQuadExtremeStems = {"X96", "X97"};
 
-std::vector<std::string_view> splitPatterns(std::string_view patterns) {
-  std::vector<std::string_view> parts;
+// Calls `visit` with each "|"-separated pattern of a row, in order, until it
+// answers true, walking the row in place (no allocation per rule).
+template <typename Visit>
+void forEachPattern(std::string_view patterns, Visit visit) {
   for (;;) {
     const auto bar = patterns.find('|');
-    parts.push_back(patterns.substr(0, bar));
-    if (bar == std::string_view::npos) return parts;
+    if (visit(patterns.substr(0, bar)) || bar == std::string_view::npos) return;
     patterns.remove_prefix(bar + 1);
   }
 }
@@ -165,7 +165,8 @@ std::vector<std::string_view> splitPatterns(std::string_view patterns) {
 // One run of the chain over one brand string.
 class Chain {
  public:
-  explicit Chain(TForm15& form) : form_(form), brand_(form["Edit1"].text) {}
+  explicit Chain(TForm15& form)
+      : form_(form), key_(form["Edit7"]), caption_(form["Label1"]), brand_(form["Edit1"].text) {}
 
   void run() {
     for (const auto& rule : kRules) apply(rule);
@@ -184,23 +185,25 @@ class Chain {
   // Group: the last listed pattern that occurs decides.
   long lastOccurring(std::string_view patterns) const {
     long p = 0;
-    for (const auto pattern : splitPatterns(patterns))
+    forEachPattern(patterns, [&](std::string_view pattern) {
       if (const long at = position(pattern); at > 0) p = at;
+      return false;
+    });
     return p;
   }
 
   // Either-or: the first listed pattern that occurs decides.
   long firstOccurring(std::string_view patterns) const {
-    for (const auto pattern : splitPatterns(patterns))
-      if (const long at = position(pattern); at > 0) return at;
-    return 0;
+    long p = 0;
+    forEachPattern(patterns, [&](std::string_view pattern) { return (p = position(pattern)) > 0; });
+    return p;
   }
 
   bool occurs(std::string_view pattern) const { return !pattern.empty() && contains(brand_, pattern); }
 
   void write(std::string caption, std::string_view key) {
-    form_["Edit7"].text = trim(key);
-    form_["Label1"].text = std::move(caption);
+    key_.text = trim(key);
+    caption_.text = std::move(caption);
   }
   void write(const std::string& x) { write(x, x); }
   void writeTrimmed(const std::string& x) { write(trim(x), x); }
@@ -303,13 +306,15 @@ class Chain {
   }
 
   void offsetCopy(const ModelKeyRule& rule) {
-    const auto patterns = splitPatterns(rule.patterns);
-    long p = search(patterns[0], brand_);
-    if (occurs(patterns[1])) p = 0;
+    const auto bar = rule.patterns.find('|');
+    long p = search(rule.patterns.substr(0, bar), brand_);
+    if (occurs(rule.patterns.substr(bar + 1))) p = 0;
     if (p > 0) write(copy(brand_, p - kOffsetCopyBack, rule.count));
   }
 
   TForm15& form_;
+  Control& key_;      // Edit7
+  Control& caption_;  // Label1
   const std::string brand_;
   long suffixLength_ = 0;  // L
 };
