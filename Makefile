@@ -7,7 +7,7 @@
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
             libzbar-dev zbar-tools nlohmann-json3-dev \
-            fonts-dejavu-core fonts-liberation2
+            fonts-dejavu-core fonts-liberation2 xvfb xdotool
 # The fuzz build also needs clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-dev
 FUZZ_TARGETS := model_key probe cpuinfo records settings info_args pass
