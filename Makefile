@@ -64,7 +64,8 @@ format:
 # Compiles the headless core and the Windows platform layer with MinGW-w64
 # (syntax and types only), so the Windows path is known to build. Needs the
 # Debian package g++-mingw-w64-x86-64-posix and a configured test build.
-WINDOWS_SOURCES = $(filter-out app/main.cpp,$(wildcard platform/windows/*.cpp platform/*.cpp identify/*.cpp catalogue/*.cpp ui/*.cpp app/*.cpp app/info/*.cpp))
+WINDOWS_SOURCES = $(filter-out app/main.cpp base/file_io_posix.cpp,$(wildcard base/*.cpp platform/windows/*.cpp \
+  platform/*.cpp catalogue/data/*.cpp ui/model/*.cpp identify/*.cpp catalogue/*.cpp ui/*.cpp app/*.cpp app/info/*.cpp))
 check-windows:
 	@mkdir -p build/windows-include && ln -sfn /usr/include/nlohmann build/windows-include/nlohmann && \
 	  cp /usr/include/qrencode.h /usr/include/jpeglib.h /usr/include/jmorecfg.h /usr/include/jerror.h \

@@ -1,7 +1,7 @@
 #include "app/handlers.h"
 
 #include "app/settings.h"
-#include "app/site.h"
+#include "base/site.h"
 #include "catalogue/links.h"
 #include "ui/localisation.h"
 

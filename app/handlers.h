@@ -4,7 +4,7 @@
 // them with the window model; they change the model only.
 #include "platform/settings_store.h"
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

@@ -4,7 +4,7 @@
 #include <QScreen>
 
 #include "app/pass.h"
-#include "app/site.h"
+#include "base/site.h"
 #include "platform/instance_lock.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"

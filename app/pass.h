@@ -5,7 +5,7 @@
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

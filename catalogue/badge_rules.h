@@ -8,7 +8,7 @@
 #include <span>
 
 #include "platform/sleeper.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

@@ -1,6 +1,7 @@
 #include "catalogue/lookup.h"
 
-#include "catalogue/record_list.h"
+#include "base/utf8.h"
+#include "catalogue/data/record_list.h"
 #include "identify/text.h"
 
 namespace wexmora {
@@ -21,12 +22,7 @@ class RecordCursor {
     if (const long bar = text::search("|", text_); bar > 0) text_ = text::remove(text_, 1, bar);
   }
   // Drops the last character, whatever it is (a whole UTF-8 sequence).
-  void dropLast() {
-    std::size_t start = text_.size();
-    while (start > 0 && (static_cast<unsigned char>(text_[start - 1]) & 0xC0) == 0x80) --start;
-    if (start > 0) --start;
-    text_.erase(start);
-  }
+  void dropLast() { text_.erase(base::lastCharacterStart(text_)); }
   std::string& text() { return text_; }
 
  private:

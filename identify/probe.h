@@ -3,7 +3,7 @@
 // identifier into the brand and family/model/stepping fields, the data fields
 // emptied, and the base clock taken from the brand string.
 #include "platform/processor_source.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

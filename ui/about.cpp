@@ -1,10 +1,10 @@
 #include "ui/about.h"
 
-#include <charconv>
 #include <optional>
 #include <string>
 
-#include "app/site.h"
+#include "base/decimal.h"
+#include "base/site.h"
 #include "identify/text.h"
 
 namespace wexmora {
@@ -18,11 +18,7 @@ constexpr int kDesignYear = 2023;
 // blanks, an optional sign, then digits up to the end and nothing else.
 std::optional<long> toInteger(std::string_view digits) {
   while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
-  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-  long value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  return value;
+  return base::parseDecimal(digits);
 }
 
 struct AboutTexts {

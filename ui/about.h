@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

@@ -5,7 +5,7 @@
 // the Qt window calls them and repaints from the model.
 #include <string_view>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

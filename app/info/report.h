@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::info {
 

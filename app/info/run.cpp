@@ -68,7 +68,7 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
   if (options.storedLanguage && !options.storedLanguage->empty())
     given.values[kLanguagesSetting] = *options.storedLanguage;
   ReadOnlySettings settings(options.storedLanguage ? static_cast<platform::SettingsStore&>(given) : stored);
-  platform::RecordingSleeper noWaits;  // the waits pace the window's start-up only
+  platform::SkippingSleeper noWaits;
 
   try {
     if (options.key) {

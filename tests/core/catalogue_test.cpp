@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/key_list.h"
-#include "catalogue/record_list.h"
+#include "catalogue/data/key_list.h"
+#include "catalogue/data/record_list.h"
 
 namespace wexmora::catalogue {
 namespace {

@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "app/handlers.h"
-#include "app/site.h"
-#include "catalogue/key_list.h"
+#include "base/site.h"
+#include "catalogue/data/key_list.h"
+#include "support/fakes.h"
 
 namespace wexmora {
 namespace {
@@ -20,8 +21,8 @@ constexpr const char* kIdentifier = "Intel64 Family 6 Model 158 Stepping 10";
 
 struct PassRun {
   TForm15 form;
-  platform::MemorySettingsStore settings;
-  platform::RecordingSleeper sleeper;
+  testing::FakeSettingsStore settings;
+  testing::RecordingSleeper sleeper;
 };
 
 void runPass(PassRun& run, const std::string& brand) {
@@ -68,7 +69,7 @@ TEST(Pass, TypicalRun) {
   EXPECT_TRUE(form.ListBox2.stored(catalogueIndex("i5-8400")).starts_with("i5-8400|Intel Core i5|"));
   EXPECT_EQ(form.ListBox2.stored(0).find("Intel"), std::string::npos);
 
-  platform::RecordingUrlOpener opener;
+  testing::RecordingUrlOpener opener;
   Image4Click(form, opener);
   Image2Click(form, opener);
   EXPECT_EQ(opener.opened, (std::vector<std::string>{form.detailedUrl, form.frontUrl}));
@@ -168,7 +169,7 @@ TEST(Pass, NoProcessorInBothLanguages) {
     EXPECT_EQ(form["Edit20"].text, "");
     EXPECT_EQ(run.sleeper.waits, (std::vector<int>{15, 50}));
 
-    platform::RecordingUrlOpener opener;
+    testing::RecordingUrlOpener opener;
     Image2Click(form, opener);
     Image3Click(form, opener);
     Image4Click(form, opener);
@@ -189,7 +190,7 @@ TEST(Pass, CatalogueMissWithADerivedKey) {
   EXPECT_EQ(form["Memo2"].text, "Информации о данном процессоре нет в базе программы.");
   EXPECT_EQ(form.detailedUrl, site::base() + "/cpu/detailed-i5-8401.html");
   EXPECT_EQ(run.sleeper.waits, (std::vector<int>{15, 50}));
-  platform::RecordingUrlOpener opener;
+  testing::RecordingUrlOpener opener;
   Image3Click(form, opener);
   EXPECT_EQ(opener.opened, (std::vector<std::string>{form.backUrl}));
 }

@@ -16,6 +16,7 @@
 #include <iterator>
 #include <memory>
 
+#include "support/fakes.h"
 #include "support/jpeg_header.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/form_view.h"
@@ -74,8 +75,8 @@ const std::pair<const char*, const char*> kEnglishCaptions[] = {
 };
 
 struct Services {
-  platform::RecordingUrlOpener opener;
-  platform::MemorySettingsStore settings;
+  testing::RecordingUrlOpener opener;
+  testing::FakeSettingsStore settings;
 };
 
 int textWidth(const QWidget* widget, const std::string& text) {

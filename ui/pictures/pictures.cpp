@@ -5,8 +5,8 @@
 #include <map>
 #include <utility>
 
-#include "catalogue/key_list.h"
-#include "catalogue/qr_image.h"
+#include "catalogue/data/key_list.h"
+#include "catalogue/data/qr_image.h"
 #include "ui/pictures/jpeg_decode.h"
 
 namespace wexmora::pictures {

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::pictures {
 

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "app/handlers.h"
-#include "app/site.h"
+#include "base/site.h"
 #include "ui/pictures/pictures.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/save_dialog.h"

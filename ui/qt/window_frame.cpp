@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <cstring>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::qt {
 namespace {

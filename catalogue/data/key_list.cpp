@@ -1,6 +1,6 @@
 // The catalogue's key list: 578 model keys in catalogue order, one block per
 // socket and generation. Index i here is index i of the record and QR lists.
-#include "catalogue/key_list.h"
+#include "catalogue/data/key_list.h"
 
 #include <array>
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/record_list.h"
+#include "catalogue/data/record_list.h"
 
 namespace wexmora {
 

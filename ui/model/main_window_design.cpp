@@ -1,9 +1,9 @@
 // The design state of both windows, control by control, as the form designer
 // left them: positions are in the parent's coordinates, "" being the client
 // area. The identification pass starts from exactly this state.
-#include "app/site.h"
-#include "catalogue/key_list.h"
-#include "ui/form_model.h"
+#include "base/site.h"
+#include "catalogue/data/key_list.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 namespace {
