@@ -19,10 +19,11 @@
 
 #include "app/info/run.h"
 #include "app/settings.h"
-#include "app/site.h"
-#include "catalogue/key_list.h"
-#include "catalogue/qr_image.h"
+#include "base/site.h"
+#include "catalogue/data/key_list.h"
+#include "catalogue/data/qr_image.h"
 #include "fuzz_support.h"
+#include "support/fakes.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               ", stored " + shown(options.storedLanguage.value_or("(none)")) + ", switch " +
                               (options.switchLanguage ? std::to_string(*options.switchLanguage) : "(none)");
 
-  platform::MemorySettingsStore stored;
+  testing::FakeSettingsStore stored;
   stored.failWrites = true;  // wexmora-info must never write them
   Outputs outputs;
   outputs.text = runOutput(options, info::Output::Text, stored, context);

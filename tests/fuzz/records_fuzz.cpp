@@ -12,12 +12,12 @@
 #include <array>
 #include <cctype>
 
+#include "catalogue/data/record_list.h"
 #include "catalogue/lookup.h"
-#include "catalogue/record_list.h"
 #include "design_form.h"
 #include "fuzz_support.h"
 #include "identify/text.h"
-#include "platform/sleeper.h"
+#include "support/fakes.h"
 
 namespace {
 
@@ -118,7 +118,7 @@ void checkSheet(const TForm15& form, const std::string& record) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static TForm15 form;
-  static platform::RecordingSleeper sleeper;
+  static testing::RecordingSleeper sleeper;
   const std::string stored = fuzz::asText(data, size);
   const std::string plain = text::contains(stored, "Intel") ? stored : catalogue::decodeBase64(stored);
   const std::string record = catalogue::cp1251ToUtf8(plain);

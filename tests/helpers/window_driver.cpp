@@ -53,7 +53,7 @@ struct Step {
 int main(int argc, char** argv) {
   std::string brand = "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz";
   std::vector<Step> steps;
-  bool forever = false;
+  bool endless = false;
   for (int i = 1; i < argc; ++i) {
     const bool hasValue = i + 1 < argc;
     if (!std::strcmp(argv[i], "--brand") && hasValue) {
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     } else if (!std::strcmp(argv[i], "--choose") && hasValue) {
       steps.push_back({Step::Choose, argv[++i]});
     } else if (!std::strcmp(argv[i], "--choose-forever")) {
-      forever = true;
+      endless = true;
     } else {
       std::cerr << "usage: wexmora-window-driver [--brand TEXT] [--save PATH]... [--choose N]... [--choose-forever]\n";
       return 100;
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   platform::FixedProcessorSource processor(brand, "Intel64 Family 6 Model 158 Stepping 10");
   const auto settings = platform::systemSettingsStore();
-  platform::RecordingSleeper noWaits;
+  platform::SkippingSleeper noWaits;
   PassServices services{processor, *settings, noWaits};
   TForm15 form;
   FormCreate(form, services, 1280, 1024);
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
       choose(std::stoi(step.value));
     }
   }
-  for (int i = 0; forever; ++i) choose(i % 2);
+  for (int i = 0; endless; ++i) choose(i % 2);
 
   std::cout << "language " << form.comboIndex << " caption " << form["Label7"].text << std::endl;
   return errors;

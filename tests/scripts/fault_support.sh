@@ -46,9 +46,10 @@ wait_for_window() {  # wait_for_window PATTERN SECONDS
 
 # Runs COMMAND with FILE in place of /proc/cpuinfo, in a mount namespace of
 # its own (nothing outside it sees the change). Needs root or user namespaces.
+# Run it in a subshell or in the background: COMMAND takes over the process.
 with_cpuinfo() {  # with_cpuinfo FILE COMMAND...
   local file=$1; shift
-  unshare -m --propagation private sh -c 'mount --bind "$0" /proc/cpuinfo && exec "$@"' "$file" "$@"
+  exec unshare -m --propagation private sh -c 'mount --bind "$0" /proc/cpuinfo && exec "$@"' "$file" "$@"
 }
 can_replace_cpuinfo() { unshare -m --propagation private sh -c 'mount --bind /dev/null /proc/cpuinfo' 2>/dev/null; }
 

@@ -51,13 +51,16 @@ if unshare -m --propagation private true 2>/dev/null; then
   fi
 fi
 
-# --- a full device -----------------------------------------------------------
-full="$scratch/devices/full"
+# --- a full device (one of our own, named like a picture: a name without an
+# extension gets ".jpg") -------------------------------------------------------
 mkdir -p "$scratch/devices"
-mknod "$full" c 1 7 2>/dev/null || full=/dev/full
-save_fails "full device" "$full" 'No space left on device'
-check "full device: still the device" [ -c "$full" ]
-[ "$full" = /dev/full ] || check "full device: no temporary file beside it" [ "$(others_in "$scratch/devices" full)" -eq 0 ]
+if mknod "$scratch/devices/full.jpg" c 1 7 2>/dev/null; then
+  save_fails "full device" "$scratch/devices/full.jpg" 'No space left on device'
+  check "full device: still the device" [ -c "$scratch/devices/full.jpg" ]
+  check "full device: no temporary file beside it" [ "$(others_in "$scratch/devices" full.jpg)" -eq 0 ]
+else
+  echo "no device files can be made here: the full-device case skipped"
+fi
 
 # --- a read-only folder with an old picture ----------------------------------
 mkdir -p "$scratch/read-only"

