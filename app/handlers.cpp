@@ -12,6 +12,20 @@ bool noProcessor(const TForm15& form) { return form["Edit7"].text == kNoProcesso
 
 }  // namespace
 
+std::span<const PictureClick> pictureClicks() {
+  // clang-format off
+  static constexpr PictureClick kClicks[] = {
+    {"Image2",  Image2Click},
+    {"Label1",  Image2Click},
+    {"Label14", Image2Click},
+    {"Label15", Image2Click},
+    {"Image3",  Image3Click},
+    {"Image4",  Image4Click},
+  };
+  // clang-format on
+  return kClicks;
+}
+
 void Image2Click(TForm15& form, platform::UrlOpener& opener) {
   if (noProcessor(form))
     form["Image2"].hint = std::string(kUndefinedProcessorHint);

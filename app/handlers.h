@@ -2,6 +2,8 @@
 // The main window's event handlers that belong to the identification logic:
 // the web links of the pictures and the language selector. The Qt layer calls
 // them with the window model; they change the model only.
+#include <span>
+
 #include "platform/settings_store.h"
 #include "platform/url_opener.h"
 #include "ui/model/form_model.h"
@@ -12,6 +14,14 @@ namespace wexmora {
 void Image2Click(TForm15& form, platform::UrlOpener& opener);
 void Image3Click(TForm15& form, platform::UrlOpener& opener);
 void Image4Click(TForm15& form, platform::UrlOpener& opener);
+
+// Which click handler each clickable picture and caption has; a view calls
+// the handler of the control clicked.
+struct PictureClick {
+  const char* control;
+  void (*handler)(TForm15&, platform::UrlOpener&);
+};
+std::span<const PictureClick> pictureClicks();
 
 // A language picked in ComboBox1 (form.comboIndex already set): the click
 // handler applies the texts, then the selection handler stores the index.

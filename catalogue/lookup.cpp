@@ -48,18 +48,21 @@ void splitBaseFrequency(TForm15& form, RecordCursor& cursor) {
   form["Memo2"].text = rest;
 }
 
+// clang-format off
+// The fields that show record fields 2 to 14, in record order.
+constexpr const char* kFieldTargets[] = {
+  "Edit18", "Edit6", "Edit8", "Edit9", "Edit11", "Edit15", "Edit12",
+  "Edit10", "Edit13", "Edit14", "Edit19", "Edit17", "Edit16",
+};
+// clang-format on
+
 }  // namespace
+
+std::span<const char* const> recordFieldTargets() { return kFieldTargets; }
 
 void distributeRecord(TForm15& form, const std::string& record) {
   RecordCursor cursor(record);
   cursor.cut();  // field 1 is the key itself
-  // clang-format off
-  // fields 2 to 14 in record order
-  constexpr const char* kFieldTargets[] = {
-    "Edit18", "Edit6", "Edit8", "Edit9", "Edit11", "Edit15", "Edit12",
-    "Edit10", "Edit13", "Edit14", "Edit19", "Edit17", "Edit16",
-  };
-  // clang-format on
   for (const char* target : kFieldTargets) {
     form[target].text = cursor.take();
     if (std::string_view(target) == "Edit11") form["Label15"].text = form["Edit11"].text;

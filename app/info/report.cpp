@@ -9,14 +9,6 @@
 namespace wexmora::info {
 namespace {
 
-// One line of the data sheet: its JSON key, the label that captions it in
-// the window (none for the brand string) and the field that shows it.
-struct SheetRow {
-  const char* key;
-  const char* caption;
-  const char* field;
-};
-
 // clang-format off
 // key                caption     field
 constexpr SheetRow kSheet[] = {
@@ -102,6 +94,8 @@ nlohmann::ordered_json pictureJson(const Picture& picture) {
 }
 
 }  // namespace
+
+std::span<const SheetRow> dataSheetRows() { return kSheet; }
 
 std::string dataSheetText(const TForm15& form) {
   std::vector<std::pair<std::string, std::string>> lines;

@@ -37,6 +37,39 @@ int catalogueIndex(const std::string& key) {
   return -1;
 }
 
+// wexmora-info's --key starts the pass at the model key: from there it runs
+// the same stages as the pass does after the rule chain, so the catalogue's
+// fields, the QR image, the links, the waits and the language agree.
+TEST(Pass, FromAModelKeyTheSameStagesRunAsAfterTheRuleChain) {
+  const struct {
+    const char* brand;
+    const char* key;
+  } cases[] = {
+      {R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)", "i5-8400"},
+      {R"(Intel(R) Xeon(R) CPU E3-1230 V2 @ 3.30GHz)", "E3-1230 V2"},
+      {R"(Intel(R) Core(TM) i7-4770 CPU @ 3.40GHz)", "i7-4770"},
+      {R"(12th Gen Intel(R) Core(TM) i5-12400)", "i5-12400"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    PassRun full;
+    runPass(full, c.brand);
+    ASSERT_EQ(full.form["Edit7"].text, c.key);
+    PassRun fromKey;
+    fromKey.form["Edit7"].text = c.key;
+    runFromModelKey(fromKey.form, fromKey.settings, fromKey.sleeper);
+    for (const char* field : {"Edit6", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15",
+                              "Edit16", "Edit17", "Edit18", "Edit19", "Edit20", "Memo2", "Label15", "Label7"})
+      EXPECT_EQ(fromKey.form[field].text, full.form[field].text) << field;
+    EXPECT_EQ(fromKey.form["Image4"].picture, full.form["Image4"].picture);
+    EXPECT_EQ(fromKey.form.height, full.form.height);
+    EXPECT_EQ(fromKey.form.detailedUrl, full.form.detailedUrl);
+    EXPECT_EQ(fromKey.form.frontUrl, full.form.frontUrl);
+    EXPECT_EQ(fromKey.sleeper.waits, full.sleeper.waits);
+    EXPECT_EQ(fromKey.settings.values, full.settings.values);
+  }
+}
+
 TEST(Pass, TypicalRun) {
   PassRun run;
   runPass(run, "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz");
