@@ -4,11 +4,13 @@
 # make install [PREFIX=/usr/local] [DESTDIR=...] - installs the release build
 # make uninstall [DESTDIR=...] - removes what make install put in place
 # make deb  - builds the Debian package build/wexmora_<version>_<arch>.deb
+# make fuzz  - installs what is missing, builds the fuzz targets (clang,
+#              libFuzzer, ASan, UBSan) and runs each for FUZZ_SECONDS (60)
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
             libzbar-dev zbar-tools nlohmann-json3-dev libxcb-damage0-dev \
-            fonts-dejavu-core fonts-liberation2 \
+            fonts-dejavu-core fonts-liberation2 xvfb xdotool \
             $(PACKAGING_PACKAGES)
 # What make deb and the packaging test need: the Debian build tools, the
 # validators of the desktop entry, the metainfo and the manual pages, the
@@ -16,9 +18,13 @@ PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
 PACKAGING_PACKAGES := dpkg-dev debhelper lintian desktop-file-utils appstream \
             man-db groff-base bash-completion fish librsvg2-bin
 PREFIX ?= /usr/local
+# The fuzz build also needs clang and its sanitizer and libFuzzer runtimes.
+FUZZ_PACKAGES := clang libclang-rt-dev
+FUZZ_TARGETS := model_key probe cpuinfo records settings info_args pass
+FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: run test build deps format check-format check-windows install uninstall deb
+.PHONY: run test build deps deps-fuzz fuzz format check-format check-windows install uninstall deb
 
 run: build
 	./build/release/app/wexmora
@@ -63,9 +69,9 @@ deb: deps
 	echo "Built build/wexmora_$${version}_$$arch.deb"
 
 # Installs the Debian packages that are not there yet (as root, or through sudo).
-deps:
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -74,6 +80,19 @@ deps:
 	  $$sudo apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+deps-fuzz:
+	$(call install_missing,$(PACKAGES) $(FUZZ_PACKAGES))
+
+# Each target runs for FUZZ_SECONDS; a finding is kept in build/fuzz/findings.
+fuzz: deps-fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	tests/fuzz/run_fuzzers.sh build/fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 check-format: deps
 	@clang-format --dry-run --Werror $(SOURCES) || \

@@ -10,8 +10,16 @@
 namespace wexmora::base::file_io {
 
 // A descriptor of the new file `path` open for writing, or -1 (errno EEXIST
-// when a file of that name exists).
+// when a file of that name exists). While it is open, removeAbandoned leaves
+// the file alone (POSIX: an advisory lock; Windows: an open file cannot be
+// removed).
 int createNew(const std::filesystem::path& path, FileAccess access);
+// Removes the file `path` unless a live writer still holds it open: the
+// leftover of a write that was killed half-way. True when it was removed.
+bool removeAbandoned(const std::filesystem::path& path);
+// A descriptor of the existing file `path`, which is no regular file (a
+// device, a pipe), open for writing without creating anything, or -1.
+int openExisting(const std::filesystem::path& path);
 bool writeAll(int fd, std::string_view data);
 // Flushes the file's data to the disk.
 bool flush(int fd);

@@ -1,4 +1,6 @@
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,7 +11,31 @@ namespace wexmora::base::file_io {
 
 int createNew(const std::filesystem::path& path, FileAccess access) {
   const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;  // less the umask
-  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd >= 0) ::flock(fd, LOCK_EX | LOCK_NB);  // held until the descriptor is closed
+  return fd;
+}
+
+bool removeAbandoned(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+  if (fd < 0) return false;
+  // Only a regular file that nobody holds locked, and still the one of that
+  // name once the lock is ours.
+  struct stat opened {};
+  struct stat named {};
+  const bool abandoned = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+                         ::lstat(path.c_str(), &named) == 0 && S_ISREG(opened.st_mode) &&
+                         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+  const bool removed = abandoned && ::unlink(path.c_str()) == 0;
+  ::close(fd);
+  return removed;
+}
+
+int openExisting(const std::filesystem::path& path) {
+  // Not blocking on the open: a pipe without a reader fails at once (ENXIO).
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
 }
 
 bool writeAll(int fd, std::string_view data) {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "base/file_io.h"
 
@@ -11,6 +12,10 @@ namespace wexmora::base::file_io {
 int createNew(const std::filesystem::path& path, FileAccess) {
   return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
+
+bool removeAbandoned(const std::filesystem::path& path) { return ::_wremove(path.c_str()) == 0; }
+
+int openExisting(const std::filesystem::path& path) { return ::_wopen(path.c_str(), _O_WRONLY | _O_BINARY); }
 
 bool writeAll(int fd, std::string_view data) {
   while (!data.empty()) {

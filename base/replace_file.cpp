@@ -1,5 +1,6 @@
 #include "base/replace_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <random>
 #include <string>
@@ -12,6 +13,32 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kNameAttempts = 16;
+
+// Temporary files are named "<target>.part<digits>".
+bool temporaryOf(const fs::path& candidate, const fs::path& target) {
+  const fs::path::string_type name = candidate.filename().native();
+  const fs::path::string_type prefix = target.filename().native() + fs::path(".part").native();
+  if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                     [](auto c) { return c >= '0' && c <= '9'; });
+}
+
+// Removes what writes of `target` that were killed half-way left beside it;
+// the temporary file of a write still going on stays.
+void removeLeftovers(const fs::path& target) {
+  std::error_code error;
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+    if (temporaryOf(it->path(), target)) file_io::removeAbandoned(it->path());
+}
+
+// A device or a pipe cannot be replaced, only written to: "saving" to
+// /dev/full must fail as the device says, not put a file in its place.
+bool writesInPlace(const fs::path& target) {
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  return !error && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
 
 std::string describe(ReplaceFileError::Step step, const std::error_code& error) {
   switch (step) {
@@ -33,6 +60,17 @@ ReplaceFileError::ReplaceFileError(Step step, std::error_code error)
     : std::runtime_error(describe(step, error)), step_(step), error_(error) {}
 
 void replaceFile(const fs::path& target, std::string_view content, FileAccess access) {
+  if (writesInPlace(target)) {
+    const int fd = file_io::openExisting(target);
+    if (fd < 0) throw ReplaceFileError(ReplaceFileError::Step::Write, lastError());
+    const bool written = file_io::writeAll(fd, content);
+    std::error_code error = lastError();
+    const bool closed = file_io::close(fd);
+    if (written && !closed) error = lastError();
+    if (!written || !closed) throw ReplaceFileError(ReplaceFileError::Step::Write, error);
+    return;
+  }
+  removeLeftovers(target);
   std::random_device random;
   fs::path temporary;
   int fd = -1;

@@ -29,7 +29,9 @@ class ReplaceFileError : public std::runtime_error {
 
 // Puts `content` at `target`, whose folder must exist. Throws ReplaceFileError
 // naming the step that failed; the temporary file is then removed and the
-// target left as it was.
+// target left as it was. Temporary files of earlier writes of `target` that
+// were killed half-way are removed first, so they never pile up. A target
+// that is a device or a pipe is written to in place, never replaced.
 void replaceFile(const std::filesystem::path& target, std::string_view content, FileAccess access);
 
 }  // namespace wexmora::base

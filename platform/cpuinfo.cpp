@@ -1,6 +1,7 @@
 #include "platform/cpuinfo.h"
 
-#include <map>
+#include <optional>
+#include <string>
 
 #include "base/trim.h"
 
@@ -10,24 +11,37 @@ namespace {
 // What surrounds names and values in the file.
 constexpr std::string_view kTabsAndBlanks = " \t";
 
-// The "name : value" lines of the first processor block.
-std::map<std::string, std::string, std::less<>> firstBlock(std::string_view text) {
-  std::map<std::string, std::string, std::less<>> fields;
+// The names read from the first processor block, in the order of Fields.
+constexpr std::string_view kNames[] = {"model name", "vendor_id", "cpu family", "model", "stepping"};
+enum Field { kModelName, kVendor, kFamily, kModel, kStepping, kFieldCount };
+
+// The values of the first "name : value" line of each wanted name in the
+// first processor block; the text is only looked at, never copied.
+struct FirstBlock {
+  std::optional<std::string_view> values[kFieldCount];
+};
+
+FirstBlock firstBlock(std::string_view text) {
+  FirstBlock block;
+  bool anyField = false;
   while (!text.empty()) {
     const auto end = text.find('\n');
     const auto line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
     if (base::trim(line, kTabsAndBlanks).empty()) {
-      if (!fields.empty()) break;  // the blank line that ends the first processor
+      if (anyField) break;  // the blank line that ends the first processor
       continue;
     }
     const auto colon = line.find(':');
     if (colon == std::string_view::npos) continue;
+    anyField = true;
     auto value = line.substr(colon + 1);
     if (!value.empty() && value.front() == ' ') value.remove_prefix(1);  // the one blank after ':'
-    fields.emplace(std::string(base::trim(line.substr(0, colon), kTabsAndBlanks)), std::string(value));
+    const auto name = base::trim(line.substr(0, colon), kTabsAndBlanks);
+    for (int field = 0; field < kFieldCount; ++field)
+      if (name == kNames[field] && !block.values[field]) block.values[field] = value;
   }
-  return fields;
+  return block;
 }
 
 std::string architecture(std::string_view vendor) {
@@ -39,18 +53,14 @@ std::string architecture(std::string_view vendor) {
 }  // namespace
 
 ProcessorDescription parseCpuinfo(std::string_view cpuinfo) {
-  const auto fields = firstBlock(cpuinfo);
+  const auto [values] = firstBlock(cpuinfo);
   ProcessorDescription result;
-  if (const auto it = fields.find("model name"); it != fields.end()) result.brand = it->second;
-  const auto family = fields.find("cpu family");
-  const auto model = fields.find("model");
-  const auto stepping = fields.find("stepping");
-  if (family != fields.end() && model != fields.end() && stepping != fields.end()) {
-    const auto vendor = fields.find("vendor_id");
-    result.identifier = architecture(vendor == fields.end() ? "" : vendor->second) + " Family " +
-                        std::string(base::trim(family->second, kTabsAndBlanks)) + " Model " +
-                        std::string(base::trim(model->second, kTabsAndBlanks)) + " Stepping " +
-                        std::string(base::trim(stepping->second, kTabsAndBlanks));
+  if (values[kModelName]) result.brand = std::string(*values[kModelName]);
+  if (values[kFamily] && values[kModel] && values[kStepping]) {
+    result.identifier = architecture(values[kVendor].value_or("")) + " Family " +
+                        std::string(base::trim(*values[kFamily], kTabsAndBlanks)) + " Model " +
+                        std::string(base::trim(*values[kModel], kTabsAndBlanks)) + " Stepping " +
+                        std::string(base::trim(*values[kStepping], kTabsAndBlanks));
   }
   return result;
 }

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -14,11 +15,18 @@ class CpuinfoProcessorSource : public ProcessorSource {
   std::string readcpuid() override { return read(&ProcessorDescription::identifier); }
 
  private:
-  // An unreadable file stands for a missing processor description.
+  // An unreadable file stands for a missing processor description; an empty
+  // one is a description without a name (the stream reports both alike).
   std::string read(std::string ProcessorDescription::*part) const {
     std::ifstream in(path_);
     std::stringstream text;
-    if (!in || !(text << in.rdbuf())) return kMissingKey;
+    if (!in) return kMissingKey;
+    if (!(text << in.rdbuf())) {
+      std::error_code error;
+      const bool empty =
+          std::filesystem::is_regular_file(path_, error) && std::filesystem::file_size(path_, error) == 0;
+      if (!empty || error) return kMissingKey;
+    }
     return parseCpuinfo(text.str()).*part;
   }
   std::string path_;

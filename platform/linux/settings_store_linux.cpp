@@ -28,8 +28,11 @@ std::string trimmed(std::string_view text) { return std::string(base::trim(text,
 // A settings file is UTF-8 text: no NUL bytes, no broken sequences.
 bool isText(std::string_view text) { return text.find('\0') == std::string_view::npos && base::isUtf8(text); }
 
-// The file's key=value lines in their order; comments, section headers and
-// lines without "=" are skipped. Unreadable or non-text files give nothing.
+// The file's key=value lines in their order; comments, section headers,
+// lines without "=" and lines that are not UTF-8 text are skipped, so a
+// damaged line (a hand-written Latin-1 comment, a stray byte) costs only
+// itself and never the values on the other lines. Unreadable files give
+// nothing.
 Entries readEntries(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
@@ -37,10 +40,10 @@ Entries readEntries(const std::string& path) {
   content << in.rdbuf();
   const std::string text = content.str();
   if (!in.good() && !in.eof()) return {};
-  if (!isText(text)) return {};
   Entries entries;
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
+    if (!isText(line)) continue;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const std::string content = trimmed(line);
     if (content.empty() || content[0] == '#' || content[0] == ';' || content[0] == '[') continue;
@@ -85,10 +88,12 @@ std::optional<std::string> SettingsFile::read(const std::string& name) {
 }
 
 void SettingsFile::write(const std::string& name, const std::string& value) {
-  if (name.empty() || name.find_first_of("=\r\n#;[") != std::string::npos || trimmed(name) != name)
+  if (name.empty() || name.find_first_of("=\r\n#;[") != std::string::npos || trimmed(name) != name || !isText(name))
     throw std::runtime_error("Cannot save the setting '" + name + "': the name is not valid");
   if (value.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
     throw std::runtime_error("Cannot save the setting " + name + ": the value holds a line break");
+  // A line that is not UTF-8 would not be read back.
+  if (!isText(value)) throw std::runtime_error("Cannot save the setting " + name + ": the value is not UTF-8 text");
 
   Entries entries = readEntries(path_);
   bool replaced = false;

@@ -2,12 +2,17 @@
 // untouched and no temporary file left.
 #include "base/replace_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -129,6 +134,56 @@ TEST_F(ReplaceFile, AFailedWriteKeepsThePreviousFile) {
   EXPECT_EQ(failed, ReplaceFileError::Step::Write);
   EXPECT_EQ(get(dir / "Screen.jpg"), "previous picture");
   EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(ReplaceFile, LeftoversOfKilledWritesAreRemovedAndALiveWriteIsLeftAlone) {
+  // A live writer holds its temporary file open and locked, as createNew does.
+  const fs::path live = dir / "settings.ini.part777";
+  put(live, "half");
+  const int liveFd = ::open(live.c_str(), O_RDONLY);
+  ASSERT_GE(liveFd, 0);
+  ASSERT_EQ(::flock(liveFd, LOCK_EX), 0);
+  const struct {
+    const char* name;
+    bool removed;
+  } cases[] = {
+      {"settings.ini.part123456", true},                                // a killed write of the target
+      {"settings.ini.part1", true},      {"settings.ini.part", false},  // no digits: not ours
+      {"settings.ini.part12a", false},   {"settings.ini.partial", false},
+      {"other.ini.part123", false},  // another target's
+      {"settings.ini", false},       // the target itself
+  };
+  for (const auto& c : cases) put(dir / c.name, "left over");
+  replaceFile(dir / "settings.ini", "Languages=1\n", FileAccess::OwnerOnly);
+  for (const auto& c : cases) EXPECT_EQ(fs::exists(dir / c.name), !c.removed) << c.name;
+  EXPECT_TRUE(fs::exists(live)) << "a write still going on keeps its file";
+  EXPECT_EQ(get(dir / "settings.ini"), "Languages=1\n");
+  ::close(liveFd);
+}
+
+TEST_F(ReplaceFile, ADeviceIsWrittenToNeverReplaced) {
+  // Devices of our own, so that a regression cannot replace the system's.
+  const struct {
+    const char* name;
+    unsigned minor;  // of the memory devices, major 1: 3 null, 7 full
+    bool fails;
+  } cases[] = {{"null", 3, false}, {"full", 7, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (::mknod((dir / c.name).c_str(), S_IFCHR | 0666, makedev(1, c.minor)) != 0)
+      GTEST_SKIP() << "cannot make device files here";
+    std::optional<std::error_code> failure;
+    try {
+      replaceFile(dir / c.name, "picture", FileAccess::Everyone);
+    } catch (const ReplaceFileError& error) {
+      EXPECT_EQ(error.step(), ReplaceFileError::Step::Write);
+      failure = error.error();
+    }
+    EXPECT_EQ(failure.has_value(), c.fails);
+    if (failure) EXPECT_EQ(*failure, std::errc::no_space_on_device);
+    EXPECT_TRUE(fs::is_character_file(dir / c.name));
+  }
+  EXPECT_EQ(entries(), std::size(cases)) << "no temporary file beside the devices";
 }
 
 }  // namespace

@@ -63,8 +63,13 @@ TEST_F(SettingsFileTest, ReadsValuesAndTreatsDamageAsMissing) {
       {"line without = is skipped", "garbage\nLanguages=1\n", "Languages", "1"},
       {"empty key is skipped", "=1\n", "", std::nullopt},
       {"missing key", "License=FreeWare\n", "Languages", std::nullopt},
-      {"binary file", std::string("Languages=1\n\0\xff\xfe", 15), "Languages", std::nullopt},
-      {"invalid UTF-8", "Languages=1\nSite_Url=\xc3\n", "Languages", std::nullopt},
+      // A damaged line costs only itself: the first-run write would otherwise
+      // replace the file and lose the language stored beside the damage.
+      {"binary file", std::string("Languages=1\n\0\xff\xfe", 15), "Languages", "1"},
+      {"binary line", std::string("Languages=1\n\0\xff\xfe", 15), "\xff\xfe", std::nullopt},
+      {"invalid UTF-8 elsewhere", "Languages=1\nSite_Url=\xc3\n", "Languages", "1"},
+      {"invalid UTF-8 value", "Languages=1\nSite_Url=\xc3\n", "Site_Url", std::nullopt},
+      {"Latin-1 comment", "# r\xe9glages\nLanguages=0\n", "Languages", "0"},
       {"Cyrillic value", "License=Бесплатно\n", "License", "Бесплатно"},
       {"empty file", "", "Languages", std::nullopt},
   };
@@ -116,6 +121,14 @@ TEST_F(SettingsFileTest, WriteReplacesOneValueAndKeepsTheOthers) {
   EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()), 1);
 }
 
+TEST_F(SettingsFileTest, WriteKeepsTheValuesBesideADamagedLine) {
+  const fs::path path = root / "wexmora" / "settings.ini";
+  put(path, "Languages=1\n# r\xe9glages\nSite_Url=u\n\xff\n");
+  platform::SettingsFile file(path.string());
+  file.write("License", "FreeWare");
+  EXPECT_EQ(get(path), "# Wexmora settings\nLanguages=1\nSite_Url=u\nLicense=FreeWare\n");
+}
+
 TEST_F(SettingsFileTest, WriteReplacesTheFileAtomically) {
   const fs::path path = root / "wexmora" / "settings.ini";
   put(path, "Languages=0\n");
@@ -162,8 +175,14 @@ TEST_F(SettingsFileTest, RejectsNamesAndValuesThatWouldBreakTheFormat) {
   const fs::path path = root / "wexmora" / "settings.ini";
   put(path, "Languages=0\n");
   platform::SettingsFile file(path.string());
-  const std::pair<std::string, std::string> bad[] = {
-      {"Languages", "1\nSite_Url=evil"}, {"Lang=uages", "1"}, {"", "1"}, {"Languages", std::string("1\0", 2)}};
+  const std::pair<std::string, std::string> bad[] = {{"Languages", "1\nSite_Url=evil"},
+                                                     {"Lang=uages", "1"},
+                                                     {"", "1"},
+                                                     {"Languages", std::string("1\0", 2)},
+                                                     // Not UTF-8: the line would be skipped when read, the value lost.
+                                                     {"Languages", "\xff\xfe"},
+                                                     {"Languages", "1\xc3"},
+                                                     {"Langu\xe4ges", "1"}};
   for (const auto& [name, value] : bad) EXPECT_THROW(file.write(name, value), std::runtime_error) << name;
   EXPECT_EQ(get(path), "Languages=0\n");
 }

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Start-up faults: a /proc/cpuinfo that is unreadable, empty, without "model
+# name", 1 MB long, or with a brand string of 4,096 characters, control bytes
+# and invalid UTF-8 (each through wexmora-info and the window program); then
+# 100 simultaneous starts, which leave one instance with one window, and a
+# killed instance, which never blocks the next start.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/fault_support.sh"
+program="${WEXMORA_BINARY_DIR:?}/app/wexmora"
+info="$WEXMORA_BINARY_DIR/app/wexmora-info"
+[ -x "$program" ] || { echo "no window program at $program: skipped"; exit 0; }
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done; stop_x; rm -rf "$scratch"; }
+trap cleanup EXIT
+export XDG_RUNTIME_DIR="$scratch/run" XDG_CONFIG_HOME="$scratch/config" HOME="$scratch"
+# The instances are killed, not closed: the sanitizers' leak check at exit
+# has nothing to say about them (and stops the process to look).
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+start_x || exit 1
+
+# --- hostile processor descriptions -------------------------------------
+block() {  # block BRAND: one processor block as Linux writes it
+  printf 'processor\t: 0\nvendor_id\t: GenuineIntel\ncpu family\t: 6\nmodel\t\t: 158\n'
+  printf 'model name\t: %s\nstepping\t: 10\ncpu MHz\t\t: 3799.982\n' "$1"
+}
+i5='Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz'
+long_brand="$i5 $(head -c 4096 /dev/zero | tr '\0' 'X')"
+long_brand=${long_brand:0:4096}
+hostile_brand=$'Intel(R)\x01\x7f Core(TM)\x1b[31m i5-8400\xff\xfe CPU @ 2.80GHz\xc3'
+mkdir -p "$scratch/cpuinfo"
+: >"$scratch/cpuinfo/unreadable"; block "$i5" >"$scratch/cpuinfo/unreadable"; chmod 000 "$scratch/cpuinfo/unreadable"
+: >"$scratch/cpuinfo/empty"
+block "$i5" | grep -v '^model name' >"$scratch/cpuinfo/no-model-name"
+{ block "$i5"; printf 'flags\t\t: '; head -c 1048576 /dev/zero | tr '\0' 'f'; printf '\n\n'; } >"$scratch/cpuinfo/one-megabyte"
+block "$long_brand" >"$scratch/cpuinfo/long-brand"
+block "$hostile_brand" >"$scratch/cpuinfo/hostile-brand"
+
+# The brand string the pass must show, and whether it identifies the processor.
+declare -A brand_of=([unreadable]='???' [empty]='' [no-model-name]='' [one-megabyte]="$i5"
+                     [long-brand]="$long_brand" [hostile-brand]="$hostile_brand")
+declare -A identified_of=([unreadable]=False [empty]=False [no-model-name]=False [one-megabyte]=True
+                          [long-brand]=True [hostile-brand]=False)
+if ! can_replace_cpuinfo; then
+  echo "cannot put a file in place of /proc/cpuinfo here (no mount namespace): processor cases skipped"
+else
+  for name in unreadable empty no-model-name one-megabyte long-brand hostile-brand; do
+    file="$scratch/cpuinfo/$name"
+    # What the pass read: wexmora-info shows the brand (bytes that are not
+    # UTF-8 as U+FFFD) and whether the processor was identified.
+    if (with_cpuinfo "$file" "${unprivileged[@]}" "$info" --json) >"$scratch/out.json" 2>"$scratch/err"; then
+      check "$name: data sheet" python3 - "$scratch/out.json" "${brand_of[$name]}" "${identified_of[$name]}" <<'PY'
+import json, os, sys
+sheet = json.load(open(sys.argv[1], encoding="utf-8"))
+brand = os.fsencode(sys.argv[2]).decode("utf-8", errors="replace")
+assert sheet["brand"] == brand, (sheet["brand"][:80], brand[:80])
+assert sheet["identified"] == (sys.argv[3] == "True"), sheet["identified"]
+PY
+    else
+      fail "$name: wexmora-info ended with an error: $(head -c 300 "$scratch/err")"
+    fi
+    # The window opens, shows no error and keeps running.
+    rm -rf "$XDG_CONFIG_HOME"
+    with_cpuinfo "$file" "${unprivileged[@]}" "$program" >"$scratch/window.log" 2>&1 &
+    window=$!; pids+=("$window")
+    if wait_for_window "$main_window_title" 60; then pass; else fail "$name: no main window"; fi
+    sleep 0.5
+    check "$name: no error box" [ "$(window_count "$error_box_title")" -eq 0 ]
+    check "$name: still running" kill -0 "$window"
+    kill -9 "$window" 2>/dev/null; wait "$window" 2>/dev/null
+    sleep 0.5
+    check "$name: the window is gone with its process" [ "$(window_count "$main_window_title")" -eq 0 ]
+  done
+fi
+
+# --- 100 simultaneous starts -------------------------------------------
+rm -rf "$XDG_CONFIG_HOME"
+starters=()
+for _ in $(seq 100); do
+  "$program" >/dev/null 2>&1 &
+  starters+=($!)
+done
+pids+=("${starters[@]}")
+running=100
+for _ in $(seq 600); do  # until all but one have ended, at most 60 s
+  running=0
+  for p in "${starters[@]}"; do kill -0 "$p" 2>/dev/null && running=$((running + 1)); done
+  [ "$running" -le 1 ] && break
+  sleep 0.1
+done
+check "100 starts leave one running instance, not $running" [ "$running" -eq 1 ]
+survivor=""
+ended_well=0
+for p in "${starters[@]}"; do
+  if kill -0 "$p" 2>/dev/null; then survivor=$p; else wait "$p" && ended_well=$((ended_well + 1)); fi
+done
+check "the 99 other starts end with exit code 0 (only $ended_well did)" [ "$ended_well" -eq 99 ]
+wait_for_window "$main_window_title" 60
+sleep 1
+check "100 starts show one window, not $(window_count "$main_window_title")" [ "$(window_count "$main_window_title")" -eq 1 ]
+
+# --- a killed instance does not block the next start ---------------------
+[ -n "$survivor" ] && kill -9 "$survivor" && wait "$survivor" 2>/dev/null
+"$program" >/dev/null 2>&1 &
+next=$!; pids+=("$next")
+if wait_for_window "$main_window_title" 60; then pass; else fail "no window after the first instance was killed"; fi
+check "the start after a killed instance keeps running" kill -0 "$next"
+finish
