@@ -1,14 +1,19 @@
 # make run  - installs what is missing, builds the program and opens its window
 # make test - installs what is missing, builds with sanitizers and runs every test
 # make format - reformats the sources
+# make windows - installs what is missing, builds wexmora.exe and wexmora-info.exe with MinGW-w64
+# make test-windows - the same, then runs every Windows test under Wine (and Xvfb)
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
             libzbar-dev zbar-tools nlohmann-json3-dev \
             fonts-dejavu-core fonts-liberation2
+WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
+            g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev
+WINE_PACKAGES := wine wine64 xvfb xdotool x11-utils fonts-liberation2
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: run test build deps format check-format check-windows
+.PHONY: run test build deps format check-format check-windows windows test-windows deps-windows deps-wine
 
 run: build
 	./build/release/app/wexmora
@@ -24,8 +29,15 @@ test: deps check-format
 
 # Installs the Debian packages that are not there yet (as root, or through sudo).
 deps:
-	@missing=""; \
-	for p in $(PACKAGES); do \
+	@$(call install-missing,$(PACKAGES))
+deps-windows:
+	@$(call install-missing,$(WINDOWS_PACKAGES))
+deps-wine:
+	@$(call install-missing,$(WINE_PACKAGES))
+
+define install-missing
+	missing=""; \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -34,6 +46,18 @@ deps:
 	  $$sudo apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+# The Windows programs, cross-compiled; the libraries they link are built
+# once from Debian's source packages into build/windows-deps.
+windows: deps-windows
+	tools/windows/build-deps.sh
+	cmake --preset windows
+	cmake --build --preset windows
+
+# Every Windows test under Wine, in the Wine prefix build/windows/wineprefix.
+test-windows: windows deps-wine
+	ctest --preset windows
 
 check-format: deps
 	@clang-format --dry-run --Werror $(SOURCES) || \

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "platform/command_line.h"
+#include "platform/windows/arguments.h"
 #include "platform/windows/wide_text.h"
 
 namespace wexmora::platform {
@@ -19,16 +20,23 @@ bool isConsole(DWORD which) {
 
 }  // namespace
 
-// The C runtime's argv is in the ANSI code page, which loses every character
-// outside it; the UTF-16 command line keeps them all.
-std::vector<std::string> utf8Arguments(int argc, char** argv) {
-  int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (!wide) return {argv, argv + argc};
+std::vector<std::string> argumentsFromCommandLine(const std::wstring& commandLine) {
   std::vector<std::string> arguments;
+  if (commandLine.empty()) return arguments;  // CommandLineToArgvW would name the running program instead
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(commandLine.c_str(), &count);
+  if (!wide) return arguments;
   arguments.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) arguments.push_back(narrow(wide[i]));
   LocalFree(wide);
+  return arguments;
+}
+
+// The C runtime's argv is in the ANSI code page, which loses every character
+// outside it; the UTF-16 command line keeps them all.
+std::vector<std::string> utf8Arguments(int argc, char** argv) {
+  std::vector<std::string> arguments = argumentsFromCommandLine(GetCommandLineW());
+  if (arguments.empty()) return {argv, argv + argc};
   return arguments;
 }
 
