@@ -10,7 +10,7 @@ PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             fonts-dejavu-core fonts-liberation2
 WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
             g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev
-WINE_PACKAGES := wine wine64 xvfb xdotool x11-utils fonts-liberation2
+WINE_PACKAGES := wine wine64 fonts-wine xvfb xdotool x11-utils fonts-liberation2
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: run test build deps format check-format check-windows windows test-windows deps-windows deps-wine

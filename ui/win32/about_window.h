@@ -1,0 +1,42 @@
+#pragma once
+// The about dialog TForm4 on screen: not modal, hidden and shown by the main
+// window's about button, hidden by its close button and its close box; its
+// texts follow the main window's language each time it becomes active.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/url_opener.h"
+#include "ui/form_model.h"
+#include "ui/win32/form_view.h"
+
+namespace wexmora::win32 {
+
+class AboutWindow : public FormEvents {
+ public:
+  AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener& opener, HWND owner);
+  ~AboutWindow() override;
+
+  HWND handle() const { return window_; }
+  // Visibility and place from the model, then the controls.
+  void syncFromModel();
+
+  void mouseMove(const std::string&) override {}
+  void mouseDown(const std::string&, int) override {}
+  void mouseUp(const std::string& control, int button, bool click) override;
+  void command(const std::string& control, WORD notification) override;
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  TForm4& about_;
+  const TForm15& main_;
+  platform::UrlOpener& opener_;
+  HWND window_ = nullptr;
+  std::unique_ptr<FormView> view_;
+  bool syncing_ = false;
+};
+
+}  // namespace wexmora::win32
