@@ -142,6 +142,9 @@ void FormView::create(const Control& control) {
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
   if (isFrame(control.kind)) SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(control.style.font)), FALSE);
+  // Narrow fields such as the segment's keep their whole text in view.
+  if (control.kind == ControlKind::Edit || control.kind == ControlKind::Memo)
+    SendMessageW(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
   if (control.kind == ControlKind::ComboBox) {
     // The edit part is as high as the design says; items come from the main window.
     SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), control.height - 6);
