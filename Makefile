@@ -1,19 +1,30 @@
 # make run  - installs what is missing, builds the program and opens its window
 # make test - installs what is missing, builds with sanitizers and runs every test
 # make format - reformats the sources
+# make install [PREFIX=/usr/local] [DESTDIR=...] - installs the release build
+# make uninstall [DESTDIR=...] - removes what make install put in place
+# make deb  - builds the Debian package build/wexmora_<version>_<arch>.deb
 # make windows - installs what is missing, builds wexmora.exe and wexmora-info.exe with MinGW-w64
 # make test-windows - the same, then runs every Windows test under Wine (and Xvfb)
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
-            libzbar-dev zbar-tools nlohmann-json3-dev \
-            fonts-dejavu-core fonts-liberation2
+            libzbar-dev zbar-tools nlohmann-json3-dev libxcb-damage0-dev \
+            fonts-dejavu-core fonts-liberation2 \
+            $(PACKAGING_PACKAGES)
+# What make deb and the packaging test need: the Debian build tools, the
+# validators of the desktop entry, the metainfo and the manual pages, the
+# shells whose completion is tested, and an SVG renderer for the icon test.
+PACKAGING_PACKAGES := dpkg-dev debhelper lintian desktop-file-utils appstream \
+            man-db groff-base bash-completion fish librsvg2-bin
 WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
             g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev
 WINE_PACKAGES := wine wine64 fonts-wine xvfb xdotool x11-utils fonts-liberation2
+PREFIX ?= /usr/local
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: run test build deps format check-format check-windows windows test-windows deps-windows deps-wine
+.PHONY: run test build deps format check-format check-windows install uninstall deb windows test-windows \
+        deps-windows deps-wine
 
 run: build
 	./build/release/app/wexmora
@@ -26,6 +37,32 @@ test: deps check-format
 	cmake --preset test
 	cmake --build --preset test
 	ctest --preset test
+
+# The release build into PREFIX under DESTDIR; the list of installed files
+# stays in build/release/install_manifest.txt for make uninstall.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+uninstall:
+	@test -f build/release/install_manifest.txt || \
+	  { echo "Nothing to uninstall: build/release/install_manifest.txt is missing." >&2; exit 1; }
+	@while IFS= read -r file; do \
+	  if [ -e "$$file" ] || [ -L "$$file" ]; then echo "Removing $$file"; rm -f -- "$$file"; fi; \
+	done < build/release/install_manifest.txt
+
+# The Debian package, built by dpkg-buildpackage from a copy of the tree in
+# build/deb (it writes its results next to the source folder). The version
+# and revision come from debian/changelog.
+deb: deps
+	@set -e; version=$$(dpkg-parsechangelog -S Version); upstream=$${version%-*}; \
+	arch=$$(dpkg-architecture -qDEB_HOST_ARCH); copy=build/deb/wexmora-$$upstream; \
+	rm -rf build/deb; mkdir -p $$copy; \
+	{ git ls-files -z --cached --others --exclude-standard 2>/dev/null || \
+	  find . -path ./build -prune -o -path ./.git -prune -o -type f -printf '%P\0'; } | \
+	  grep -zv '^build/' | tar -c --null -T - -f - | tar -x -C $$copy; \
+	(cd $$copy && dpkg-buildpackage -b -us -uc); \
+	cp build/deb/wexmora_$${version}_$$arch.deb build/; \
+	echo "Built build/wexmora_$${version}_$$arch.deb"
 
 # Installs the Debian packages that are not there yet (as root, or through sudo).
 deps:
@@ -69,7 +106,8 @@ format:
 # Compiles the headless core and the Windows platform layer with MinGW-w64
 # (syntax and types only), so the Windows path is known to build. Needs the
 # Debian package g++-mingw-w64-x86-64-posix and a configured test build.
-WINDOWS_SOURCES = $(filter-out app/main.cpp,$(wildcard platform/windows/*.cpp platform/*.cpp identify/*.cpp catalogue/*.cpp ui/*.cpp app/*.cpp app/info/*.cpp))
+WINDOWS_SOURCES = $(filter-out app/main.cpp base/file_io_posix.cpp,$(wildcard base/*.cpp platform/windows/*.cpp \
+  platform/*.cpp catalogue/data/*.cpp ui/model/*.cpp identify/*.cpp catalogue/*.cpp ui/*.cpp app/*.cpp app/info/*.cpp))
 check-windows:
 	@mkdir -p build/windows-include && ln -sfn /usr/include/nlohmann build/windows-include/nlohmann && \
 	  cp /usr/include/qrencode.h /usr/include/jpeglib.h /usr/include/jmorecfg.h /usr/include/jerror.h \

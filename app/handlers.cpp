@@ -1,7 +1,7 @@
 #include "app/handlers.h"
 
 #include "app/settings.h"
-#include "app/site.h"
+#include "base/site.h"
 #include "catalogue/links.h"
 #include "ui/localisation.h"
 
@@ -10,22 +10,21 @@ namespace {
 
 bool noProcessor(const TForm15& form) { return form["Edit7"].text == kNoProcessorKey; }
 
-struct PictureLink {
-  const char* control;
-  void (*handler)(TForm15&, platform::UrlOpener&);
-};
-// clang-format off
-const PictureLink kPictureLinks[] = {
-  {"Image2",  Image2Click},
-  {"Label1",  Image2Click},
-  {"Label14", Image2Click},
-  {"Label15", Image2Click},
-  {"Image3",  Image3Click},
-  {"Image4",  Image4Click},
-};
-// clang-format on
-
 }  // namespace
+
+std::span<const PictureClick> pictureClicks() {
+  // clang-format off
+  static constexpr PictureClick kClicks[] = {
+    {"Image2",  Image2Click},
+    {"Label1",  Image2Click},
+    {"Label14", Image2Click},
+    {"Label15", Image2Click},
+    {"Image3",  Image3Click},
+    {"Image4",  Image4Click},
+  };
+  // clang-format on
+  return kClicks;
+}
 
 void Image2Click(TForm15& form, platform::UrlOpener& opener) {
   if (noProcessor(form))
@@ -45,15 +44,6 @@ void Image4Click(TForm15& form, platform::UrlOpener& opener) {
   if (!noProcessor(form)) return openurl3(form, opener);
   form["Image1"].hint = std::string(kUndefinedProcessorHint);  // the badge's hint, not the QR image's
   opener.open(site::homePage());
-}
-
-bool PictureLinkClick(TForm15& form, std::string_view control, platform::UrlOpener& opener) {
-  for (const PictureLink& link : kPictureLinks) {
-    if (control != link.control) continue;
-    link.handler(form, opener);
-    return true;
-  }
-  return false;
 }
 
 void ComboBox1Click(TForm15& form) {

@@ -2,11 +2,11 @@
 // The main window's event handlers that belong to the identification logic:
 // the web links of the pictures and the language selector. The Qt layer calls
 // them with the window model; they change the model only.
-#include <string_view>
+#include <span>
 
 #include "platform/settings_store.h"
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 
@@ -15,9 +15,13 @@ void Image2Click(TForm15& form, platform::UrlOpener& opener);
 void Image3Click(TForm15& form, platform::UrlOpener& opener);
 void Image4Click(TForm15& form, platform::UrlOpener& opener);
 
-// The click handler of a picture link or of a caption over the front photo,
-// run for a left click on `control`; false for a control without one.
-bool PictureLinkClick(TForm15& form, std::string_view control, platform::UrlOpener& opener);
+// Which click handler each clickable picture and caption has; a view calls
+// the handler of the control clicked.
+struct PictureClick {
+  const char* control;
+  void (*handler)(TForm15&, platform::UrlOpener&);
+};
+std::span<const PictureClick> pictureClicks();
 
 // A language picked in ComboBox1 (form.comboIndex already set): the click
 // handler applies the texts, then the selection handler stores the index.

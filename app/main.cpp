@@ -2,9 +2,10 @@
 // pass, the hidden about dialog, the message loop.
 #include <QApplication>
 #include <QScreen>
+#include <memory>
 
 #include "app/pass.h"
-#include "app/site.h"
+#include "base/site.h"
 #include "platform/instance_lock.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
   // the display name: Qt would append that to every window caption.
   QApplication::setApplicationName(QString::fromStdString(site::applicationTitle()));
   QApplication::setWindowIcon(pictures::programIcon());
+  // Ties the windows to the installed menu entry and its icon (the Wayland
+  // app id, and the desktop-file hint on X11).
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(site::kApplicationId.data(), site::kApplicationId.size()));
 
   const auto processor = platform::systemProcessorSource();
   const auto settings = platform::systemSettingsStore();
@@ -40,8 +44,11 @@ int main(int argc, char** argv) {
   TForm4 about;
   FormCreate(about, qt::systemShortDate());
   form.aboutDialog = &about;
-  qt::AboutWindow aboutWindow(about, form, *opener);
-  window.setAboutWindow(&aboutWindow);
+  std::unique_ptr<qt::AboutWindow> aboutWindow;  // its widgets, made when the dialog is first shown
+  window.setAboutWindow([&] {
+    if (!aboutWindow) aboutWindow = std::make_unique<qt::AboutWindow>(about, form, *opener);
+    return aboutWindow.get();
+  });
 
   window.show();
   window.reportPassError();

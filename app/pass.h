@@ -5,7 +5,7 @@
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 
@@ -18,6 +18,12 @@ struct PassServices {
 
 // Runs the stages in order; an exception ends the pass where it is raised.
 void startprog2test(TForm15& form, PassServices& services);
+
+// The stages that follow the model key in Edit7, in order: the window's pass
+// height, the stored settings, the catalogue lookup, the badge and final
+// corrections, the hand-over to the links, the language. startprog2test ends
+// with them; wexmora-info's --key starts with them. Throws as the stages do.
+void runFromModelKey(TForm15& form, platform::SettingsStore& settings, platform::Sleeper& sleeper);
 
 // Centres the window on a screen of the given size (rounding toward zero),
 // then runs the pass. An error that ends the pass is kept in form.passError

@@ -1,21 +1,15 @@
 #include "app/settings.h"
 
-#include <charconv>
-
-#include "app/site.h"
+#include "base/decimal.h"
+#include "base/site.h"
 
 namespace wexmora {
 
 std::optional<int> storedLanguageIndex(const std::optional<std::string>& text) {
-  if (!text || text->empty()) return std::nullopt;
-  const char* first = text->data();
-  const char* last = first + text->size();
-  if (*first == '+') ++first;  // from_chars takes a minus sign but not a plus
-  int index = 0;
-  const auto [end, error] = std::from_chars(first, last, index);
-  if (error != std::errc() || end != last || first == last) return std::nullopt;
+  if (!text) return std::nullopt;
+  const std::optional<long> index = base::parseDecimal(*text);
   if (index != 0 && index != 1) return std::nullopt;
-  return index;
+  return static_cast<int>(*index);
 }
 
 void loadSettings(TForm15& form, platform::SettingsStore& store) {

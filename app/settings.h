@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "platform/settings_store.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

@@ -98,22 +98,11 @@ constexpr Lga1150Texts kLga1150Texts[] = {
 };
 // clang-format on
 
-const std::string& testedText(const TForm15& form, TestedText tested) {
-  switch (tested) {
-    case T::ProductLine:
-      return form["Edit18"].text;
-    case T::BrandString:
-      return form["Edit1"].text;
-    case T::ModelKey:
-      break;
-  }
-  return form["Edit7"].text;
-}
-
 bool holds(const TForm15& form, const BadgeRule& rule) {
-  if (rule.socket && !text::contains(form["Edit11"].text, rule.socket)) return false;
+  if (rule.socket && !text::contains(form[kSocketField].text, rule.socket)) return false;
+  const std::string& tested = form[testedField(rule.tested)].text;
   for (const char* literal : rule.literal)
-    if (literal && text::contains(testedText(form, rule.tested), literal)) return true;
+    if (literal && text::contains(tested, literal)) return true;
   return false;
 }
 
@@ -138,7 +127,7 @@ void correctBaseClock(TForm15& form) {
 }
 
 void fillLga1150(TForm15& form) {
-  if (!text::contains(form["Edit11"].text, "1150")) return;
+  if (!text::contains(form[kSocketField].text, "1150")) return;
   for (const Lga1150Texts& texts : kLga1150Texts) {
     if (form.comboIndex != texts.languageIndex) continue;
     for (const char* name : kLga1150Unknown)
@@ -151,6 +140,13 @@ void fillLga1150(TForm15& form) {
 
 }  // namespace
 
+const char* testedField(TestedText tested) {
+  // Indexed by TestedText: product line, brand string, model key.
+  constexpr const char* kTestedFields[] = {"Edit18", "Edit1", "Edit7"};
+  return kTestedFields[static_cast<int>(tested)];
+}
+
+std::span<const char* const> lga1150UnknownFields() { return kLga1150Unknown; }
 std::span<const BadgeRule> lga771Rules() { return kLga771; }
 std::span<const BadgeRule> badgeRules() { return kRules; }
 

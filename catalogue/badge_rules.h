@@ -8,12 +8,16 @@
 #include <span>
 
 #include "platform/sleeper.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 
 // The text a rule tests, read from the window for every test.
 enum class TestedText { ProductLine, BrandString, ModelKey };
+// The field that shows it: Edit18, Edit1 or Edit7.
+const char* testedField(TestedText tested);
+// The field whose text holds a rule's socket group.
+inline constexpr const char* kSocketField = "Edit11";
 
 inline constexpr int kLeftUnchanged = -1;
 
@@ -29,6 +33,9 @@ struct BadgeRule {
 // Rule 1 (LGA771), then rules 3.1 to 10.6; the G6900 correction runs between.
 std::span<const BadgeRule> lga771Rules();
 std::span<const BadgeRule> badgeRules();
+
+// The fields the LGA1150 fill-in gives the unknown-value text when empty.
+std::span<const char* const> lga1150UnknownFields();
 
 inline constexpr int kBadgeTop = 3;
 inline constexpr int kHandOverWaitMs = 15;

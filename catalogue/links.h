@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/data/web_pages.h"
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 
@@ -15,12 +16,7 @@ inline constexpr std::string_view kNoProcessorKey = "-";
 // The hint a click sets when there is no processor, in both languages.
 inline constexpr std::string_view kUndefinedProcessorHint = "Неопределен процессор";
 
-// The model key with its first blank replaced by "_", then every byte outside
-// A-Z a-z 0-9 - . _ ~ percent-encoded, so that no brand string can change the
-// address's path or reach the browser's command line as an option.
-std::string urlKey(std::string_view modelKey);
-
-// form.frontUrl, backUrl and detailedUrl from the text of Edit20.
+// form.frontUrl, backUrl and detailedUrl from the model key in Edit20.
 void buildLinks(TForm15& form);
 
 void openurl(const TForm15& form, platform::UrlOpener& opener);   // front-photo page

@@ -1,6 +1,7 @@
 #include "catalogue/lookup.h"
 
-#include "catalogue/record_list.h"
+#include "base/utf8.h"
+#include "catalogue/data/record_list.h"
 #include "identify/text.h"
 
 namespace wexmora {
@@ -21,12 +22,7 @@ class RecordCursor {
     if (const long bar = text::search("|", text_); bar > 0) text_ = text::remove(text_, 1, bar);
   }
   // Drops the last character, whatever it is (a whole UTF-8 sequence).
-  void dropLast() {
-    std::size_t start = text_.size();
-    while (start > 0 && (static_cast<unsigned char>(text_[start - 1]) & 0xC0) == 0x80) --start;
-    if (start > 0) --start;
-    text_.erase(start);
-  }
+  void dropLast() { text_.erase(base::lastCharacterStart(text_)); }
   std::string& text() { return text_; }
 
  private:
@@ -52,18 +48,21 @@ void splitBaseFrequency(TForm15& form, RecordCursor& cursor) {
   form["Memo2"].text = rest;
 }
 
+// clang-format off
+// The fields that show record fields 2 to 14, in record order.
+constexpr const char* kFieldTargets[] = {
+  "Edit18", "Edit6", "Edit8", "Edit9", "Edit11", "Edit15", "Edit12",
+  "Edit10", "Edit13", "Edit14", "Edit19", "Edit17", "Edit16",
+};
+// clang-format on
+
 }  // namespace
+
+std::span<const char* const> recordFieldTargets() { return kFieldTargets; }
 
 void distributeRecord(TForm15& form, const std::string& record) {
   RecordCursor cursor(record);
   cursor.cut();  // field 1 is the key itself
-  // clang-format off
-  // fields 2 to 14 in record order
-  constexpr const char* kFieldTargets[] = {
-    "Edit18", "Edit6", "Edit8", "Edit9", "Edit11", "Edit15", "Edit12",
-    "Edit10", "Edit13", "Edit14", "Edit19", "Edit17", "Edit16",
-  };
-  // clang-format on
   for (const char* target : kFieldTargets) {
     form[target].text = cursor.take();
     if (std::string_view(target) == "Edit11") form["Label15"].text = form["Edit11"].text;

@@ -2,10 +2,11 @@
 // The catalogue lookup: finds the entry whose key equals the model key in
 // Edit7, shows its QR image, decodes its record on first use and spreads the
 // record's fields over the data sheet.
+#include <span>
 #include <string>
 
 #include "platform/sleeper.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 
@@ -17,6 +18,10 @@ inline constexpr int kDecodeWaitMs = 10;
 // Scans every entry of form.ListBox2 (no early exit) and applies each one
 // whose ListBox1 key equals Edit7, read afresh for every entry.
 void lookUpCatalogue(TForm15& form, platform::Sleeper& sleeper);
+
+// The fields that show record fields 2 to 14, in record order; Memo2 shows
+// field 15, Edit5 field 16.
+std::span<const char* const> recordFieldTargets();
 
 // Fills the data sheet from one plain record in UTF-8: fields 2 to 15 and,
 // when the record carries it, the base frequency of field 16.

@@ -14,7 +14,12 @@ namespace {
 constexpr const char* kDataFields[] = {"Edit11", "Edit7",  "Edit5",  "Edit6",  "Edit8",  "Edit9",  "Edit16", "Edit15",
                                        "Edit12", "Edit18", "Edit19", "Edit14", "Edit13", "Edit10", "Edit17", "Memo2"};
 
+constexpr IdentifierField kIdentifierFields[] = {{"Family", "Edit2"}, {"Model", "Edit3"}, {"Stepping", "Edit4"}};
+
 }  // namespace
+
+std::span<const char* const> dataFields() { return kDataFields; }
+std::span<const IdentifierField> identifierFields() { return kIdentifierFields; }
 
 // The whole word after "<word> " is taken: "Model 158" shows 158, not 15.
 std::string identifierNumber(const std::string& identifier, std::string_view word) {
@@ -33,11 +38,7 @@ void readProcessorIdentity(TForm15& form, platform::ProcessorSource& source) {
 
   const std::string identifier = source.readcpuid() + " ";
   if (identifier.size() > 5) {
-    const struct {
-      const char* word;
-      const char* field;
-    } parts[] = {{"Family", "Edit2"}, {"Model", "Edit3"}, {"Stepping", "Edit4"}};
-    for (const auto& part : parts)
+    for (const IdentifierField& part : kIdentifierFields)
       if (search(part.word, identifier) > 0) form[part.field].text = identifierNumber(identifier, part.word);
   }
 

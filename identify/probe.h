@@ -2,10 +2,24 @@
 // First stage of the identification pass: the processor's brand string and
 // identifier into the brand and family/model/stepping fields, the data fields
 // emptied, and the base clock taken from the brand string.
+#include <span>
+#include <string>
+#include <string_view>
+
 #include "platform/processor_source.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
+
+// The fields the stage empties, in its order.
+std::span<const char* const> dataFields();
+
+// A number of the identifier and the field that shows it.
+struct IdentifierField {
+  const char* word;  // "Family", "Model", "Stepping"
+  const char* field;
+};
+std::span<const IdentifierField> identifierFields();
 
 // The number after `word` in an identifier text ("" when the word is missing).
 std::string identifierNumber(const std::string& identifier, std::string_view word);

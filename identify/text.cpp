@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/trim.h"
+
 namespace wexmora::text {
 
 long search(std::string_view pattern, std::string_view text) {
@@ -20,12 +22,7 @@ std::string copy(std::string_view text, long start, long count) {
       text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(std::min(count, size - start + 1))));
 }
 
-std::string trim(std::string_view text) {
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
+std::string trim(std::string_view text) { return std::string(base::trim(text)); }
 
 std::string remove(std::string_view text, long start, long count) {
   const auto size = static_cast<long>(text.size());

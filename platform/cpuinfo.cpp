@@ -2,14 +2,13 @@
 
 #include <map>
 
+#include "base/trim.h"
+
 namespace wexmora::platform {
 namespace {
 
-std::string_view stripTabsAndBlanks(std::string_view s) {
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  return s;
-}
+// What surrounds names and values in the file.
+constexpr std::string_view kTabsAndBlanks = " \t";
 
 // The "name : value" lines of the first processor block.
 std::map<std::string, std::string, std::less<>> firstBlock(std::string_view text) {
@@ -18,7 +17,7 @@ std::map<std::string, std::string, std::less<>> firstBlock(std::string_view text
     const auto end = text.find('\n');
     const auto line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (stripTabsAndBlanks(line).empty()) {
+    if (base::trim(line, kTabsAndBlanks).empty()) {
       if (!fields.empty()) break;  // the blank line that ends the first processor
       continue;
     }
@@ -26,7 +25,7 @@ std::map<std::string, std::string, std::less<>> firstBlock(std::string_view text
     if (colon == std::string_view::npos) continue;
     auto value = line.substr(colon + 1);
     if (!value.empty() && value.front() == ' ') value.remove_prefix(1);  // the one blank after ':'
-    fields.emplace(std::string(stripTabsAndBlanks(line.substr(0, colon))), std::string(value));
+    fields.emplace(std::string(base::trim(line.substr(0, colon), kTabsAndBlanks)), std::string(value));
   }
   return fields;
 }
@@ -49,9 +48,9 @@ ProcessorDescription parseCpuinfo(std::string_view cpuinfo) {
   if (family != fields.end() && model != fields.end() && stepping != fields.end()) {
     const auto vendor = fields.find("vendor_id");
     result.identifier = architecture(vendor == fields.end() ? "" : vendor->second) + " Family " +
-                        std::string(stripTabsAndBlanks(family->second)) + " Model " +
-                        std::string(stripTabsAndBlanks(model->second)) + " Stepping " +
-                        std::string(stripTabsAndBlanks(stepping->second));
+                        std::string(base::trim(family->second, kTabsAndBlanks)) + " Model " +
+                        std::string(base::trim(model->second, kTabsAndBlanks)) + " Stepping " +
+                        std::string(base::trim(stepping->second, kTabsAndBlanks));
   }
   return result;
 }

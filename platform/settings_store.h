@@ -5,7 +5,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 namespace wexmora::platform {
@@ -20,19 +19,16 @@ class SettingsStore {
   virtual void write(const std::string& name, const std::string& value) = 0;
 };
 
-// An in-memory store for tests and for read-only use.
+// Values held in memory only: wexmora-info's stored-language option and the
+// render tool.
 class MemorySettingsStore : public SettingsStore {
  public:
   std::optional<std::string> read(const std::string& name) override {
     const auto it = values.find(name);
     return it == values.end() ? std::nullopt : std::optional(it->second);
   }
-  void write(const std::string& name, const std::string& value) override {
-    if (failWrites) throw std::runtime_error("Cannot write the setting " + name);
-    values[name] = value;
-  }
+  void write(const std::string& name, const std::string& value) override { values[name] = value; }
   std::map<std::string, std::string> values;
-  bool failWrites = false;
 };
 
 std::unique_ptr<SettingsStore> systemSettingsStore();

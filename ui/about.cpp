@@ -1,41 +1,37 @@
 #include "ui/about.h"
 
-#include <charconv>
 #include <optional>
 #include <string>
 
-#include "app/site.h"
+#include "base/decimal.h"
+#include "base/site.h"
 #include "identify/text.h"
 
 namespace wexmora {
 namespace {
 
-constexpr std::string_view kYearCaptionStart = "WEXMORA v.1.5 (2022-";
-constexpr std::string_view kFallbackCaption = "WEXMORA v.1.5 (2022-2024)";
-constexpr int kDesignYear = 2023;
+constexpr std::string_view kFallbackYear = "2024";
 
 // A decimal integer as the text-to-number conversion reads it: leading
 // blanks, an optional sign, then digits up to the end and nothing else.
 std::optional<long> toInteger(std::string_view digits) {
   while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
-  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-  long value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  return value;
+  return base::parseDecimal(digits);
 }
 
 struct AboutTexts {
   const char* close;
   const char* site;
-  const char* caption;
+  const char* captionStart;  // the window caption, before the name and version
 };
 
 // clang-format off
 //                           Button1    Button2           window caption
-constexpr AboutTexts kRussian{"Закрыть", "Сайт программы", "О программе Wexmora v.1.5"};
-constexpr AboutTexts kEnglish{"Close",   "Site program",   "About Wexmora v.1.5"};
+constexpr AboutTexts kRussian{"Закрыть", "Сайт программы", "О программе "};
+constexpr AboutTexts kEnglish{"Close",   "Site program",   "About "};
 // clang-format on
+
+const AboutTexts& textsFor(int languageIndex) { return languageIndex == 1 ? kEnglish : kRussian; }
 
 }  // namespace
 
@@ -43,17 +39,19 @@ void FormCreate(TForm4& about, std::string_view shortDate) {
   Control& title = about["Label1"];
   // The characters are bytes: a short date that puts a year there is ASCII.
   const std::string year = text::copy(shortDate, 7, 4);
-  if (const auto number = toInteger(year); number && *number > kDesignYear)
-    title.text = std::string(kYearCaptionStart) + year + ")";
-  if (title.text.size() < 7) title.text = kFallbackCaption;
+  if (const auto number = toInteger(year); number && *number > TForm4::kDesignYear)
+    title.text = TForm4::titleLine(year);
+  if (title.text.size() < 7) title.text = TForm4::titleLine(kFallbackYear);
 }
 
 void FormActivate(TForm4& about, const TForm15& main) {
-  const AboutTexts& texts = main.comboIndex == 1 ? kEnglish : kRussian;
+  const AboutTexts& texts = textsFor(main.comboIndex);
   about["Button1"].text = texts.close;
   about["Button2"].text = texts.site;
-  about.caption = texts.caption;
+  about.caption = aboutCaption(main.comboIndex);
 }
+
+std::string aboutCaption(int languageIndex) { return textsFor(languageIndex).captionStart + site::nameAndVersion(); }
 
 void Button1Click(TForm4& about) { about.visible = false; }
 

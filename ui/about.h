@@ -1,10 +1,11 @@
 #pragma once
 // The about dialog's handlers on its model: the year in its title line, the
 // texts of the current language, hiding and the site button.
+#include <string>
 #include <string_view>
 
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 
@@ -16,6 +17,10 @@ void FormCreate(TForm4& about, std::string_view shortDate);
 // Activation handler: button captions and window caption of the language
 // selected in the main window (index 1 English, any other index Russian).
 void FormActivate(TForm4& about, const TForm15& main);
+
+// The dialog's caption in the language of a selector index: "About Wexmora
+// v.<version>" for 1, "О программе Wexmora v.<version>" for any other.
+std::string aboutCaption(int languageIndex);
 
 // Close button: hides the dialog (it lives on).
 void Button1Click(TForm4& about);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

@@ -1,48 +1,23 @@
 #include "ui/jpeg_writer.h"
 
-// clang-format off
-#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
-#include <jpeglib.h>
-// clang-format on
-
-#include <cerrno>
-#include <csetjmp>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <stdexcept>
-#include <system_error>
+#include <string_view>
+
+#include "base/jpeg_error_trap.h"
+#include "base/replace_file.h"
 
 namespace wexmora {
 namespace {
 
 namespace fs = std::filesystem;
 
-// libjpeg reports errors through a callback that must not return; it jumps
-// back into encodeJpeg, which frees the encoder and throws.
-struct ErrorManager {
-  jpeg_error_mgr base;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-void onError(j_common_ptr info) {
-  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-  (*info->err->format_message)(info, manager->message);
-  std::longjmp(manager->jump, 1);
-}
-
-// A name beside the target that no other file uses.
-fs::path temporaryBeside(const fs::path& target) {
-  std::random_device random;
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    fs::path candidate = target;
-    candidate += ".part" + std::to_string(random() % 1000000);
-    std::error_code ignored;
-    if (!fs::exists(candidate, ignored)) return candidate;
-  }
-  throw std::runtime_error("Cannot find a free temporary name for " + pathToUtf8(target));
+// What the user is told when the file cannot be put in place.
+std::string whatFailed(const base::ReplaceFileError& failure) {
+  const std::string reason = failure.error().message();
+  if (failure.step() == base::ReplaceFileError::Step::Write)
+    return reason + " (the file could not be written completely)";
+  return reason;
 }
 
 }  // namespace
@@ -59,34 +34,33 @@ std::vector<std::uint8_t> encodeJpeg(const RgbImage& image) {
       image.pixels.size() != static_cast<std::size_t>(image.width) * image.height * 3)
     throw std::runtime_error("The picture to save is empty.");
 
+  base::JpegErrorTrap trap;
   jpeg_compress_struct info{};
-  ErrorManager errors{};
-  info.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = onError;
+  info.err = trap.manager();
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
-  // Nothing with a destructor lives between setjmp and the jumps back here.
-  if (setjmp(errors.jump)) {
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    throw std::runtime_error(std::string("JPEG encoding failed: ") + errors.message);
-  }
-  jpeg_create_compress(&info);
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(image.width);
-  info.image_height = static_cast<JDIMENSION>(image.height);
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);  // baseline, JFIF marker, YCbCr
-  jpeg_set_quality(&info, kJpegQuality, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  const std::size_t stride = static_cast<std::size_t>(image.width) * 3;
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row = const_cast<JSAMPLE*>(image.pixels.data() + info.next_scanline * stride);
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
+  const bool encoded = trap.run([&] {
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(image.width);
+    info.image_height = static_cast<JDIMENSION>(image.height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);  // baseline, JFIF marker, YCbCr
+    jpeg_set_quality(&info, kJpegQuality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    const std::size_t stride = static_cast<std::size_t>(image.width) * 3;
+    while (info.next_scanline < info.image_height) {
+      JSAMPROW row = const_cast<JSAMPLE*>(image.pixels.data() + info.next_scanline * stride);
+      jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+  });
   jpeg_destroy_compress(&info);
+  if (!encoded) {
+    std::free(buffer);
+    throw std::runtime_error("JPEG encoding failed: " + trap.message());
+  }
   std::vector<std::uint8_t> data(buffer, buffer + size);
   std::free(buffer);
   return data;
@@ -94,23 +68,12 @@ std::vector<std::uint8_t> encodeJpeg(const RgbImage& image) {
 
 void writeJpegFile(const RgbImage& image, const std::string& path) {
   const std::vector<std::uint8_t> data = encodeJpeg(image);
-  const fs::path target = pathFromUtf8(path);
-  const fs::path temporary = temporaryBeside(target);
-  const auto fail = [&](const std::string& what) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    throw std::runtime_error("Cannot save the picture as " + path + ": " + what);
-  };
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) fail(std::generic_category().message(errno));
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    out.close();
-    if (!out) fail(std::generic_category().message(errno) + " (the file could not be written completely)");
+  try {
+    base::replaceFile(pathFromUtf8(path), std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
+                      base::FileAccess::Everyone);
+  } catch (const base::ReplaceFileError& failure) {
+    throw std::runtime_error("Cannot save the picture as " + path + ": " + whatFailed(failure));
   }
-  std::error_code error;
-  fs::rename(temporary, target, error);
-  if (error) fail(error.message());
 }
 
 }  // namespace wexmora

@@ -2,77 +2,95 @@
 
 #include <array>
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 
 #include "identify/text.h"
+#include "ui/about.h"
 
 namespace wexmora {
 namespace {
 
 using P = TextProperty;
+using S = TextStep;
+using F = FillStep;
+using FT = FillText;
 
 // clang-format off
-// control         property     Russian (ruslang)                                                                     English (Englang)
+// The routines' steps that set texts of the table (ruslang steps 1, 3, 3 and
+// 7; Englang steps 1, 2, 2, 4 and 8): each row names the step of each routine
+// that sets it; within a step the rows are set in table order.
+// control         property    ruslang step     Englang step     Russian (ruslang)                                                                     English (Englang)
 constexpr InterfaceText kTexts[] = {
-  {"Image2",       P::Hint,    "Смотреть фото процессора",                                                           "See photo of the processor"},
-  {"Image3",       P::Hint,    "Смотреть фото обратной стороны\rпроцессора",                                         "See photo of the back of the processor"},
-  {"Label22",      P::Caption, "Подробнее...",                                                                       "Detailed..."},
-  {"Edit1",        P::Hint,    "Краткая информация о процессоре\rустановленом на компьюторе",                        "Brief information about the \rprocessor installed on the\rcomputer"},
-  {"SpeedButton4", P::Hint,    "О программе",                                                                        "About the program"},
-  {"SpeedButton5", P::Hint,    "Семейство процессора, \rмодель, степпинг",                                           "Processor family, \rmodel, stepping"},
-  {"Image1",       P::Hint,    "Официальный значок \rпроцессора",                                                    "Official processor icon"},
-  {"Image4",       P::Hint,    "Более подробная информация \rо процессоре у нас на сайте",                           "More detailed information about\rthe processor is on our website"},
-  {"GroupBox2",    P::Caption, "Краткая информация \rо процессоре ",                                                 "Brief information about the processor"},
-  {"Label3",       P::Caption, "Модель",                                                                             "Model"},
-  {"Label4",       P::Caption, "Степпинг",                                                                           "Stepping"},
-  {"Label2",       P::Caption, "Семейство",                                                                          "Family"},
-  {"Label28",      P::Caption, "Сокет",                                                                              "Socket"},
-  {"Edit11",       P::Hint,    "Сокет разъем для процессора",                                                        "CPU socket"},
-  {"Label7",       P::Caption, "Процессор",                                                                          "CPU"},
-  {"Edit7",        P::Hint,    "Наименование процессора \rустановленого в системе",                                  "Name of the processor\rinstalled in the system"},
-  {"Label5",       P::Caption, "Базовая частота",                                                                    "Base frequency"},
-  {"Edit5",        P::Hint,    "Базовая скорость процессора \rв GHz",                                                "Base processor speed \rin GHz"},
-  {"Label6",       P::Caption, "Турбо частота",                                                                      "Turbo frequency"},
-  {"Edit6",        P::Hint,    "Турбо скорость процессора \rTurboBoost в GHz",                                       "Turbo speed of the processor \rTurboBoost in GHz"},
-  {"Label8",       P::Caption, "Ядер",                                                                               "Cores"},
-  {"Edit8",        P::Hint,    "Количество физических \rядер в процессоре",                                          "Number of physical cores \rin the processor"},
-  {"Label9",       P::Caption, "Потоки",                                                                             "Streams"},
-  {"Edit9",        P::Hint,    "Количество (потоков) \rлогических ядер \rв процессоре",                              "Number (threads) of \rlogical cores \rin the processor"},
-  {"Label25",      P::Caption, "Кэш память L3",                                                                      "L3 cache"},
-  {"Edit17",       P::Hint,    "Кэш память 3-го \rуровня",                                                           "Level 3 cache"},
-  {"Label17",      P::Caption, "CPU для",                                                                            "CPU for"},
-  {"Edit12",       P::Hint,    "Кодовое название для \rпроцессора",                                                  "Codename for the \rprocessor"},
-  {"Label12",      P::Caption, "Кодовое имя",                                                                        "Codename"},
-  {"Edit18",       P::Hint,    "Модель \rпроцессора",                                                                "Processor \rmodel"},
-  {"Label26",      P::Caption, "Модель процессора",                                                                  "Processor model"},
-  {"Edit19",       P::Hint,    "Встроиный графический \r процессор",                                                 "Integrated Graphics"},
-  {"Label27",      P::Caption, "Встроеная графика",                                                                  "Integrated GPU"},
-  {"Edit14",       P::Hint,    "Максимально поддерживаемая\rпамять процессором",                                     "Maximum supported memory \rby processor"},
-  {"Label16",      P::Caption, "Макс. поддерживаемая память",                                                        "Supported memory"},
-  {"Edit13",       P::Hint,    "Литография процессора",                                                              "CPU lithography"},
-  {"Label13",      P::Caption, "Литография",                                                                         "Lithography"},
-  {"Edit10",       P::Hint,    "Максимально допустимая \rтемпература процессора",                                    "Maximum permissible \rprocessor temperature"},
-  {"Label10",      P::Caption, "Макс. темп",                                                                         "Max. temp..."},
-  {"Label18",      P::Caption, "Технологии, интерфейсы, функции в процессоре",                                       "Technologies, interfaces, functions in the processor"},
-  {"Button2",      P::Caption, "Закрыть",                                                                            "Close"},
-  {"Button3",      P::Caption, "Скрыть",                                                                             "Hide"},
-  {"ComboBox1",    P::Hint,    "Change language to English",                                                         "Изменить язык на русский"},
-  {"Memo2",        P::Hint,    "Перечисление технологий, интерфейсов, \rфункций реализованые в данном \rпроцессоре", "List of technologies, interfaces, \rfunctions implemented in this processor"},
-  {"Label24",      P::Caption, "PCI Express",                                                                        "PCI Express"},
-  {"Edit16",       P::Hint,    "PCI Express \rредакция",                                                             "PCI Express \rRevision"},
-  {"Button2",      P::Hint,    "Выход из программы",                                                                 "Exit the program"},
-  {"Label11",      P::Caption, "Скриншот",                                                                           "Screenshot"},
-  {"SpeedButton3", P::Hint,    "Создать скриншот \rпрограммы",                                                       "Create screenshot \rprogram"},
+  {"Image2",       P::Hint,    S::PhotoHints,   S::PhotoHints,   "Смотреть фото процессора",                                                           "See photo of the processor"},
+  {"Image3",       P::Hint,    S::PhotoHints,   S::PhotoHints,   "Смотреть фото обратной стороны\rпроцессора",                                         "See photo of the back of the processor"},
+  {"Label22",      P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Подробнее...",                                                                       "Detailed..."},
+  {"Edit1",        P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "Краткая информация о процессоре\rустановленом на компьюторе",                        "Brief information about the \rprocessor installed on the\rcomputer"},
+  {"SpeedButton4", P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "О программе",                                                                        "About the program"},
+  {"SpeedButton5", P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "Семейство процессора, \rмодель, степпинг",                                           "Processor family, \rmodel, stepping"},
+  {"Image1",       P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "Официальный значок \rпроцессора",                                                    "Official processor icon"},
+  {"Image4",       P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "Более подробная информация \rо процессоре у нас на сайте",                           "More detailed information about\rthe processor is on our website"},
+  {"GroupBox2",    P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Краткая информация \rо процессоре ",                                                 "Brief information about the processor"},
+  {"Label3",       P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Модель",                                                                             "Model"},
+  {"Label4",       P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Степпинг",                                                                           "Stepping"},
+  {"Label2",       P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Семейство",                                                                          "Family"},
+  {"Label28",      P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Сокет",                                                                              "Socket"},
+  {"Edit11",       P::Hint,    S::AfterAnswer,  S::BeforeAnswer, "Сокет разъем для процессора",                                                        "CPU socket"},
+  {"Label7",       P::Caption, S::AfterAnswer,  S::BeforeAnswer, "Процессор",                                                                          "CPU"},
+  {"Edit7",        P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Наименование процессора \rустановленого в системе",                                  "Name of the processor\rinstalled in the system"},
+  {"Label5",       P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Базовая частота",                                                                    "Base frequency"},
+  {"Edit5",        P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Базовая скорость процессора \rв GHz",                                                "Base processor speed \rin GHz"},
+  {"Label6",       P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Турбо частота",                                                                      "Turbo frequency"},
+  {"Edit6",        P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Турбо скорость процессора \rTurboBoost в GHz",                                       "Turbo speed of the processor \rTurboBoost in GHz"},
+  {"Label8",       P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Ядер",                                                                               "Cores"},
+  {"Edit8",        P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Количество физических \rядер в процессоре",                                          "Number of physical cores \rin the processor"},
+  {"Label9",       P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Потоки",                                                                             "Streams"},
+  {"Edit9",        P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Количество (потоков) \rлогических ядер \rв процессоре",                              "Number (threads) of \rlogical cores \rin the processor"},
+  {"Label25",      P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Кэш память L3",                                                                      "L3 cache"},
+  {"Edit17",       P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Кэш память 3-го \rуровня",                                                           "Level 3 cache"},
+  {"Label17",      P::Caption, S::AfterAnswer,  S::AfterSegment, "CPU для",                                                                            "CPU for"},
+  {"Edit12",       P::Hint,    S::AfterAnswer,  S::AfterSegment, "Кодовое название для \rпроцессора",                                                  "Codename for the \rprocessor"},
+  {"Label12",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Кодовое имя",                                                                        "Codename"},
+  {"Edit18",       P::Hint,    S::AfterAnswer,  S::AfterSegment, "Модель \rпроцессора",                                                                "Processor \rmodel"},
+  {"Label26",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Модель процессора",                                                                  "Processor model"},
+  {"Edit19",       P::Hint,    S::AfterAnswer,  S::AfterSegment, "Встроиный графический \r процессор",                                                 "Integrated Graphics"},
+  {"Label27",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Встроеная графика",                                                                  "Integrated GPU"},
+  {"Edit14",       P::Hint,    S::AfterAnswer,  S::AfterSegment, "Максимально поддерживаемая\rпамять процессором",                                     "Maximum supported memory \rby processor"},
+  {"Label16",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Макс. поддерживаемая память",                                                        "Supported memory"},
+  {"Edit13",       P::Hint,    S::AfterAnswer,  S::AfterSegment, "Литография процессора",                                                              "CPU lithography"},
+  {"Label13",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Литография",                                                                         "Lithography"},
+  {"Edit10",       P::Hint,    S::AfterAnswer,  S::AfterSegment, "Максимально допустимая \rтемпература процессора",                                    "Maximum permissible \rprocessor temperature"},
+  {"Label10",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Макс. темп",                                                                         "Max. temp..."},
+  {"Label18",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Технологии, интерфейсы, функции в процессоре",                                       "Technologies, interfaces, functions in the processor"},
+  {"Button2",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Закрыть",                                                                            "Close"},
+  {"Button3",      P::Caption, S::AfterAnswer,  S::AfterSegment, "Скрыть",                                                                             "Hide"},
+  {"ComboBox1",    P::Hint,    S::AfterAnswer,  S::AfterSegment, "Change language to English",                                                         "Изменить язык на русский"},
+  {"Memo2",        P::Hint,    S::AfterAnswer,  S::AfterSegment, "Перечисление технологий, интерфейсов, \rфункций реализованые в данном \rпроцессоре", "List of technologies, interfaces, \rfunctions implemented in this processor"},
+  {"Label24",      P::Caption, S::AfterAnswer,  S::AfterSegment, "PCI Express",                                                                        "PCI Express"},
+  {"Edit16",       P::Hint,    S::AfterAnswer,  S::AfterSegment, "PCI Express \rредакция",                                                             "PCI Express \rRevision"},
+  {"Button2",      P::Hint,    S::AfterAnswer,  S::AfterSegment, "Выход из программы",                                                                 "Exit the program"},
+  {"Label11",      P::Caption, S::Screenshot,   S::Screenshot,   "Скриншот",                                                                           "Screenshot"},
+  {"SpeedButton3", P::Hint,    S::Screenshot,   S::Screenshot,   "Создать скриншот \rпрограммы",                                                       "Create screenshot \rprogram"},
 };
 
-// Empty data fields get these texts: the unknown-value text, or a dash for
-// the counts. Russian order; Englang fills Edit17 separately, after the
-// no-processor case.
-constexpr const char* kRussianFill[] = {"Edit11", "Edit6",  "Edit8",  "Edit9",  "Edit16", "Edit15", "Edit12",
-                                        "Edit18", "Edit19", "Edit14", "Edit13", "Edit10", "Edit17"};
-constexpr const char* kEnglishFill[] = {"Edit11", "Edit6",  "Edit8",  "Edit9",  "Edit16", "Edit15",
-                                        "Edit12", "Edit18", "Edit19", "Edit14", "Edit13", "Edit10"};
+// Empty data fields get the unknown-value text of the routine's language, the
+// counts a dash, in table order and in the step each routine fills them:
+// ruslang fills all before the no-processor case, Englang Edit17 after it.
+// field     text         ruslang step           Englang step
+constexpr FillIn kFillIns[] = {
+  {"Edit11", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit6",  FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit8",  FT::Dash,    F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit9",  FT::Dash,    F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit16", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit15", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit12", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit18", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit19", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit14", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit13", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit10", FT::Unknown, F::BeforeNoProcessor, F::BeforeNoProcessor},
+  {"Edit17", FT::Unknown, F::BeforeNoProcessor, F::AfterNoProcessor},
+};
 
 enum class Match { Exact, Contains };
 
@@ -116,17 +134,13 @@ constexpr NoProcessorTexts kEnglishNoProcessor{
 
 enum class Language { Russian, English };
 
-std::size_t rowOf(std::string_view control, TextProperty property) {
-  for (std::size_t i = 0; i < std::size(kTexts); ++i)
-    if (kTexts[i].control == control && kTexts[i].property == property) return i;
-  throw std::logic_error("no interface text for " + std::string(control));
-}
+// The captions over the front photo, which share its hint.
+constexpr const char* kFrontPhotoCaptions[] = {"Label1", "Label14", "Label15"};
 
-// Sets the table's texts from the row (first) to the row (last), both included.
-void applyTexts(TForm15& form, Language language, std::string_view first, TextProperty firstProperty,
-                std::string_view last, TextProperty lastProperty) {
-  for (std::size_t i = rowOf(first, firstProperty); i <= rowOf(last, lastProperty); ++i) {
-    const InterfaceText& row = kTexts[i];
+// Sets the table's texts of one step of the language's routine.
+void applyTexts(TForm15& form, Language language, TextStep step) {
+  for (const InterfaceText& row : kTexts) {
+    if ((language == Language::Russian ? row.russianStep : row.englishStep) != step) continue;
     Control& control = form[row.control];
     (row.property == P::Caption ? control.text : control.hint) =
         language == Language::Russian ? row.russian : row.english;
@@ -136,20 +150,22 @@ void applyTexts(TForm15& form, Language language, std::string_view first, TextPr
 // Step 1 of both routines: the two photo hints, the first copied to the
 // captions over the front photo.
 void applyPhotoHints(TForm15& form, Language language) {
-  applyTexts(form, language, "Image2", P::Hint, "Image3", P::Hint);
-  for (const char* caption : {"Label1", "Label14", "Label15"}) form[caption].hint = form["Image2"].hint;
+  applyTexts(form, language, S::PhotoHints);
+  for (const char* caption : kFrontPhotoCaptions) form[caption].hint = form["Image2"].hint;
 }
 
 void swapAnswer(TForm15& form, std::string_view from, std::string_view to) {
   if (form["Edit19"].text == from) form["Edit19"].text = std::string(to);
 }
 
-void fillEmpty(TForm15& form, std::span<const char* const> fields, std::string_view unknown) {
-  for (const char* name : fields) {
-    Control& field = form[name];
+// Fills the empty fields of one fill-in step of the language's routine.
+void fillEmpty(TForm15& form, Language language, FillStep step) {
+  const bool russian = language == Language::Russian;
+  for (const FillIn& fill : kFillIns) {
+    if ((russian ? fill.russianStep : fill.englishStep) != step) continue;
+    Control& field = form[fill.field];
     if (!field.text.empty()) continue;
-    const bool count = std::string_view(name) == "Edit8" || std::string_view(name) == "Edit9";
-    field.text = count ? "-" : std::string(unknown);
+    field.text = fill.text == FillText::Dash ? "-" : std::string(russian ? kUnknownRussian : kUnknownEnglish);
   }
 }
 
@@ -188,36 +204,38 @@ void translateSegment(TForm15& form, std::span<const SegmentTranslation> transla
 }  // namespace
 
 std::span<const InterfaceText> interfaceTexts() { return kTexts; }
-std::span<const char* const> russianFillOrder() { return kRussianFill; }
-std::span<const char* const> englishFillOrder() { return kEnglishFill; }
+std::span<const FillIn> fillIns() { return kFillIns; }
+std::span<const char* const> noProcessorHintTargets(int languageIndex) {
+  return (languageIndex == 1 ? kEnglishNoProcessor : kRussianNoProcessor).hintTargets;
+}
 
 void ruslang(TForm15& form) {
   constexpr Language ru = Language::Russian;
   applyPhotoHints(form, ru);
-  if (form.aboutDialog) form.aboutDialog->caption = std::string(kAboutCaptionRussian);
-  applyTexts(form, ru, "Label22", P::Caption, "Label28", P::Caption);
+  if (form.aboutDialog) form.aboutDialog->caption = aboutCaption(0);
+  applyTexts(form, ru, S::BeforeAnswer);
   swapAnswer(form, "Yes", "Да");
-  applyTexts(form, ru, "Edit11", P::Hint, "Button2", P::Hint);
-  fillEmpty(form, kRussianFill, kUnknownRussian);
+  applyTexts(form, ru, S::AfterAnswer);
+  fillEmpty(form, ru, F::BeforeNoProcessor);
   dressNoProcessor(form, kRussianNoProcessor);
   fillNoRecord(form, kNoRecordRussian);
-  applyTexts(form, ru, "Label11", P::Caption, "SpeedButton3", P::Hint);
+  applyTexts(form, ru, S::Screenshot);
   translateSegment(form, kRussianSegments);
 }
 
 void Englang(TForm15& form) {
   constexpr Language en = Language::English;
   applyPhotoHints(form, en);
-  applyTexts(form, en, "Label22", P::Caption, "Label7", P::Caption);
+  applyTexts(form, en, S::BeforeAnswer);
   swapAnswer(form, "Да", "Yes");
-  applyTexts(form, en, "Edit7", P::Hint, "Edit17", P::Hint);
+  applyTexts(form, en, S::AfterAnswer);
   translateSegment(form, kEnglishSegments);
-  applyTexts(form, en, "Label17", P::Caption, "Button2", P::Hint);
-  fillEmpty(form, kEnglishFill, kUnknownEnglish);
+  applyTexts(form, en, S::AfterSegment);
+  fillEmpty(form, en, F::BeforeNoProcessor);
   dressNoProcessor(form, kEnglishNoProcessor);
-  fillEmpty(form, std::array{"Edit17"}, kUnknownEnglish);
+  fillEmpty(form, en, F::AfterNoProcessor);
   fillNoRecord(form, kNoRecordEnglish);
-  applyTexts(form, en, "Label11", P::Caption, "SpeedButton3", P::Hint);
+  applyTexts(form, en, S::Screenshot);
 }
 
 void applyPassLanguage(TForm15& form) {

@@ -7,16 +7,26 @@
 #include <span>
 #include <string_view>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 
 enum class TextProperty { Caption, Hint };
 
-// One text that both routines set unconditionally.
+// The steps of ruslang and Englang that set texts of the table, in the order
+// the routines run them: the photo hints (step 1 of both); the texts before
+// the Edit19 answer is swapped (ruslang step 3, Englang step 2); the texts
+// after it; the texts after the segment translation (Englang step 4); the
+// screenshot caption and hint (ruslang step 7, Englang step 8).
+enum class TextStep { PhotoHints, BeforeAnswer, AfterAnswer, AfterSegment, Screenshot };
+
+// One text that both routines set unconditionally, with the step of each
+// routine that sets it.
 struct InterfaceText {
   const char* control;
   TextProperty property;
+  TextStep russianStep;
+  TextStep englishStep;
   const char* russian;
   const char* english;
 };
@@ -24,11 +34,22 @@ struct InterfaceText {
 // The table in the order the Russian routine sets it.
 std::span<const InterfaceText> interfaceTexts();
 
-// The fields each routine fills when they are empty, in its order.
-std::span<const char* const> russianFillOrder();
-std::span<const char* const> englishFillOrder();
+// One empty-field fill-in: the field, what it gets (the unknown-value text
+// or a dash) and when each routine fills it: before or after it dresses the
+// window for the no-processor case.
+enum class FillText { Unknown, Dash };
+enum class FillStep { BeforeNoProcessor, AfterNoProcessor };
+struct FillIn {
+  const char* field;
+  FillText text;
+  FillStep russianStep;
+  FillStep englishStep;
+};
+std::span<const FillIn> fillIns();
 
-inline constexpr std::string_view kAboutCaptionRussian = "О программе Wexmora v.1.5";
+// The pictures whose hint the no-processor case sets, for a selector index.
+std::span<const char* const> noProcessorHintTargets(int languageIndex);
+
 inline constexpr std::string_view kUnknownRussian = "Неизвестно";
 inline constexpr std::string_view kUnknownEnglish = "Unknown";
 inline constexpr std::string_view kNoRecordRussian = "Информации о данном процессоре нет в базе программы.";

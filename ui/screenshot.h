@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/form_model.h"
 #include "ui/jpeg_writer.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 

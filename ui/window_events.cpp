@@ -3,19 +3,8 @@
 namespace wexmora {
 namespace {
 
-struct Position {
-  const char* control;
-  int left, top;
-};
-
-// One row per mouse-move handler; every position is absolute, in the
-// parent's coordinates. The rest place of Image4 is where the pass puts the
-// QR image (203, 3), not its design place.
-struct HoverShift {
-  const char* over;
-  Position positions[7];
-};
-
+// Every position is absolute, in the parent's coordinates. The rest place of
+// Image4 is where the pass puts the QR image (203, 3), not its design place.
 // clang-format off
 // over            positions set, in order
 const HoverShift kHoverShifts[] = {
@@ -38,6 +27,8 @@ constexpr int kCaptionPressedLeft = 372;
 
 }  // namespace
 
+std::span<const HoverShift> hoverShifts() { return kHoverShifts; }
+
 void SpeedButton5Click(TForm15& form) {
   Control& panel = form["Panel1"];
   panel.visible = !panel.visible;
@@ -54,7 +45,7 @@ void SpeedButton4Click(TForm15& form, TForm4& about) {
 bool MouseMoveOver(TForm15& form, std::string_view control) {
   for (const HoverShift& shift : kHoverShifts) {
     if (control != shift.over) continue;
-    for (const Position& p : shift.positions) {
+    for (const HoverShift::Position& p : shift.positions) {
       if (p.control == nullptr) break;
       Control& c = form[p.control];
       c.left = p.left;

@@ -3,11 +3,26 @@
 // controls (the FMS panel, the about dialog's placement, the hover shifts and
 // the press effect of the screenshot caption). They change the model only;
 // the Qt window calls them and repaints from the model.
+#include <span>
 #include <string_view>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
+
+// A mouse-move handler: the control it belongs to and the places it sets,
+// in order (a nullptr control ends the list).
+struct HoverShift {
+  struct Position {
+    const char* control;
+    int left, top;
+  };
+  const char* over;
+  Position positions[7];
+};
+
+// One row per control with a mouse-move handler.
+std::span<const HoverShift> hoverShifts();
 
 // FMS button: hides Panel1 when it is visible, shows it otherwise.
 void SpeedButton5Click(TForm15& form);

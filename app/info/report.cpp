@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "identify/text.h"
+#include "base/trim.h"
+#include "base/utf8.h"
 
 namespace wexmora::info {
 namespace {
-
-// One line of the data sheet: its JSON key, the label that captions it in
-// the window (none for the brand string) and the field that shows it.
-struct SheetRow {
-  const char* key;
-  const char* caption;
-  const char* field;
-};
 
 // clang-format off
 // key                caption     field
@@ -46,10 +39,6 @@ bool identified(const TForm15& form) { return form["Image4"].picture.source == P
 
 std::string brandCaption(const TForm15& form) { return form.comboIndex == 1 ? "Brand string" : "Наименование"; }
 
-std::size_t displayWidth(const std::string& s) {
-  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source) {
   return picture.source == source ? nlohmann::ordered_json(picture.index) : nlohmann::ordered_json(nullptr);
 }
@@ -60,7 +49,7 @@ std::vector<std::string> technologyTokens(const TForm15& form) {
   std::string rest = form["Memo2"].text;
   while (!rest.empty()) {
     const auto comma = rest.find(", ");
-    tokens.push_back(text::trim(rest.substr(0, comma)));
+    tokens.emplace_back(base::trim(rest.substr(0, comma)));
     rest = comma == std::string::npos ? "" : rest.substr(comma + 2);
   }
   return tokens;
@@ -106,10 +95,12 @@ nlohmann::ordered_json pictureJson(const Picture& picture) {
 
 }  // namespace
 
+std::span<const SheetRow> dataSheetRows() { return kSheet; }
+
 std::string dataSheetText(const TForm15& form) {
   std::vector<std::pair<std::string, std::string>> lines;
   for (const auto& row : kSheet) {
-    std::string caption = row.caption ? text::trim(form[row.caption].text) : brandCaption(form);
+    std::string caption = row.caption ? std::string(base::trim(form[row.caption].text)) : brandCaption(form);
     std::replace(caption.begin(), caption.end(), '\r', ' ');
     std::string value = form[row.field].text;
     std::replace(value.begin(), value.end(), '\r', ' ');
@@ -118,11 +109,11 @@ std::string dataSheetText(const TForm15& form) {
   }
   // The long technologies caption stands on its own and does not widen the column.
   std::size_t width = 0;
-  for (std::size_t i = 0; i + 1 < lines.size(); ++i) width = std::max(width, displayWidth(lines[i].first));
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) width = std::max(width, base::utf8Length(lines[i].first));
   std::string out;
   for (const auto& [caption, value] : lines)
-    out +=
-        caption + std::string(std::max(width, displayWidth(caption)) - displayWidth(caption) + 1, ' ') + value + "\n";
+    out += caption + std::string(std::max(width, base::utf8Length(caption)) - base::utf8Length(caption) + 1, ' ') +
+           value + "\n";
   return out;
 }
 

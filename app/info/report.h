@@ -3,11 +3,21 @@
 // data sheet as aligned "caption: value" lines or as JSON, and a dump of
 // every control.
 #include <nlohmann/json.hpp>
+#include <span>
 #include <string>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::info {
+
+// One line of the data sheet: its JSON key, the label that captions it in
+// the window (none for the brand string) and the field that shows it.
+struct SheetRow {
+  const char* key;
+  const char* caption;
+  const char* field;
+};
+std::span<const SheetRow> dataSheetRows();
 
 std::string dataSheetText(const TForm15& form);
 nlohmann::ordered_json dataSheetJson(const TForm15& form);

@@ -6,9 +6,6 @@
 #include "app/info/report.h"
 #include "app/pass.h"
 #include "app/settings.h"
-#include "catalogue/badge_rules.h"
-#include "catalogue/lookup.h"
-#include "ui/localisation.h"
 
 namespace wexmora::info {
 namespace {
@@ -68,7 +65,7 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
   if (options.storedLanguage && !options.storedLanguage->empty())
     given.values[kLanguagesSetting] = *options.storedLanguage;
   ReadOnlySettings settings(options.storedLanguage ? static_cast<platform::SettingsStore&>(given) : stored);
-  platform::RecordingSleeper noWaits;  // the waits pace the window's start-up only
+  platform::SkippingSleeper noWaits;
 
   try {
     if (options.key) {
@@ -77,11 +74,7 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
         return 1;
       }
       form["Edit7"].text = *options.key;
-      loadSettings(form, settings);
-      lookUpCatalogue(form, noWaits);
-      chooseBadge(form);
-      handOver(form, noWaits);
-      applyPassLanguage(form);
+      runFromModelKey(form, settings, noWaits);
     } else {
       auto processor = chosenProcessor(options, machine);
       PassServices services{processor, settings, noWaits};

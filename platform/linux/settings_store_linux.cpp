@@ -1,11 +1,7 @@
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,6 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/replace_file.h"
+#include "base/trim.h"
+#include "base/utf8.h"
 #include "platform/settings_file.h"
 #include "platform/settings_store.h"
 
@@ -21,25 +20,13 @@ namespace {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-bool validUtf8(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c == 0) return false;
-    const int extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
-    if (extra < 0 || i + extra >= text.size()) return false;
-    for (int k = 1; k <= extra; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += extra + 1;
-  }
-  return true;
-}
+// Blanks, tabs and the carriage returns of CRLF lines.
+constexpr std::string_view kBlanks = " \t\r";
 
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
+std::string trimmed(std::string_view text) { return std::string(base::trim(text, kBlanks)); }
+
+// A settings file is UTF-8 text: no NUL bytes, no broken sequences.
+bool isText(std::string_view text) { return text.find('\0') == std::string_view::npos && base::isUtf8(text); }
 
 // The file's key=value lines in their order; comments, section headers and
 // lines without "=" are skipped. Unreadable or non-text files give nothing.
@@ -50,7 +37,7 @@ Entries readEntries(const std::string& path) {
   content << in.rdbuf();
   const std::string text = content.str();
   if (!in.good() && !in.eof()) return {};
-  if (!validUtf8(text)) return {};
+  if (!isText(text)) return {};
   Entries entries;
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
@@ -70,19 +57,21 @@ Entries readEntries(const std::string& path) {
   return entries;
 }
 
-[[noreturn]] void fail(const std::string& path, const std::string& what, int error) {
-  throw std::runtime_error("Cannot save the settings to " + path + ": " + what + " (" + std::strerror(error) + ")");
+[[noreturn]] void fail(const std::string& path, const std::string& what, const std::error_code& error) {
+  throw std::runtime_error("Cannot save the settings to " + path + ": " + what + " (" + error.message() + ")");
 }
 
-bool writeAll(int fd, const std::string& data) {
-  std::size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
+// What the user is told for each step of the replacement that can fail.
+std::string whatFailed(base::ReplaceFileError::Step step) {
+  switch (step) {
+    case base::ReplaceFileError::Step::Create:
+      return "a temporary file cannot be created";
+    case base::ReplaceFileError::Step::Write:
+      return "the file cannot be written";
+    case base::ReplaceFileError::Step::Rename:
+      break;
   }
-  return true;
+  return "the file cannot be replaced";
 }
 
 }  // namespace
@@ -113,26 +102,12 @@ void SettingsFile::write(const std::string& name, const std::string& value) {
   const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
   std::error_code error;
   std::filesystem::create_directories(directory, error);
-  if (error) fail(path_, "the folder " + directory.string() + " cannot be created", error.value());
+  if (error) fail(path_, "the folder " + directory.string() + " cannot be created", error);
 
-  std::string temporary = (directory / (target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) fail(path_, "a temporary file cannot be created", errno);
-  const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
-  const int writeError = errno;
-  if (::close(fd) != 0 || !written) {
-    const int closeError = written ? errno : writeError;
-    ::unlink(temporary.c_str());
-    fail(path_, "the file cannot be written", closeError);
-  }
-  if (::rename(temporary.c_str(), path_.c_str()) != 0) {
-    const int renameError = errno;
-    ::unlink(temporary.c_str());
-    fail(path_, "the file cannot be replaced", renameError);
-  }
-  if (const int dir = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-    ::fsync(dir);  // makes the rename itself durable; best effort
-    ::close(dir);
+  try {
+    base::replaceFile(target, content, base::FileAccess::OwnerOnly);
+  } catch (const base::ReplaceFileError& failure) {
+    fail(path_, whatFailed(failure.step()), failure.error());
   }
 }
 

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/site.h"
+#include "base/site.h"
+#include "support/fakes.h"
 
 namespace wexmora {
 namespace {
@@ -81,7 +82,7 @@ TEST(AboutTexts, SwitchBackFromEnglish) {
 TEST(AboutButtons, CloseHidesAndSiteOpensTheHomePage) {
   TForm4 about;
   about.visible = true;
-  platform::RecordingUrlOpener opener;
+  testing::RecordingUrlOpener opener;
   Button2Click(about, opener);
   ASSERT_EQ(opener.opened.size(), 1u);
   EXPECT_EQ(opener.opened[0], site::base() + "/index.html");

@@ -7,6 +7,8 @@
 #include <set>
 #include <string>
 
+#include "support/fakes.h"
+
 namespace wexmora {
 namespace {
 
@@ -228,7 +230,7 @@ TEST(BadgeRules, HandOverPassesTheKeyAndWaits) {
   for (const auto& [key, urlKey] : cases) {
     TForm15 form;
     form["Edit7"].text = key;
-    platform::RecordingSleeper sleeper;
+    testing::RecordingSleeper sleeper;
     handOver(form, sleeper);
     EXPECT_EQ(form["Edit20"].text, key);
     EXPECT_EQ(form.detailedUrl.substr(form.detailedUrl.rfind('/')), std::string("/detailed-") + urlKey + ".html");

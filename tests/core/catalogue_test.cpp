@@ -7,11 +7,12 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "catalogue/key_list.h"
-#include "catalogue/record_list.h"
+#include "catalogue/data/key_list.h"
+#include "catalogue/data/record_list.h"
 
 namespace wexmora::catalogue {
 namespace {
@@ -58,6 +59,50 @@ TEST(CatalogueTest, RecordListHasOneRecordPerKeyAndFieldOneIsTheKey) {
 TEST(CatalogueTest, KeysAreUnique) {
   std::set<std::string_view> keys;
   for (std::size_t i = 0; i < kEntryCount; ++i) EXPECT_TRUE(keys.insert(keyAt(i)).second) << keyAt(i);
+}
+
+// The key list is generated from the record file; these two tests hold it
+// to the catalogue's documented shapes and block order on their own.
+TEST(CatalogueTest, EveryKeyHasExactlyOneOfTheDocumentedShapes) {
+  const struct {
+    const char* shape;
+    std::regex pattern;
+    int entries;
+  } shapes[] = {
+      {"Xeon 5400", std::regex("[ELX]54\\d\\d"), 18},
+      {"Core 2 Extreme and Quad", std::regex("QX?\\d{4}S?"), 23},
+      {"Xeon 3000", std::regex("[LX]3\\d{3}"), 18},
+      {"Core", std::regex("i[3579]-\\d{3,5}(K|S|T|P|E|F|TE|KF|KS)?"), 305},
+      {"Celeron and Pentium", std::regex("G\\d{3,4}(T|E|TE)?"), 105},
+      {"Xeon E3", std::regex("E3-12\\d\\dL?( V[2356])?"), 68},
+      {"Xeon E", std::regex("E-2\\d{3}G?"), 30},
+      {"Xeon W", std::regex("W-1\\d{3}P?"), 11},
+  };
+  std::map<std::string, int> counts;
+  for (std::size_t i = 0; i < kEntryCount; ++i) {
+    const std::string key(keyAt(i));
+    int matching = 0;
+    for (const auto& s : shapes) {
+      if (!std::regex_match(key, s.pattern)) continue;
+      ++matching;
+      ++counts[s.shape];
+    }
+    EXPECT_EQ(matching, 1) << "index " << i << ": " << key;
+  }
+  for (const auto& s : shapes) EXPECT_EQ(counts[s.shape], s.entries) << s.shape;
+}
+
+TEST(CatalogueTest, BlocksStartWhereTheOrderTableSays) {
+  const struct {
+    std::size_t index;
+    std::string_view key;
+  } starts[] = {
+      {0, "E5405"},      {18, "QX6700"}, {51, "i3-530"},    {81, "G440"},       {142, "i3-3210"},
+      {182, "G1820"},    {277, "G3900"}, {315, "G3930"},    {349, "G4900"},     {431, "G5900"},
+      {488, "i5-11400"}, {520, "G6900"}, {549, "i3-13100"}, {572, "i5-14600K"}, {577, "i9-14900KF"},
+  };
+  for (const auto& s : starts) EXPECT_EQ(keyAt(s.index), s.key) << "index " << s.index;
+  EXPECT_THROW(keyAt(kEntryCount), std::out_of_range);
 }
 
 TEST(CatalogueTest, ShorterKeysAreEntriesOfTheirOwn) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "app/pass.h"
+#include "support/fakes.h"
 
 namespace wexmora {
 namespace {
@@ -27,8 +28,8 @@ TEST(FormCreate, CentresOnTheScreenRoundingTowardZero) {
   for (const auto& c : cases) {
     TForm15 form;
     platform::FixedProcessorSource source("", "");
-    platform::MemorySettingsStore settings;
-    platform::RecordingSleeper sleeper;
+    testing::FakeSettingsStore settings;
+    testing::RecordingSleeper sleeper;
     PassServices services{source, settings, sleeper};
     FormCreate(form, services, c.screenWidth, c.screenHeight);
     EXPECT_EQ(form.left, c.left) << c.screenWidth;
@@ -41,8 +42,8 @@ TEST(FormCreate, CentresOnTheScreenRoundingTowardZero) {
 TEST(FormCreate, AnErrorEndsThePassAndIsKeptForTheWindow) {
   TForm15 form;
   ThrowingSource source;
-  platform::MemorySettingsStore settings;
-  platform::RecordingSleeper sleeper;
+  testing::FakeSettingsStore settings;
+  testing::RecordingSleeper sleeper;
   PassServices services{source, settings, sleeper};
   FormCreate(form, services, 1024, 768);
   EXPECT_EQ(form.passError, "Invalid data type for 'Identifier'");

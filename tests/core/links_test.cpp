@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "app/handlers.h"
-#include "app/site.h"
+#include "base/site.h"
+#include "support/fakes.h"
 
 namespace wexmora {
 namespace {
@@ -88,7 +89,7 @@ TEST(Links, Clicks) {
     form.detailedUrl = "detailed";
     form["Edit7"].text = c.edit7;
     const TForm15 before = form;
-    platform::RecordingUrlOpener opener;
+    testing::RecordingUrlOpener opener;
     c.click(form, opener);
     std::vector<std::string> expected;
     for (const auto& page : c.opened) expected.push_back(page == "home" ? site::homePage() : page);
@@ -104,7 +105,7 @@ TEST(Links, UndefinedProcessorHintIsRussianInEnglishToo) {
   TForm15 form;
   form.comboIndex = 1;
   form["Edit7"].text = "-";
-  platform::RecordingUrlOpener opener;
+  testing::RecordingUrlOpener opener;
   Image2Click(form, opener);
   EXPECT_EQ(form["Image2"].hint, "Неопределен процессор");
 }

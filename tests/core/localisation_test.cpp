@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/handlers.h"
 
@@ -36,6 +37,58 @@ TEST(Localisation, BothLanguagesSetTheSameControls) {
     EXPECT_TRUE(seen.insert({row.control, row.property}).second) << row.control << " twice";
   }
   EXPECT_EQ(interfaceTexts().size(), 49u);
+}
+
+struct StepCase {
+  bool russian;
+  TextStep step;
+  const char* first;  // control of the step's first row
+  const char* last;   // control of its last row
+  std::size_t rows;
+};
+
+// Each step sets one unbroken run of the table, from the first to the last
+// control its routine's description names.
+TEST(Localisation, EveryStepSetsOneRunOfTheTable) {
+  const StepCase cases[] = {
+      {true, TextStep::PhotoHints, "Image2", "Image3", 2},
+      {true, TextStep::BeforeAnswer, "Label22", "Label28", 11},
+      {true, TextStep::AfterAnswer, "Edit11", "Button2", 34},
+      {true, TextStep::AfterSegment, nullptr, nullptr, 0},
+      {true, TextStep::Screenshot, "Label11", "SpeedButton3", 2},
+      {false, TextStep::PhotoHints, "Image2", "Image3", 2},
+      {false, TextStep::BeforeAnswer, "Label22", "Label7", 13},
+      {false, TextStep::AfterAnswer, "Edit7", "Edit17", 11},
+      {false, TextStep::AfterSegment, "Label17", "Button2", 21},
+      {false, TextStep::Screenshot, "Label11", "SpeedButton3", 2},
+  };
+  const auto texts = interfaceTexts();
+  for (const StepCase& c : cases) {
+    SCOPED_TRACE(std::string(c.russian ? "ruslang " : "Englang ") + std::to_string(static_cast<int>(c.step)));
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      if ((c.russian ? texts[i].russianStep : texts[i].englishStep) == c.step) rows.push_back(i);
+    ASSERT_EQ(rows.size(), c.rows);
+    if (rows.empty()) continue;
+    EXPECT_EQ(rows.back() - rows.front() + 1, rows.size()) << "the rows of a step stand together";
+    EXPECT_STREQ(texts[rows.front()].control, c.first);
+    EXPECT_STREQ(texts[rows.back()].control, c.last);
+  }
+}
+
+TEST(Localisation, FillInsInTheirOrderAndStep) {
+  const std::vector<std::string> order = {"Edit11", "Edit6",  "Edit8",  "Edit9",  "Edit16", "Edit15", "Edit12",
+                                          "Edit18", "Edit19", "Edit14", "Edit13", "Edit10", "Edit17"};
+  std::vector<std::string> fields, dashes, englishLate;
+  for (const FillIn& fill : fillIns()) {
+    fields.emplace_back(fill.field);
+    if (fill.text == FillText::Dash) dashes.emplace_back(fill.field);
+    EXPECT_EQ(fill.russianStep, FillStep::BeforeNoProcessor) << fill.field;
+    if (fill.englishStep == FillStep::AfterNoProcessor) englishLate.emplace_back(fill.field);
+  }
+  EXPECT_EQ(fields, order);
+  EXPECT_EQ(dashes, (std::vector<std::string>{"Edit8", "Edit9"}));
+  EXPECT_EQ(englishLate, (std::vector<std::string>{"Edit17"}));
 }
 
 struct RoutineCase {

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/record_list.h"
+#include "catalogue/data/record_list.h"
+#include "support/fakes.h"
 
 namespace wexmora {
 namespace {
@@ -59,7 +60,7 @@ TEST(Lookup, MatchesWholeKeysOnlyAndCaseSensitively) {
     std::vector<std::string> records;
     for (const auto& key : keys) records.push_back(recordFor(key));
     TForm15 form = formWith(keys, records, c.modelKey);
-    platform::RecordingSleeper sleeper;
+    testing::RecordingSleeper sleeper;
     lookUpCatalogue(form, sleeper);
     if (c.matchedIndex < 0) {
       EXPECT_TRUE(form["Image4"].picture.empty());
@@ -76,7 +77,7 @@ TEST(Lookup, MatchesWholeKeysOnlyAndCaseSensitively) {
 
 TEST(Lookup, PlacesTheQrImage) {
   TForm15 form = formWith({"A1", "i5-8400"}, {recordFor("A1"), recordFor("i5-8400")}, "i5-8400");
-  platform::RecordingSleeper sleeper;
+  testing::RecordingSleeper sleeper;
   lookUpCatalogue(form, sleeper);
   const Control& qr = form["Image4"];
   EXPECT_EQ(qr.picture, (Picture{PictureSource::Qr, 1}));
@@ -87,7 +88,7 @@ TEST(Lookup, DecodesOnFirstUseOnlyWithItsWaits) {
   const std::string encoded = catalogue::encodeBase64(kE5405);
   if (catalogue::decodeBase64(encoded) != kE5405) GTEST_SKIP() << "the base64 coder has not landed yet";
   TForm15 form = formWith({"E5405", "E5410"}, {encoded, "RTU0MTA="}, "E5405");
-  platform::RecordingSleeper sleeper;
+  testing::RecordingSleeper sleeper;
   lookUpCatalogue(form, sleeper);
   EXPECT_EQ(sleeper.waits, (std::vector<int>{10}));
   EXPECT_EQ(form.ListBox2.stored(0), kE5405);      // plain CP1251 bytes kept in the list
@@ -166,7 +167,7 @@ TEST(Lookup, DistributesTheFields) {
 
 TEST(Lookup, DegreeSignComesOutAsUtf8) {
   TForm15 form = formWith({"E5405"}, {kE5405}, "E5405");
-  platform::RecordingSleeper sleeper;
+  testing::RecordingSleeper sleeper;
   lookUpCatalogue(form, sleeper);
   if (catalogue::cp1251ToUtf8("\xb0") != "°") GTEST_SKIP() << "the code page conversion has not landed yet";
   EXPECT_EQ(form["Edit10"].text, "67°C");
@@ -176,7 +177,7 @@ TEST(Lookup, ReadsTheModelKeyAfreshAndTestsEveryEntry) {
   // Two entries with the same key: both are applied in order, the later one
   // overwrites, and the earlier base frequency stays when the later has none.
   TForm15 form = formWith({"k", "k"}, {kI5_12400, kE5405}, "k");
-  platform::RecordingSleeper sleeper;
+  testing::RecordingSleeper sleeper;
   lookUpCatalogue(form, sleeper);
   EXPECT_EQ(form["Image4"].picture, (Picture{PictureSource::Qr, 1}));
   EXPECT_EQ(form["Edit18"].text, "Intel Xeon");

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/key_list.h"
+#include "catalogue/data/key_list.h"
 
 namespace wexmora {
 namespace {

@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "app/handlers.h"
-#include "app/site.h"
-#include "catalogue/key_list.h"
+#include "base/site.h"
+#include "catalogue/data/key_list.h"
+#include "support/fakes.h"
 
 namespace wexmora {
 namespace {
@@ -20,8 +21,8 @@ constexpr const char* kIdentifier = "Intel64 Family 6 Model 158 Stepping 10";
 
 struct PassRun {
   TForm15 form;
-  platform::MemorySettingsStore settings;
-  platform::RecordingSleeper sleeper;
+  testing::FakeSettingsStore settings;
+  testing::RecordingSleeper sleeper;
 };
 
 void runPass(PassRun& run, const std::string& brand) {
@@ -34,6 +35,39 @@ int catalogueIndex(const std::string& key) {
   for (std::size_t i = 0; i < catalogue::kEntryCount; ++i)
     if (catalogue::keyAt(i) == key) return static_cast<int>(i);
   return -1;
+}
+
+// wexmora-info's --key starts the pass at the model key: from there it runs
+// the same stages as the pass does after the rule chain, so the catalogue's
+// fields, the QR image, the links, the waits and the language agree.
+TEST(Pass, FromAModelKeyTheSameStagesRunAsAfterTheRuleChain) {
+  const struct {
+    const char* brand;
+    const char* key;
+  } cases[] = {
+      {R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)", "i5-8400"},
+      {R"(Intel(R) Xeon(R) CPU E3-1230 V2 @ 3.30GHz)", "E3-1230 V2"},
+      {R"(Intel(R) Core(TM) i7-4770 CPU @ 3.40GHz)", "i7-4770"},
+      {R"(12th Gen Intel(R) Core(TM) i5-12400)", "i5-12400"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    PassRun full;
+    runPass(full, c.brand);
+    ASSERT_EQ(full.form["Edit7"].text, c.key);
+    PassRun fromKey;
+    fromKey.form["Edit7"].text = c.key;
+    runFromModelKey(fromKey.form, fromKey.settings, fromKey.sleeper);
+    for (const char* field : {"Edit6", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15",
+                              "Edit16", "Edit17", "Edit18", "Edit19", "Edit20", "Memo2", "Label15", "Label7"})
+      EXPECT_EQ(fromKey.form[field].text, full.form[field].text) << field;
+    EXPECT_EQ(fromKey.form["Image4"].picture, full.form["Image4"].picture);
+    EXPECT_EQ(fromKey.form.height, full.form.height);
+    EXPECT_EQ(fromKey.form.detailedUrl, full.form.detailedUrl);
+    EXPECT_EQ(fromKey.form.frontUrl, full.form.frontUrl);
+    EXPECT_EQ(fromKey.sleeper.waits, full.sleeper.waits);
+    EXPECT_EQ(fromKey.settings.values, full.settings.values);
+  }
 }
 
 TEST(Pass, TypicalRun) {
@@ -68,7 +102,7 @@ TEST(Pass, TypicalRun) {
   EXPECT_TRUE(form.ListBox2.stored(catalogueIndex("i5-8400")).starts_with("i5-8400|Intel Core i5|"));
   EXPECT_EQ(form.ListBox2.stored(0).find("Intel"), std::string::npos);
 
-  platform::RecordingUrlOpener opener;
+  testing::RecordingUrlOpener opener;
   Image4Click(form, opener);
   Image2Click(form, opener);
   EXPECT_EQ(opener.opened, (std::vector<std::string>{form.detailedUrl, form.frontUrl}));
@@ -168,7 +202,7 @@ TEST(Pass, NoProcessorInBothLanguages) {
     EXPECT_EQ(form["Edit20"].text, "");
     EXPECT_EQ(run.sleeper.waits, (std::vector<int>{15, 50}));
 
-    platform::RecordingUrlOpener opener;
+    testing::RecordingUrlOpener opener;
     Image2Click(form, opener);
     Image3Click(form, opener);
     Image4Click(form, opener);
@@ -189,7 +223,7 @@ TEST(Pass, CatalogueMissWithADerivedKey) {
   EXPECT_EQ(form["Memo2"].text, "Информации о данном процессоре нет в базе программы.");
   EXPECT_EQ(form.detailedUrl, site::base() + "/cpu/detailed-i5-8401.html");
   EXPECT_EQ(run.sleeper.waits, (std::vector<int>{15, 50}));
-  platform::RecordingUrlOpener opener;
+  testing::RecordingUrlOpener opener;
   Image3Click(form, opener);
   EXPECT_EQ(opener.opened, (std::vector<std::string>{form.backUrl}));
 }

@@ -1,7 +1,7 @@
 // The QR list and the site QR code: what each symbol says (read back with a
 // real decoder), its version and error-correction level, and where it lies
 // in the 128x128 cell.
-#include "catalogue/qr_image.h"
+#include "catalogue/data/qr_image.h"
 
 #include <gtest/gtest.h>
 #include <zbar.h>
@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/site.h"
-#include "catalogue/key_list.h"
+#include "base/site.h"
+#include "catalogue/data/key_list.h"
 
 namespace wexmora::catalogue {
 namespace {

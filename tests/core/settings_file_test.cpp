@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/settings.h"
-#include "app/site.h"
+#include "base/site.h"
 
 namespace wexmora {
 namespace {

@@ -9,7 +9,8 @@
 #include <string>
 
 #include "app/handlers.h"
-#include "app/site.h"
+#include "base/site.h"
+#include "support/fakes.h"
 
 namespace wexmora {
 namespace {
@@ -92,7 +93,7 @@ TEST(LoadSettings, LanguageAndFirstRunValues) {
     SCOPED_TRACE(c.name);
     TForm15 form;
     form.comboIndex = c.designIndex;
-    platform::MemorySettingsStore store;
+    testing::FakeSettingsStore store;
     store.values = c.before;
     loadSettings(form, store);
     EXPECT_EQ(form.comboIndex, c.expectedIndex);
@@ -103,7 +104,7 @@ TEST(LoadSettings, LanguageAndFirstRunValues) {
 
 TEST(LoadSettings, FailedFirstRunWriteThrows) {
   TForm15 form;
-  platform::MemorySettingsStore store;
+  testing::FakeSettingsStore store;
   store.values = {{"Languages", "1"}};
   store.failWrites = true;
   EXPECT_THROW(loadSettings(form, store), std::runtime_error);
@@ -121,7 +122,7 @@ TEST(LanguagePick, SwitchesTextsThenStoresTheIndex) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.index);
     TForm15 form;
-    platform::MemorySettingsStore store;
+    testing::FakeSettingsStore store;
     store.values = {{"Site_Url", "kept"}};
     form.comboIndex = c.index;
     ComboBox1Click(form);
@@ -134,7 +135,7 @@ TEST(LanguagePick, SwitchesTextsThenStoresTheIndex) {
 
 TEST(LanguagePick, FailedStoreKeepsTheSwitchedTexts) {
   TForm15 form;
-  platform::MemorySettingsStore store;
+  testing::FakeSettingsStore store;
   store.failWrites = true;
   form.comboIndex = 1;
   ComboBox1Click(form);

@@ -10,14 +10,20 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
+#include <vector>
 
+#include "support/fakes.h"
 #include "support/jpeg_header.h"
 #include "ui/qt/about_window.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/form_view.h"
 
 namespace wexmora::qt {
@@ -74,8 +80,8 @@ const std::pair<const char*, const char*> kEnglishCaptions[] = {
 };
 
 struct Services {
-  platform::RecordingUrlOpener opener;
-  platform::MemorySettingsStore settings;
+  testing::RecordingUrlOpener opener;
+  testing::FakeSettingsStore settings;
 };
 
 int textWidth(const QWidget* widget, const std::string& text) {
@@ -234,6 +240,71 @@ TEST(MainWindowEvents, AboutButtonShowsHidesAndPlacesTheDialog) {
   static_cast<QPushButton*>(aboutWindow.control("Button2"))->click();
   ASSERT_EQ(services.opener.opened.size(), 1u);
   EXPECT_EQ(aboutWindow.size(), QSize(306, 122));
+}
+
+TEST(MainWindowEvents, AboutWindowIsMadeWhenFirstShown) {
+  application();
+  TForm15 form;
+  Services services;
+  TForm4 about;
+  form.aboutDialog = &about;
+  MainWindow window(form, services.opener, services.settings);
+  std::unique_ptr<AboutWindow> aboutWindow;
+  int made = 0;
+  window.setAboutWindow([&] {
+    if (!aboutWindow) {
+      aboutWindow = std::make_unique<AboutWindow>(about, form, services.opener);
+      ++made;
+    }
+    return aboutWindow.get();
+  });
+  window.show();
+  EXPECT_EQ(made, 0);
+  auto* button = static_cast<QToolButton*>(window.control("SpeedButton4"));
+  const bool shown[] = {true, false, true};
+  for (const bool visible : shown) {
+    button->click();
+    ASSERT_NE(aboutWindow, nullptr);
+    EXPECT_EQ(aboutWindow->isVisible(), visible);
+    EXPECT_EQ(about.visible, visible);
+  }
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(aboutWindow->frameGeometry().topLeft(), window.frameGeometry().topLeft() + QPoint(95, 145));
+}
+
+// The widgets of a window, made in its design table's order: each inside its
+// parent, siblings stacked in table order, each in its control's font.
+void expectMadeAsDesigned(const Form& form, const QWidget& root, const std::function<QWidget*(std::string_view)>& of) {
+  std::map<const QWidget*, std::vector<const QWidget*>> expectedChildren;
+  for (const Control& c : form.controls()) {
+    SCOPED_TRACE(c.name);
+    const QWidget* widget = of(c.name);
+    ASSERT_NE(widget, nullptr);
+    const QWidget* parent = c.parent.empty() ? &root : of(c.parent);
+    EXPECT_EQ(widget->parentWidget(), parent);
+    expectedChildren[parent].push_back(widget);
+    const QFont font = controlFont(c.style.font);
+    EXPECT_EQ(widget->font().family(), font.family());
+    EXPECT_EQ(widget->font().pixelSize(), font.pixelSize());
+  }
+  for (const auto& [parent, expected] : expectedChildren) {
+    std::vector<const QWidget*> stacked;
+    for (const QObject* child : parent->children())
+      if (std::find(expected.begin(), expected.end(), child) != expected.end())
+        stacked.push_back(static_cast<const QWidget*>(child));
+    EXPECT_EQ(stacked, expected) << "stacking order under " << parent->objectName().toStdString();
+  }
+}
+
+TEST(WindowWidgets, MadeInTheirParentsInDesignOrderWithTheirFonts) {
+  application();
+  TForm15 form;
+  TForm4 about;
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
+  AboutWindow aboutWindow(about, form, services.opener);
+  expectMadeAsDesigned(form, window, [&](std::string_view name) { return window.control(name); });
+  expectMadeAsDesigned(about, aboutWindow, [&](std::string_view name) { return aboutWindow.control(name); });
 }
 
 class ScriptedDialog : public SaveDialogRunner {

@@ -8,8 +8,8 @@
 #include <QGuiApplication>
 #include <set>
 
-#include "catalogue/key_list.h"
-#include "catalogue/qr_image.h"
+#include "catalogue/data/key_list.h"
+#include "catalogue/data/qr_image.h"
 #include "ui/pictures/jpeg_decode.h"
 
 namespace wexmora::pictures {

@@ -10,6 +10,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "support/fakes.h"
+
 namespace wexmora::info {
 namespace {
 
@@ -26,7 +28,7 @@ struct Result {
 };
 
 // Runs with this "machine" and these stored settings.
-Result runWith(Options options, platform::MemorySettingsStore& stored, const std::string& machineBrand = kAmd,
+Result runWith(Options options, testing::FakeSettingsStore& stored, const std::string& machineBrand = kAmd,
                const std::string& machineId = kAmdId) {
   platform::FixedProcessorSource machine(machineBrand, machineId);
   std::ostringstream out, err;
@@ -71,7 +73,7 @@ TEST(InfoRun, WholeOutputsMatchTheGoldenFiles) {
   const bool update = std::getenv("WEXMORA_UPDATE_GOLDEN") != nullptr;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.golden);
-    platform::MemorySettingsStore stored;
+    testing::FakeSettingsStore stored;
     const auto result = runWith(c.options, stored);
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.err, "");
@@ -85,7 +87,7 @@ TEST(InfoRun, WholeOutputsMatchTheGoldenFiles) {
 }
 
 TEST(InfoRun, JsonRoundTripsRussianAndTheDegreeSign) {
-  platform::MemorySettingsStore stored;
+  testing::FakeSettingsStore stored;
   const auto ru = nlohmann::json::parse(runWith(sheet(Output::Json, kI5, kI5Id, "0"), stored).out);
   EXPECT_EQ(ru["segment"], "Настольного");
   EXPECT_EQ(ru["max_temperature"], "100°C");
@@ -107,7 +109,7 @@ TEST(InfoRun, JsonRoundTripsRussianAndTheDegreeSign) {
 }
 
 TEST(InfoRun, BrandAndIdentifierOptionsReplaceTheMachinesTexts) {
-  platform::MemorySettingsStore stored;
+  testing::FakeSettingsStore stored;
   const struct {
     std::optional<std::string> brand, identifier;
     const char *expectedBrand, *expectedFamily;
@@ -126,7 +128,7 @@ TEST(InfoRun, BrandAndIdentifierOptionsReplaceTheMachinesTexts) {
 }
 
 TEST(InfoRun, NeverWritesTheSettings) {
-  platform::MemorySettingsStore stored;
+  testing::FakeSettingsStore stored;
   stored.failWrites = true;  // any write would throw and show up as an error
   const auto result = runWith(sheet(Output::Text, kI5, kI5Id, std::nullopt, 1), stored);
   EXPECT_EQ(result.code, 0);
@@ -135,7 +137,7 @@ TEST(InfoRun, NeverWritesTheSettings) {
 }
 
 TEST(InfoRun, ListsKeysAndRejectsUnknownKeys) {
-  platform::MemorySettingsStore stored;
+  testing::FakeSettingsStore stored;
   Options list;
   list.output = Output::List;
   const auto listed = runWith(list, stored);

@@ -37,14 +37,17 @@ if [ ${#run[@]} -gt 0 ]; then
   # keep the session alive while the test changes it.
   prefix="${WINEPREFIX:-$(dirname "$WEXMORA_EMULATOR")/../../build/windows/wineprefix}"
   WINEPREFIX="$prefix" wineserver -p 60 </dev/null >/dev/null 2>&1
+  # The session's services outlive the test: they must not hold its output.
+  wine_ reg query 'HKCU\Software' </dev/null >/dev/null 2>&1
 fi
 
 reg_value() {  # reg_value KEY NAME: the data of a string value, or nothing
-  wine_ reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1 == n && $2 ~ /^REG_/ {
-    sub(/^[^ ]+ +[^ ]+ +/, ""); print }'
+  wine_ reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '{ sub(/^ +/, "") }
+    $1 == n && $2 ~ /^REG_/ { sub(/^[^ ]+ +[^ ]+ +/, ""); print }'
 }
 start() {  # the window program in the background; waits until its window is there
-  wine_ "$program" >/dev/null 2>&1 &
+  # Not through a function: $! must be the program's own process.
+  "${run[@]}" "$program" >/dev/null 2>&1 &
   pids+=($!)
   last=$!
   wine_ "$probe" client "$caption" >/dev/null || return 1
@@ -122,6 +125,7 @@ sleep 0.5
 has_text "English after the choice" "Button|Close"
 kill -9 "$first"  # killed, not closed: the mutex is abandoned
 wait "$first" 2>/dev/null
+kill -0 "$first" 2>/dev/null && fail "the first instance survived kill -9"
 if start; then pass; else fail "after the first instance was killed, the window did not open again"; fi
 has_text "English on the next start" "Button|Close"
 has_text "English data sheet" "Edit|Desktop"

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Derives the catalogue's record file from the maker's product-page export.
 
-Usage: derive_records.py PRODUCT_PAGES.csv [--out PATH]
+Usage: derive_records.py PRODUCT_PAGES.csv [--records PATH] [--out PATH]
 
-Reads the 578 model keys from catalogue/key_list.cpp, finds each key's row in
-the export (ProcessorNumber with blanks removed, letters upper-cased), adds
-the hand-kept facts of hand_kept.json beside this script, maps the columns to
-the 16 record fields and writes resources/catalogue/records.txt (UTF-8, one
-record per line, in key order). Standard library only.
+Reads the 578 model keys, in catalogue order, from field 1 of the record file
+(--records, by default resources/catalogue/records.txt: the master of the key
+list), finds each key's row in the export (ProcessorNumber with blanks
+removed, letters upper-cased), adds the hand-kept facts of hand_kept.json
+beside this script, maps the columns to the 16 record fields and writes the
+record file (--out, by default the same file; UTF-8, one record per line, in
+key order). Standard library only.
 
 On standard error it prints, per field, how many records came from the
 product pages alone and which keys needed the hand-kept input.
@@ -209,11 +211,11 @@ FIELDS = {
 # fmt: on
 
 
-def read_keys():
-    source = (ROOT / "catalogue" / "key_list.cpp").read_text(encoding="utf-8")
-    keys = re.findall(r'"([^"]+)"', source[source.index("kKeys") :])
-    if len(keys) != 578:
-        raise SystemExit(f"catalogue/key_list.cpp holds {len(keys)} keys, expected 578")
+def read_keys(records_path):
+    lines = Path(records_path).read_text(encoding="utf-8").splitlines()
+    keys = [line.split("|", 1)[0] for line in lines]
+    if len(keys) != 578 or any("|" not in line or not line.split("|", 1)[0] for line in lines):
+        raise SystemExit(f"{records_path}: {len(keys)} records, expected 578, each beginning with its key and '|'")
     return keys
 
 
@@ -232,8 +234,8 @@ def read_product_pages(path):
     return rows
 
 
-def derive(csv_path):
-    keys = read_keys()
+def derive(csv_path, records_path):
+    keys = read_keys(records_path)
     pages = read_product_pages(csv_path)
     hand = json.loads((HERE / "hand_kept.json").read_text(encoding="utf-8"))
     records, from_hand = [], defaultdict(list)
@@ -283,9 +285,11 @@ def derive(csv_path):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("csv", help="the product-page export (CSV)")
-    parser.add_argument("--out", default=str(ROOT / "resources" / "catalogue" / "records.txt"))
+    records_file = str(ROOT / "resources" / "catalogue" / "records.txt")
+    parser.add_argument("--records", default=records_file, help="the record file whose field 1 gives the keys")
+    parser.add_argument("--out", default=records_file)
     args = parser.parse_args()
-    keys, records, from_hand = derive(args.csv)
+    keys, records, from_hand = derive(args.csv, args.records)
     Path(args.out).write_text("".join(r + "\n" for r in records), encoding="utf-8", newline="\n")
     print(f"wrote {len(records)} records to {args.out}", file=sys.stderr)
     for number in range(2, 17):

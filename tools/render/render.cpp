@@ -31,6 +31,12 @@ struct Options {
   bool about = false;
 };
 
+// Clicks cannot happen in a picture; nothing is ever opened.
+class NoBrowser : public wexmora::platform::UrlOpener {
+ public:
+  void open(const std::string&) override {}
+};
+
 int usage() {
   std::fputs(
       "usage: wexmora-render --brand TEXT --identifier TEXT [--stored-language VALUE]\n"
@@ -100,8 +106,8 @@ int main(int argc, char** argv) {
   platform::FixedProcessorSource processor(options->brand, options->identifier);
   platform::MemorySettingsStore settings;
   if (options->storedLanguage) settings.values["Languages"] = *options->storedLanguage;
-  platform::RecordingSleeper sleeper;
-  platform::RecordingUrlOpener opener;
+  platform::SkippingSleeper sleeper;
+  NoBrowser opener;
   PassServices services{processor, settings, sleeper};
 
   TForm15 form;

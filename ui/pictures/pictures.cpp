@@ -1,12 +1,13 @@
 #include "ui/pictures/pictures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPixmap>
 #include <map>
 #include <utility>
 
-#include "catalogue/key_list.h"
-#include "catalogue/qr_image.h"
+#include "catalogue/data/key_list.h"
+#include "catalogue/data/qr_image.h"
 #include "ui/pictures/jpeg_decode.h"
 
 namespace wexmora::pictures {
@@ -88,6 +89,17 @@ QImage image(const Picture& picture) {
   return result;
 }
 
-QIcon programIcon() { return QIcon(QPixmap::fromImage(image({PictureSource::Design, kIcon}))); }
+QIcon programIcon() {
+  // Shared by both windows; the theme sizes (resources/icons) let title bars
+  // and task bars get a drawing made for their size rather than the 95 px
+  // picture scaled down.
+  static const QIcon icon = [] {
+    QIcon made(QPixmap::fromImage(image({PictureSource::Design, kIcon})));
+    const QDir themeSizes(QStringLiteral(":/wexmora/icons"), QStringLiteral("wexmora-*.png"));
+    for (const QString& name : themeSizes.entryList()) made.addFile(themeSizes.filePath(name));
+    return made;
+  }();
+  return icon;
+}
 
 }  // namespace wexmora::pictures

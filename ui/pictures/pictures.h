@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::pictures {
 
@@ -18,7 +18,8 @@ inline constexpr int kBadgeCount = 48;
 // transparency; the JPEG photos and logo are decoded with libjpeg.
 QImage image(const Picture& picture);
 
-// The program's icon (95x95).
+// The program's icon: the 95x95 window icon first, then the same chip drawn
+// for each icon-theme size (16 to 256).
 QIcon programIcon();
 
 // Where badge `index` (0-46) is built in; badge 47 is generated instead.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 #include "ui/qt/form_view.h"
 
 namespace wexmora::qt {

@@ -5,7 +5,7 @@
 // DejaVu families).
 #include <QFont>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::qt {
 

@@ -45,11 +45,11 @@ Qt::CursorShape cursorOf(CursorShape shape) {
   return Qt::ArrowCursor;
 }
 
-QWidget* makeWidget(const Control& control) {
+QWidget* makeWidget(const Control& control, QWidget* parent) {
   switch (control.kind) {
     case ControlKind::Label:
     case ControlKind::Image: {
-      auto* label = new QLabel;
+      auto* label = new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       label->setMargin(0);
@@ -57,37 +57,37 @@ QWidget* makeWidget(const Control& control) {
       return label;
     }
     case ControlKind::Edit: {
-      auto* edit = new QLineEdit;
+      auto* edit = new QLineEdit(parent);
       edit->setReadOnly(control.style.readOnly);
       return edit;
     }
     case ControlKind::Memo: {
-      auto* memo = new QPlainTextEdit;
+      auto* memo = new QPlainTextEdit(parent);
       memo->setReadOnly(control.style.readOnly);
       memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
       return memo;
     }
     case ControlKind::ComboBox:
-      return new QComboBox;
+      return new QComboBox(parent);
     case ControlKind::Button:
-      return new QPushButton;
+      return new QPushButton(parent);
     case ControlKind::SpeedButton: {
-      auto* button = new QToolButton;
+      auto* button = new QToolButton(parent);
       button->setFocusPolicy(Qt::NoFocus);
       button->setToolButtonStyle(Qt::ToolButtonTextOnly);
       return button;
     }
     case ControlKind::GroupBox:
-      return new QGroupBox;
+      return new QGroupBox(parent);
     case ControlKind::Panel: {
-      auto* panel = new QFrame;
+      auto* panel = new QFrame(parent);
       panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
       panel->setLineWidth(1);
       panel->setAutoFillBackground(true);
       return panel;
     }
   }
-  return new QWidget;
+  return new QWidget(parent);
 }
 
 void style(QWidget* widget, const Control& control) {
@@ -113,20 +113,21 @@ void style(QWidget* widget, const Control& control) {
 
 FormView::FormView(Form& form, QWidget* root, bool stretchPictures, const TForm15* selector)
     : form_(form), stretchPictures_(stretchPictures), selector_(selector) {
+  // Each widget is made inside its parent, which already carries the forms'
+  // font: no widget lays out its text in the system font first, a font no
+  // control shows.
+  root->setFont(controlFont(FontFace::Tahoma11));
+  // Creation order is the stacking order; a parent precedes its controls in
+  // the design tables.
   for (const Control& control : form_.controls()) {
-    QWidget* widget = makeWidget(control);
+    QWidget* parent = control.parent.empty() ? root : widget(control.parent);
+    QWidget* widget = makeWidget(control, parent ? parent : root);
     style(widget, control);
     widgets_.emplace(control.name, widget);
     names_.emplace(widget, control.name);
   }
-  // Parents after all widgets exist; creation order is the stacking order.
-  for (const Control& control : form_.controls()) {
-    QWidget* parent = control.parent.empty() ? root : widget(control.parent);
-    widget(control.name)->setParent(parent ? parent : root);
-  }
   if (auto* combo = qobject_cast<QComboBox*>(widget("ComboBox1")); combo && selector_)
     for (const std::string& item : selector_->comboItems) combo->addItem(qs(item));
-  sync();
 }
 
 QWidget* FormView::widget(std::string_view name) const {

@@ -9,14 +9,15 @@
 #include <string>
 #include <string_view>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::qt {
 
 class FormView {
  public:
   // Builds the widgets of every control of `form` under `root` (the client
-  // area). Pictures are drawn at their size, or stretched to the control.
+  // area); the first sync() gives them their texts, places and pictures.
+  // Pictures are drawn at their size, or stretched to the control.
   // `selector` is the main window, whose language selector the view shows.
   FormView(Form& form, QWidget* root, bool stretchPictures, const TForm15* selector = nullptr);
 

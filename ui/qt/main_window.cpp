@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "app/handlers.h"
-#include "app/site.h"
+#include "base/site.h"
 #include "ui/pictures/pictures.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/save_dialog.h"
@@ -17,29 +17,6 @@
 #include "ui/window_events.h"
 
 namespace wexmora::qt {
-namespace {
-
-// Controls with a mouse-move handler (the hover shifts).
-const char* const kHoverControls[] = {"Image1",    "Image2",    "Image3",       "Image4",
-                                      "GroupBox1", "GroupBox2", "SpeedButton4", "SpeedButton5"};
-
-// Click handlers of the pictures and of the captions over the front photo.
-// clang-format off
-struct PictureClick {
-  const char* control;
-  void (*handler)(TForm15&, platform::UrlOpener&);
-};
-const PictureClick kPictureClicks[] = {
-  {"Image2",  Image2Click},
-  {"Label1",  Image2Click},
-  {"Label14", Image2Click},
-  {"Label15", Image2Click},
-  {"Image3",  Image3Click},
-  {"Image4",  Image4Click},
-};
-// clang-format on
-
-}  // namespace
 
 MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -52,7 +29,7 @@ MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::Set
   reportError_ = [this](const QString& message) {
     QMessageBox::critical(this, QString::fromStdString(site::applicationTitle()), message);
   };
-  for (const char* name : kHoverControls) control(name)->setMouseTracking(true);
+  for (const HoverShift& shift : hoverShifts()) control(shift.over)->setMouseTracking(true);
   for (const Control& c : form_.controls()) control(c.name)->installEventFilter(this);
   connectControls();
   syncFromModel();
@@ -105,9 +82,10 @@ void MainWindow::runGuarded(const std::function<void()>& handler) {
 
 void MainWindow::toggleAbout() {
   if (!form_.aboutDialog) return;
+  AboutWindow* about = makeAbout_ ? makeAbout_() : nullptr;  // made while the dialog is still hidden
   positionToModel();
   SpeedButton4Click(form_, *form_.aboutDialog);
-  if (about_) about_->syncFromModel();
+  if (about) about->syncFromModel();
 }
 
 void MainWindow::chooseLanguage(int index) {
@@ -172,7 +150,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (click)
-      for (const PictureClick& entry : kPictureClicks)
+      for (const PictureClick& entry : pictureClicks())
         if (name == entry.control) runGuarded([&] { entry.handler(form_, opener_); });
   }
   return QWidget::eventFilter(watched, event);

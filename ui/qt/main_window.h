@@ -10,7 +10,7 @@
 
 #include "platform/settings_store.h"
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 #include "ui/qt/form_view.h"
 #include "ui/screenshot.h"
 
@@ -24,7 +24,12 @@ class MainWindow : public QWidget {
   MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings);
   ~MainWindow() override;
 
-  void setAboutWindow(AboutWindow* about) { about_ = about; }
+  void setAboutWindow(AboutWindow* about) {
+    makeAbout_ = [about] { return about; };
+  }
+  // The about dialog's window made when it is first needed, so that the
+  // first paint of this window does not wait for a window that starts hidden.
+  void setAboutWindow(std::function<AboutWindow*()> make) { makeAbout_ = std::move(make); }
   // The dialog the screenshot asks with; nullptr restores the Qt file dialog.
   void setSaveDialogRunner(SaveDialogRunner* runner) { saveDialogRunner_ = runner; }
   // How errors reach the user; by default an error box captioned with the
@@ -56,7 +61,7 @@ class MainWindow : public QWidget {
   platform::UrlOpener& opener_;
   platform::SettingsStore& settings_;
   std::unique_ptr<FormView> view_;
-  AboutWindow* about_ = nullptr;
+  std::function<AboutWindow*()> makeAbout_;
   SaveDialogRunner* saveDialogRunner_ = nullptr;
   SavePictureDialog saveDialog_;
   std::function<void(const QString&)> reportError_;

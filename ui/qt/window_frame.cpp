@@ -1,5 +1,6 @@
 #include "ui/qt/window_frame.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -8,7 +9,7 @@
 #include <QScreen>
 #include <cstring>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::qt {
 namespace {
@@ -55,7 +56,7 @@ QImage drawFramedWindow(QWidget& window, QSize outer) {
     painter.drawPixmap(kFrame + 2, (kTitle - 16) / 2, icon.pixmap(16, 16));
     textLeft += 20;
   }
-  QFont font = window.font();
+  QFont font = QApplication::font();  // the system's caption font, not the client area's
   font.setPixelSize(12);
   painter.setFont(font);
   painter.setPen(Qt::black);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 #include "ui/win32/form_view.h"
 
 namespace wexmora::win32 {

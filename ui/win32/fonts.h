@@ -4,7 +4,7 @@
 // character set. Made once, kept for the run.
 #include <windows.h>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::win32 {
 

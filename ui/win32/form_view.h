@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "ui/control_text.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::win32 {
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "app/handlers.h"
-#include "app/site.h"
+#include "base/site.h"
 #include "platform/windows/wide_text.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/capture.h"
@@ -135,7 +135,8 @@ void MainWindow::mouseUp(const std::string& control, int, bool click) {
   } else if (control == "SpeedButton3") {
     takeScreenshot();
   } else {
-    runGuarded([&] { PictureLinkClick(form_, control, opener_); });
+    for (const PictureClick& entry : pictureClicks())
+      if (control == entry.control) runGuarded([&] { entry.handler(form_, opener_); });
   }
 }
 

@@ -10,7 +10,7 @@
 
 #include "platform/settings_store.h"
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 #include "ui/screenshot.h"
 #include "ui/win32/form_view.h"
 

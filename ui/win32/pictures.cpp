@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/key_list.h"
-#include "catalogue/qr_image.h"
+#include "catalogue/data/key_list.h"
+#include "catalogue/data/qr_image.h"
 #include "ui/localisation.h"
 
 namespace wexmora::win32 {

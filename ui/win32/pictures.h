@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::win32 {
 

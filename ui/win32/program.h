@@ -6,7 +6,7 @@
 
 #include "platform/settings_store.h"
 #include "platform/url_opener.h"
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora::win32 {
 

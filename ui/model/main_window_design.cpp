@@ -1,9 +1,9 @@
 // The design state of both windows, control by control, as the form designer
 // left them: positions are in the parent's coordinates, "" being the client
 // area. The identification pass starts from exactly this state.
-#include "app/site.h"
-#include "catalogue/key_list.h"
-#include "ui/form_model.h"
+#include "base/site.h"
+#include "catalogue/data/key_list.h"
+#include "ui/model/form_model.h"
 
 namespace wexmora {
 namespace {
@@ -107,7 +107,7 @@ const DesignRow kMainWindow[] = {
 
 const DesignRow kAboutDialog[] = {
   {"Image1",       "",          K::Image,          8,   8,  97,  97, "",                                 "", kPlain, true, design(kAboutLogo)},
-  {"Label1",       "",          K::Label,        120,  16, 141,  13, "WEXMORA v.1.5 (2022-2023)",        "", kPlain},
+  {"Label1",       "",          K::Label,        120,  16, 141,  13, "",                                 "", kPlain},  // titleLine()
   {"Label2",       "",          K::Label,        120,  32, 164,  13, "Author: the Wexmora developers",   "", kPlain},
   {"Label3",       "",          K::Label,        120,  48,  77,  13, "License: FreeWare",                "", kPlain},
   {"Label4",       "",          K::Label,        120,  64, 108,  13, "",                                 "", {F::Tahoma11, C::Hand, false, false, false, true}},
@@ -128,8 +128,12 @@ std::vector<Control> build(const DesignRow (&rows)[N]) {
 
 }  // namespace
 
+std::string TForm4::titleLine(std::string_view lastYear) {
+  return site::capitalNameAndVersion() + " (2022-" + std::string(lastYear) + ")";
+}
+
 TForm15::TForm15() {
-  caption = "WEXMORA v.1.5   - " + site::base();
+  caption = site::capitalNameAndVersion() + "   - " + site::base();
   width = kClientWidth + 2 * kFrameWidth;
   height = kClientHeight + kTitleHeight + kFrameWidth;
   controls_ = build(kMainWindow);
@@ -137,12 +141,13 @@ TForm15::TForm15() {
 }
 
 TForm4::TForm4() {
-  caption = "Wexmora v.1.5";
+  caption = site::nameAndVersion();
   left = 974;
   top = 158;
   width = 312;
   height = 151;
   controls_ = build(kAboutDialog);
+  (*this)["Label1"].text = titleLine(std::to_string(kDesignYear));
   (*this)["Label4"].text = site::base();
 }
 

@@ -2,10 +2,12 @@
 // and the CP1251 <-> UTF-8 conversion of record texts. The compiled-in items
 // and the default constructor that loads them are generated at build time
 // from resources/catalogue/records.txt.
-#include "catalogue/record_list.h"
+#include "catalogue/data/record_list.h"
 
 #include <array>
 #include <cstdint>
+
+#include "base/utf8.h"
 
 namespace wexmora::catalogue {
 namespace {
@@ -45,48 +47,13 @@ char32_t codePointOf(unsigned char byte) {
   return kCyrillicA + (byte - 0xC0);
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 char cp1251ByteOf(char32_t cp) {
   if (cp < 0x80) return static_cast<char>(cp);
   if (cp >= kCyrillicA && cp < kCyrillicA + 64) return static_cast<char>(0xC0 + (cp - kCyrillicA));
   for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
-    if (kUpperHalf[i] == cp && cp != 0xFFFD) return static_cast<char>(0x80 + i);
+    if (kUpperHalf[i] == cp && cp != base::kReplacementCharacter) return static_cast<char>(0x80 + i);
   }
   return kUnmappable;
-}
-
-// Decodes one UTF-8 sequence at `pos` and advances past it; a malformed or
-// truncated sequence yields U+FFFD and consumes one byte.
-char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-  if (length == 0 || pos + length > text.size()) {
-    ++pos;
-    return 0xFFFD;
-  }
-  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[pos + i]);
-    if ((next & 0xC0) != 0x80) {
-      ++pos;
-      return 0xFFFD;
-    }
-    cp = (cp << 6) | (next & 0x3F);
-  }
-  pos += length;
-  return cp;
 }
 
 }  // namespace
@@ -137,14 +104,15 @@ std::string encodeBase64(std::string_view bytes) {
 std::string cp1251ToUtf8(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size() + bytes.size() / 4);
-  for (const char byte : bytes) appendUtf8(text, codePointOf(static_cast<unsigned char>(byte)));
+  for (const char byte : bytes) base::appendUtf8(text, codePointOf(static_cast<unsigned char>(byte)));
   return text;
 }
 
 std::string utf8ToCp1251(std::string_view text) {
   std::string bytes;
   bytes.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size();) bytes += cp1251ByteOf(nextCodePoint(text, pos));
+  for (std::size_t pos = 0; pos < text.size();)
+    bytes += cp1251ByteOf(base::decodeUtf8(text, pos).value_or(base::kReplacementCharacter));
   return bytes;
 }
 

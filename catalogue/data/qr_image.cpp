@@ -1,18 +1,18 @@
-#include "catalogue/qr_image.h"
+#include "catalogue/data/qr_image.h"
 
 #include <qrencode.h>
 
 #include <memory>
 #include <stdexcept>
 
-#include "app/site.h"
-#include "catalogue/key_list.h"
-#include "catalogue/links.h"
+#include "base/site.h"
+#include "catalogue/data/key_list.h"
+#include "catalogue/data/web_pages.h"
 
 namespace wexmora::catalogue {
 
 // The same address a click on the QR image opens.
-std::string entryQrText(std::size_t index) { return site::base() + "/cpu/detailed-" + urlKey(keyAt(index)) + ".html"; }
+std::string entryQrText(std::size_t index) { return detailedPageAddress(keyAt(index)); }
 
 std::string siteQrText() { return site::base() + "/"; }
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/record_list.h"
+#include "catalogue/data/record_list.h"
 
 namespace wexmora {
 
@@ -77,6 +77,10 @@ class Form {
 class TForm4 : public Form {
  public:
   TForm4();  // design state
+
+  // Label1, the name, version and years: "WEXMORA v.<version> (2022-<lastYear>)".
+  static std::string titleLine(std::string_view lastYear);
+  static constexpr int kDesignYear = 2023;  // the last year of the design text
 };
 
 // The main window. Besides its visible controls it holds the catalogue lists

@@ -1,4 +1,4 @@
-#include "ui/form_model.h"
+#include "ui/model/form_model.h"
 
 #include <algorithm>
 #include <stdexcept>

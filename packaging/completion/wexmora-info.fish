@@ -1,0 +1,16 @@
+# fish completion for wexmora-info: one line per option of --help.
+function __wexmora_info_keys
+    set -l program (commandline -opc)[1]
+    command $program --list 2>/dev/null
+end
+
+complete -c wexmora-info -f
+complete -c wexmora-info -l brand -x -d 'Identify TEXT as the brand string'
+complete -c wexmora-info -l identifier -x -d 'Use TEXT as the identifier'
+complete -c wexmora-info -l stored-language -x -a '0\tRussian 1\tEnglish' -d 'Run as if this language were stored'
+complete -c wexmora-info -l switch-language -x -a '0\tRussian 1\tEnglish' -d 'Afterwards pick this language'
+complete -c wexmora-info -l json -d 'Print the data sheet as JSON'
+complete -c wexmora-info -l dump-controls -d 'Print every control of the window as JSON'
+complete -c wexmora-info -l key -x -a '(__wexmora_info_keys)' -d 'Print the data sheet of a catalogue entry'
+complete -c wexmora-info -l list -d 'Print the catalogue keys'
+complete -c wexmora-info -s h -l help -d 'Print the option list'

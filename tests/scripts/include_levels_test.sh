@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The folders form levels (README.md, "Layout"): every #include of the
+# project's own headers must stay within the folders its folder may include,
+# only the views include Qt, and only the Windows layer includes <windows.h>.
+set -euo pipefail
+source_dir="${WEXMORA_SOURCE_DIR:?WEXMORA_SOURCE_DIR is not set}"
+cd "$source_dir"
+git ls-files '*.cpp' '*.h' '*.h.in' 2>/dev/null | grep -v '^tests/' | python3 -c '
+import re, sys
+
+# folder: the folders it may include besides its own
+BELOW_MODEL = {"base", "platform", "catalogue/data"}
+ALLOWED = {
+    "base":             set(),
+    "platform":         {"base"},
+    "platform/linux":   {"platform", "base"},
+    "platform/windows": {"platform", "base"},
+    "catalogue/data":   {"base"},
+    "ui/model":         BELOW_MODEL,
+    "identify":         BELOW_MODEL | {"ui/model"},
+    "catalogue":        BELOW_MODEL | {"ui/model", "identify"},
+    "ui":               BELOW_MODEL | {"ui/model", "identify", "catalogue"},
+}
+TOP = {"app", "app/info", "ui/qt", "ui/pictures", "ui/win32", "resources", "tools"}
+# Folders whose files may include Qt, and the ones that may include <windows.h>.
+QT = {"ui/qt", "ui/pictures", "tools"}
+QT_FILES = {"app/main.cpp"}
+WINDOWS = {"platform/windows", "ui/win32"}
+
+FOLDERS = sorted(set(ALLOWED) | TOP, key=len, reverse=True)
+
+def folder_of(path):
+    for folder in FOLDERS:
+        if path.startswith(folder + "/"):
+            return folder
+    return None
+
+def inside(folder, groups):
+    return any(folder == g or folder.startswith(g + "/") for g in groups)
+
+problems, checked = [], 0
+for path in sys.stdin.read().split():
+    source = folder_of(path)
+    if source is None:
+        problems.append(f"{path}: in no folder of the layout")
+        continue
+    for number, line in enumerate(open(path, encoding="utf-8"), 1):
+        own = re.match(r"\s*#\s*include\s+\"([^\"]+)\"", line)
+        system = re.match(r"\s*#\s*include\s+<([^>]+)>", line)
+        if own:
+            checked += 1
+            target = folder_of(own.group(1))
+            if target is None or target == source:
+                continue
+            if not inside(source, TOP) and target not in ALLOWED[source]:
+                problems.append(f"{path}:{number}: {source}/ may not include {own.group(1)}")
+        elif system:
+            header = system.group(1)
+            if re.match(r"Q[A-Za-z]+$", header) and not (inside(source, QT) or path in QT_FILES):
+                problems.append(f"{path}:{number}: only the Qt view includes <{header}>")
+            if header.lower() in ("windows.h", "shellapi.h", "commctrl.h") and not inside(source, WINDOWS):
+                problems.append(f"{path}:{number}: only the Windows layer includes <{header}>")
+for problem in problems:
+    print("FAIL " + problem)
+print(f"{checked} includes checked, {len(problems)} against the layout")
+sys.exit(1 if problems else 0)
+'
