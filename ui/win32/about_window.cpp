@@ -15,25 +15,9 @@ constexpr DWORD kAboutStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 AboutWindow::AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener& opener, HWND owner)
     : about_(about), main_(main), opener_(opener) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = programIcon(32);
-  windowClass.hIconSm = programIcon(16);
-  windowClass.lpszClassName = kAboutClass;
-  RegisterClassExW(&windowClass);
-  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kAboutClass, platform::widen(about_.caption).c_str(), kAboutStyle,
-                            about_.left, about_.top, about_.width, about_.height, owner, nullptr,
-                            GetModuleHandleW(nullptr), this);
+  createWindow(kAboutClass, kAboutStyle, about_, owner);
   view_ = std::make_unique<FormView>(about_, window_, *this, true);
   syncFromModel();
-}
-
-AboutWindow::~AboutWindow() {
-  view_.reset();
-  if (IsWindow(window_)) DestroyWindow(window_);
 }
 
 void AboutWindow::syncFromModel() {
@@ -61,7 +45,7 @@ void AboutWindow::command(const std::string& control, WORD notification) {
   }
 }
 
-LRESULT AboutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool AboutWindow::ownMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   switch (message) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && view_) {
@@ -81,23 +65,12 @@ LRESULT AboutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:  // the close box hides the dialog, as its close button does
       Button1Click(about_);
       syncFromModel();
-      return 0;
+      result = 0;
+      return true;
     default:
       break;
   }
-  LRESULT result = 0;
-  if (view_ && view_->handle(window_, message, wParam, lParam, result)) return result;
-  return DefWindowProcW(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK AboutWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return self ? self->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+  return false;
 }
 
 }  // namespace wexmora::win32

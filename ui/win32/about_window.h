@@ -10,15 +10,14 @@
 #include "platform/url_opener.h"
 #include "ui/model/form_model.h"
 #include "ui/win32/form_view.h"
+#include "ui/win32/top_level.h"
 
 namespace wexmora::win32 {
 
-class AboutWindow : public FormEvents {
+class AboutWindow : public FormEvents, public TopLevelWindow {
  public:
   AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener& opener, HWND owner);
-  ~AboutWindow() override;
 
-  HWND handle() const { return window_; }
   // Visibility and place from the model, then the controls.
   void syncFromModel();
 
@@ -28,14 +27,11 @@ class AboutWindow : public FormEvents {
   void command(const std::string& control, WORD notification) override;
 
  private:
-  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   TForm4& about_;
   const TForm15& main_;
   platform::UrlOpener& opener_;
-  HWND window_ = nullptr;
-  std::unique_ptr<FormView> view_;
   bool syncing_ = false;
 };
 

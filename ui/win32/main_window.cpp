@@ -25,24 +25,9 @@ constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 
 MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings)
     : form_(form), opener_(opener), settings_(settings) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = programIcon(32);
-  windowClass.hIconSm = programIcon(16);
-  windowClass.lpszClassName = kMainClass;
-  RegisterClassExW(&windowClass);
-  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kMainClass, widen(form_.caption).c_str(), kMainStyle, form_.left,
-                            form_.top, form_.width, form_.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  createWindow(kMainClass, kMainStyle, form_, nullptr);
   view_ = std::make_unique<FormView>(form_, window_, *this, false, &form_);
   syncFromModel();
-}
-
-MainWindow::~MainWindow() {
-  view_.reset();
-  if (IsWindow(window_)) DestroyWindow(window_);
 }
 
 void MainWindow::show() {
@@ -159,33 +144,23 @@ void MainWindow::command(const std::string& control, WORD notification) {
   }
 }
 
-LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool MainWindow::ownMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
   switch (message) {
     case WM_MOVE:
       if (!syncing_) positionToModel();
       break;
     case WM_CLOSE:
       DestroyWindow(window_);
-      return 0;
+      result = 0;
+      return true;
     case WM_DESTROY:
       PostQuitMessage(0);
-      return 0;
+      result = 0;
+      return true;
     default:
       break;
   }
-  LRESULT result = 0;
-  if (view_ && view_->handle(window_, message, wParam, lParam, result)) return result;
-  return DefWindowProcW(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return self ? self->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+  return false;
 }
 
 }  // namespace wexmora::win32

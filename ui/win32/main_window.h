@@ -13,17 +13,16 @@
 #include "ui/model/form_model.h"
 #include "ui/screenshot.h"
 #include "ui/win32/form_view.h"
+#include "ui/win32/top_level.h"
 
 namespace wexmora::win32 {
 
 class AboutWindow;
 
-class MainWindow : public FormEvents {
+class MainWindow : public FormEvents, public TopLevelWindow {
  public:
   MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings);
-  ~MainWindow() override;
 
-  HWND handle() const { return window_; }
   void setAboutWindow(AboutWindow* about) { about_ = about; }
   void show();
   // Shows the error that stopped the identification pass, once.
@@ -37,8 +36,7 @@ class MainWindow : public FormEvents {
   void command(const std::string& control, WORD notification) override;
 
  private:
-  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void takeScreenshot();
   void toggleAbout();
   void chooseLanguage(int index);
@@ -49,8 +47,6 @@ class MainWindow : public FormEvents {
   TForm15& form_;
   platform::UrlOpener& opener_;
   platform::SettingsStore& settings_;
-  HWND window_ = nullptr;
-  std::unique_ptr<FormView> view_;
   AboutWindow* about_ = nullptr;
   SavePictureDialog saveDialog_;
   bool passErrorShown_ = false;
