@@ -39,19 +39,22 @@ test: deps check-format
 	ctest --preset test
 
 # The release build into PREFIX under DESTDIR; the list of installed files
-# stays in build/release/install_manifest.txt for make uninstall.
+# (without DESTDIR) stays in build/release/install_manifest.txt, so give
+# make uninstall the same DESTDIR. Folders are left in place.
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
 
 uninstall:
 	@test -f build/release/install_manifest.txt || \
 	  { echo "Nothing to uninstall: build/release/install_manifest.txt is missing." >&2; exit 1; }
-	@while IFS= read -r file; do \
+	@while IFS= read -r file || [ -n "$$file" ]; do \
+	  file="$(DESTDIR)$$file"; \
 	  if [ -e "$$file" ] || [ -L "$$file" ]; then echo "Removing $$file"; rm -f -- "$$file"; fi; \
 	done < build/release/install_manifest.txt
 
 # The Debian package, built by dpkg-buildpackage from a copy of the tree in
-# build/deb (it writes its results next to the source folder). The version
+# build/deb (it writes its results next to the source folder): the files git
+# knows, and new ones it does not ignore, as they are in the working tree. The version
 # and revision come from debian/changelog.
 deb: deps
 	@set -e; version=$$(dpkg-parsechangelog -S Version); upstream=$${version%-*}; \
@@ -59,7 +62,8 @@ deb: deps
 	rm -rf build/deb; mkdir -p $$copy; \
 	{ git ls-files -z --cached --others --exclude-standard 2>/dev/null || \
 	  find . -path ./build -prune -o -path ./.git -prune -o -type f -printf '%P\0'; } | \
-	  grep -zv '^build/' | tar -c --null -T - -f - | tar -x -C $$copy; \
+	  grep -zv '^build/' | xargs -0 -r sh -c 'for f; do [ -e "$$f" ] && printf "%s\0" "$$f"; done; true' sh | \
+	  tar -c --null -T - -f - | tar -x -C $$copy; \
 	(cd $$copy && dpkg-buildpackage -b -us -uc); \
 	cp build/deb/wexmora_$${version}_$$arch.deb build/; \
 	echo "Built build/wexmora_$${version}_$$arch.deb"

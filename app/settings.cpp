@@ -2,6 +2,7 @@
 
 #include "base/decimal.h"
 #include "base/site.h"
+#include "ui/model/pass_trace.h"
 
 namespace wexmora {
 
@@ -13,7 +14,12 @@ std::optional<int> storedLanguageIndex(const std::optional<std::string>& text) {
 }
 
 void loadSettings(TForm15& form, platform::SettingsStore& store) {
-  if (const auto index = storedLanguageIndex(store.read(kLanguagesSetting))) form.comboIndex = *index;
+  const auto stored = store.read(kLanguagesSetting);
+  if (const auto index = storedLanguageIndex(stored)) form.comboIndex = *index;
+  if (form.trace) {
+    form.trace->storedLanguage = stored;
+    form.trace->languageIndex = form.comboIndex;
+  }
   const auto siteUrl = store.read(kSiteUrlSetting);
   if (siteUrl && !siteUrl->empty()) return;
   store.write(kSiteUrlSetting, site::homePage());

@@ -2,10 +2,13 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "catalogue/links.h"
 #include "catalogue/lookup.h"
 #include "identify/text.h"
+#include "ui/model/pass_trace.h"
 
 namespace wexmora {
 namespace {
@@ -114,27 +117,42 @@ void applyRules(TForm15& form, std::span<const BadgeRule> rules) {
     badge.width = badge.height = kImageListSize;
     badge.top = kBadgeTop;
     if (rule.left != kLeftUnchanged) badge.left = rule.left;
+    if (form.trace)
+      form.trace->badgeRules.push_back(
+          {rule.number, rule.badge, rule.left != kLeftUnchanged ? std::optional<int>(rule.left) : std::nullopt});
   }
+}
+
+void traceCorrection(TForm15& form, CorrectionKind kind, std::string trigger, std::vector<std::string> fields,
+                     std::string value = {}) {
+  if (form.trace) form.trace->corrections.push_back({kind, std::move(trigger), std::move(fields), std::move(value)});
 }
 
 // The two LGA1700 Celerons whose records carry no base frequency.
 void correctBaseClock(TForm15& form) {
-  const std::string& brand = form["Edit1"].text;
-  if (text::contains(brand, "G6900T"))
-    form["Edit5"].text = "2.80 GHz";
-  else if (text::contains(brand, "G6900"))
-    form["Edit5"].text = "3.40 GHz";
+  // brand string contains   base clock
+  constexpr std::pair<const char*, const char*> kCorrections[] = {{"G6900T", "2.80 GHz"}, {"G6900", "3.40 GHz"}};
+  for (const auto& [model, clock] : kCorrections) {
+    if (!text::contains(form["Edit1"].text, model)) continue;
+    form["Edit5"].text = clock;
+    return traceCorrection(form, CorrectionKind::BaseClock, model, {"Edit5"}, clock);
+  }
 }
 
 void fillLga1150(TForm15& form) {
   if (!text::contains(form[kSocketField].text, "1150")) return;
   for (const Lga1150Texts& texts : kLga1150Texts) {
     if (form.comboIndex != texts.languageIndex) continue;
-    for (const char* name : kLga1150Unknown)
-      if (form[name].text.empty()) form[name].text = texts.unknown;
-    for (const char* count : {"Edit8", "Edit9"})
-      if (form[count].text.empty()) form[count].text = "-";
-    if (form["Memo2"].text.empty()) form["Memo2"].text = texts.noRecord;
+    std::vector<std::string> filled;
+    const auto fill = [&](const char* name, const char* value) {
+      if (!form[name].text.empty()) return;
+      form[name].text = value;
+      if (form.trace) filled.emplace_back(name);
+    };
+    for (const char* name : kLga1150Unknown) fill(name, texts.unknown);
+    for (const char* count : {"Edit8", "Edit9"}) fill(count, "-");
+    fill("Memo2", texts.noRecord);
+    traceCorrection(form, CorrectionKind::Lga1150Fill, "1150", std::move(filled));
   }
 }
 
@@ -154,6 +172,12 @@ void chooseBadge(TForm15& form) {
   applyRules(form, kLga771);
   correctBaseClock(form);
   applyRules(form, kRules);
+  if (form.trace) {
+    const Control& badge = form["Image1"];
+    if (badge.picture.source == PictureSource::Badges) form.trace->badge = badge.picture.index;
+    form.trace->badgeLeft = badge.left;
+    form.trace->badgeTop = badge.top;
+  }
   fillLga1150(form);
 }
 

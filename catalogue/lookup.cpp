@@ -3,6 +3,7 @@
 #include "base/utf8.h"
 #include "catalogue/data/record_list.h"
 #include "identify/text.h"
+#include "ui/model/pass_trace.h"
 
 namespace wexmora {
 namespace {
@@ -74,10 +75,13 @@ void distributeRecord(TForm15& form, const std::string& record) {
 }
 
 void lookUpCatalogue(TForm15& form, platform::Sleeper& sleeper) {
+  // The processor field itself, so that its text is read afresh for every entry.
+  const Control& processorField = form["Edit7"];
   for (std::size_t i = 0; i < form.ListBox2.count(); ++i) {
     const std::string& key = form.ListBox1.at(i);
-    const std::string& modelKey = form["Edit7"].text;
-    if (!(text::contains(key, modelKey) && key.size() == modelKey.size())) continue;
+    const std::string& modelKey = processorField.text;
+    if (!(key.size() == modelKey.size() && text::contains(key, modelKey))) continue;  // equal, in effect
+    if (form.trace) form.trace->matches.push_back({i, key});
 
     Control& qr = form["Image4"];
     qr.left = kQrLeft;

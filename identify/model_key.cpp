@@ -13,11 +13,13 @@
 #include "identify/model_key.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "identify/text.h"
+#include "ui/model/pass_trace.h"
 
 namespace wexmora {
 namespace {
@@ -162,13 +164,32 @@ std::vector<std::string_view> splitPatterns(std::string_view patterns) {
   }
 }
 
+// A rule's position p and the pattern that gave it (none while p = 0).
+struct Found {
+  long p = 0;
+  std::string_view pattern;
+};
+
 // One run of the chain over one brand string.
 class Chain {
  public:
-  explicit Chain(TForm15& form) : form_(form), brand_(form["Edit1"].text) {}
+  explicit Chain(TForm15& form) : form_(form), brand_(form["Edit1"].text), trace_(form.trace) {}
 
   void run() {
-    for (const auto& rule : kRules) apply(rule);
+    for (const auto& rule : kRules) {
+      if (trace_) {
+        rule_ = &rule;
+        found_ = {};
+        suffix_ = {};
+        shiftedLeft_.reset();
+      }
+      apply(rule);
+    }
+    if (trace_) {
+      trace_->chainRan = true;
+      trace_->L = suffixLength_;
+      trace_->key = form_["Edit7"].text;
+    }
   }
 
  private:
@@ -182,18 +203,24 @@ class Chain {
   }
 
   // Group: the last listed pattern that occurs decides.
-  long lastOccurring(std::string_view patterns) const {
-    long p = 0;
+  Found lastOccurring(std::string_view patterns) {
+    Found found;
     for (const auto pattern : splitPatterns(patterns))
-      if (const long at = position(pattern); at > 0) p = at;
-    return p;
+      if (const long at = position(pattern); at > 0) found = {at, pattern};
+    return noted(found);
   }
 
   // Either-or: the first listed pattern that occurs decides.
-  long firstOccurring(std::string_view patterns) const {
+  Found firstOccurring(std::string_view patterns) {
     for (const auto pattern : splitPatterns(patterns))
-      if (const long at = position(pattern); at > 0) return at;
-    return 0;
+      if (const long at = position(pattern); at > 0) return noted({at, pattern});
+    return {};
+  }
+
+  // Remembers what set p, for the trace.
+  Found noted(Found found) {
+    if (trace_) found_ = found;
+    return found;
   }
 
   bool occurs(std::string_view pattern) const { return !pattern.empty() && contains(brand_, pattern); }
@@ -201,6 +228,16 @@ class Chain {
   void write(std::string caption, std::string_view key) {
     form_["Edit7"].text = trim(key);
     form_["Label1"].text = std::move(caption);
+    if (trace_) recordWrite();
+  }
+
+  void recordWrite() {
+    auto& writes = trace_->keyWrites;
+    if (!writes.empty()) writes.back().overwritten = true;
+    const bool usesL = rule_->form == HyphenInsertion || rule_->form == VersionSuffix;
+    writes.push_back({std::to_string(rule_->number), std::string(found_.pattern), found_.p, std::string(suffix_),
+                      form_["Label1"].text, form_["Edit7"].text,
+                      usesL ? std::optional<long>(suffixLength_) : std::nullopt, shiftedLeft_});
   }
   void write(const std::string& x) { write(x, x); }
   void writeTrimmed(const std::string& x) { write(trim(x), x); }
@@ -211,50 +248,60 @@ class Chain {
       const auto x = copy(brand_, p, rule.count);
       rule.caption == Trimmed ? writeTrimmed(x) : write(x);
     };
+    const auto suffixWrite = [&](const SuffixWrite& suffix) {
+      if (trace_) suffix_ = suffix.pattern;
+      write(copy(brand_, p, suffix.count));
+    };
     if (rule.suffixes == IfElse) {
       for (const auto& suffix : {rule.first, rule.second}) {
-        if (occurs(suffix.pattern)) return write(copy(brand_, p, suffix.count));
+        if (occurs(suffix.pattern)) return suffixWrite(suffix);
       }
       return plain();
     }
     plain();
     for (const auto& suffix : {rule.first, rule.second})
-      if (occurs(suffix.pattern)) write(copy(brand_, p, suffix.count));
+      if (occurs(suffix.pattern)) suffixWrite(suffix);
   }
 
   void apply(const ModelKeyRule& rule) {
     switch (rule.form) {
       case Plain:
       case Spaced:
-        if (const long p = lastOccurring(rule.patterns); p > 0) writeCopies(rule, p);
+        if (const long p = lastOccurring(rule.patterns).p; p > 0) writeCopies(rule, p);
         return;
       case EitherOr:
-        if (const long p = firstOccurring(rule.patterns); p > 0) writeCopies(rule, p);
+        if (const long p = firstOccurring(rule.patterns).p; p > 0) writeCopies(rule, p);
         return;
       case Group:
-        if (const long p = lastOccurring(rule.patterns); p > 0) writeQuadExtremeMended(copy(brand_, p, rule.count));
+        if (const long p = lastOccurring(rule.patterns).p; p > 0) writeQuadExtremeMended(copy(brand_, p, rule.count));
         return;
       case AtGuarded:
-        return atGuarded(rule, lastOccurring(rule.patterns));
+        return atGuarded(rule, lastOccurring(rule.patterns).p);
       case BadgeShift:
-        if (const long p = lastOccurring(rule.patterns); p > 0) {
-          if (occurs(kShiftedBadgePattern)) form_["Image1"].left = kShiftedBadgeLeft;
+        if (const long p = lastOccurring(rule.patterns).p; p > 0) {
+          if (occurs(kShiftedBadgePattern)) {
+            form_["Image1"].left = kShiftedBadgeLeft;
+            if (trace_) shiftedLeft_ = kShiftedBadgeLeft;
+          }
           writeCopies(rule, p);
         }
         return;
       case FirstGeneration:
       case FirstGenerationAnyLength:
-        if (occurs(rule.patterns)) firstGeneration(rule);
+        if (occurs(rule.patterns)) {
+          noted({search(rule.patterns, brand_), rule.patterns});
+          firstGeneration(rule);
+        }
         return;
       case HyphenInsertion:
-        if (const long p = lastOccurring(rule.patterns); p > 0) {
+        if (const long p = lastOccurring(rule.patterns).p; p > 0) {
           suffixLength_ = rule.count;
           const auto x = copy(brand_, p, rule.count);
           write(copy(x, 1, 2) + "-" + copy(x, 3, static_cast<long>(x.size())));
         }
         return;
       case VersionSuffix:
-        if (const long p = lastOccurring(rule.patterns); p > 0) versionSuffix(rule, p);
+        if (const long p = lastOccurring(rule.patterns).p; p > 0) versionSuffix(rule, p);
         return;
       case OffsetCopy:
         return offsetCopy(rule);
@@ -304,7 +351,7 @@ class Chain {
 
   void offsetCopy(const ModelKeyRule& rule) {
     const auto patterns = splitPatterns(rule.patterns);
-    long p = search(patterns[0], brand_);
+    long p = noted({search(patterns[0], brand_), patterns[0]}).p;
     if (occurs(patterns[1])) p = 0;
     if (p > 0) write(copy(brand_, p - kOffsetCopyBack, rule.count));
   }
@@ -312,6 +359,14 @@ class Chain {
   TForm15& form_;
   const std::string brand_;
   long suffixLength_ = 0;  // L
+
+  // What the trace is told about the rule being applied; kept only when
+  // there is a trace.
+  PassTrace* const trace_;
+  const ModelKeyRule* rule_ = nullptr;
+  Found found_;
+  std::string_view suffix_;
+  std::optional<int> shiftedLeft_;
 };
 
 }  // namespace

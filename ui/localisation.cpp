@@ -6,6 +6,7 @@
 
 #include "identify/text.h"
 #include "ui/about.h"
+#include "ui/model/pass_trace.h"
 
 namespace wexmora {
 namespace {
@@ -118,6 +119,7 @@ constexpr SegmentTranslation kEnglishSegments[] = {
 
 // How a routine dresses the window when no model key was derived.
 struct NoProcessorTexts {
+  const char* routine;                     // the routine's name, for the trace
   const char* keyCaption;                  // Label1
   std::array<const char*, 3> hintTargets;  // pictures that get the unknown-processor hint
   const char* unknownHint;
@@ -125,12 +127,13 @@ struct NoProcessorTexts {
 };
 
 constexpr NoProcessorTexts kRussianNoProcessor{
+    "ruslang",
     "Нет данных",
     {"Image1", "Image2", "Image3"},
     "Неопределен процессор",
     "Возможно появилась новая \rверсия программы у нас \rна сайте, в котором есть \rинформация о вашем процессоре"};
 constexpr NoProcessorTexts kEnglishNoProcessor{
-    "Unknown CPU", {"Image2", "Image3", "Image4"}, "Unknown CPU", "Unknown CPU"};
+    "Englang", "Unknown CPU", {"Image2", "Image3", "Image4"}, "Unknown CPU", "Unknown CPU"};
 
 enum class Language { Russian, English };
 
@@ -176,6 +179,11 @@ void showBadge(Control& image, int badge) {
 
 void dressNoProcessor(TForm15& form, const NoProcessorTexts& texts) {
   if (!form["Edit7"].text.empty()) return;
+  if (form.trace)
+    form.trace->corrections.push_back({CorrectionKind::NoProcessor,
+                                       texts.routine,
+                                       {"Edit7", "Label1", "Label14", "Label15", "Image1", "Image4"},
+                                       texts.keyCaption});
   form["Edit7"].text = "-";
   form["Label1"].text = texts.keyCaption;
   for (const char* image : texts.hintTargets) form[image].hint = texts.unknownHint;
@@ -239,8 +247,14 @@ void Englang(TForm15& form) {
 }
 
 void applyPassLanguage(TForm15& form) {
-  if (form.comboIndex == 0) ruslang(form);
-  if (form.comboIndex == 1) Englang(form);
+  if (form.comboIndex == 0) {
+    if (form.trace) form.trace->routine = kRussianNoProcessor.routine;
+    ruslang(form);
+  }
+  if (form.comboIndex == 1) {
+    if (form.trace) form.trace->routine = kEnglishNoProcessor.routine;
+    Englang(form);
+  }
 }
 
 }  // namespace wexmora

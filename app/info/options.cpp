@@ -17,6 +17,11 @@ std::string usage() {
          "  --json                   print the data sheet as one JSON object\n"
          "  --dump-controls          print every control of the main window as JSON\n"
          "  --key KEY                print the data sheet of catalogue entry KEY (text, --json or --dump-controls)\n"
+         "  --explain                after the data sheet, show why: the model-key rules that fired, the\n"
+         "                           catalogue entry, the badge rules that held, the corrections, the language\n"
+         "  --brands FILE            identify each line of FILE (\"-\" = standard input) as a brand string;\n"
+         "                           prints brand, model key, catalogue key, badge and product line\n"
+         "                           separated by tabs, or with --json one JSON object per line\n"
          "  --list                   print the catalogue's model keys, one per line\n"
          "  --help                   print this help\n"
          "\n"
@@ -48,14 +53,17 @@ std::variant<Options, UsageError> parseArguments(int argc, const char* const* ar
       error = chooseOutput(Output::Controls, arg);
     } else if (arg == "--list") {
       error = chooseOutput(Output::List, arg);
+    } else if (arg == "--explain") {
+      options.explain = true;
     } else if (arg == "--brand" || arg == "--identifier" || arg == "--stored-language" || arg == "--key" ||
-               arg == "--switch-language") {
+               arg == "--switch-language" || arg == "--brands") {
       auto text = value();
       if (!text) return UsageError{"option " + std::string(arg) + " needs a value"};
       if (arg == "--brand") options.brand = *text;
       if (arg == "--identifier") options.identifier = *text;
       if (arg == "--stored-language") options.storedLanguage = *text;
       if (arg == "--key") options.key = *text;
+      if (arg == "--brands") options.brandsFile = *text;
       if (arg == "--switch-language") {
         int index = 0;
         const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), index);
@@ -68,6 +76,14 @@ std::variant<Options, UsageError> parseArguments(int argc, const char* const* ar
     }
     if (error) return *error;
   }
+  if (options.brandsFile) {
+    if (options.brand) return UsageError{"option --brands cannot be combined with --brand"};
+    if (options.key) return UsageError{"option --brands cannot be combined with --key"};
+    if (options.output == Output::Controls || options.output == Output::List)
+      return UsageError{"option --brands prints text or --json only"};
+  }
+  if (options.explain && options.output == Output::List)
+    return UsageError{"option --explain cannot be combined with --list"};
   return options;
 }
 

@@ -15,6 +15,8 @@ struct Options {
   std::optional<std::string> storedLanguage;  // --stored-language ("" = missing)
   std::optional<int> switchLanguage;          // --switch-language
   std::optional<std::string> key;             // --key: a catalogue entry instead of a processor
+  bool explain = false;                       // --explain: why the processor is identified as it is
+  std::optional<std::string> brandsFile;      // --brands: one brand string per line ("-" = standard input)
 };
 
 struct UsageError {

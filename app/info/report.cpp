@@ -1,6 +1,7 @@
 #include "app/info/report.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "base/trim.h"
@@ -130,6 +131,28 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form) {
   sheet["links"] = {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}};
   sheet["identified"] = identified(form);
   return sheet;
+}
+
+std::string dataSheetRow(const TForm15& form) {
+  const auto field = [](std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+      if (c == '\t')
+        out += "\\t";
+      else if (c == '\\')
+        out += "\\\\";
+      else
+        out += c;
+    }
+    return out;
+  };
+  const Picture& qr = form["Image4"].picture;
+  const Picture& badge = form["Image1"].picture;
+  const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < form.ListBox1.size();
+  return field(form["Edit1"].text) + "\t" + field(form["Edit7"].text) + "\t" +
+         (matched ? field(form.ListBox1[static_cast<std::size_t>(qr.index)]) : "-") + "\t" +
+         (badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-") + "\t" +
+         field(form["Edit18"].text) + "\n";
 }
 
 nlohmann::ordered_json controlsJson(const TForm15& form) {

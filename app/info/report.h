@@ -23,4 +23,9 @@ std::string dataSheetText(const TForm15& form);
 nlohmann::ordered_json dataSheetJson(const TForm15& form);
 nlohmann::ordered_json controlsJson(const TForm15& form);
 
+// One line of --brands: brand string, model key, catalogue key or "-", badge
+// index or "-", product line, separated by tabs and ended by a newline. A tab
+// inside a field is written "\t" and a backslash "\\", so the columns hold.
+std::string dataSheetRow(const TForm15& form);
+
 }  // namespace wexmora::info

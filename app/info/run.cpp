@@ -1,8 +1,14 @@
 #include "app/info/run.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
 
 #include "app/handlers.h"
+#include "app/info/explain.h"
 #include "app/info/report.h"
 #include "app/pass.h"
 #include "app/settings.h"
@@ -34,17 +40,131 @@ platform::FixedProcessorSource chosenProcessor(const Options& options, platform:
   return {brand, options.identifier ? *options.identifier : machine.readcpuid()};
 }
 
-void print(const nlohmann::ordered_json& json, std::ostream& out) {
-  out << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+// The settings the pass reads: --stored-language, or the stored ones.
+platform::MemorySettingsStore givenSettings(const Options& options) {
+  platform::MemorySettingsStore given;
+  if (options.storedLanguage && !options.storedLanguage->empty())
+    given.values[kLanguagesSetting] = *options.storedLanguage;
+  return given;
 }
 
-void printSheet(const Options& options, const TForm15& form, std::ostream& out) {
-  if (options.output == Output::Json)
-    print(dataSheetJson(form), out);
-  else if (options.output == Output::Controls)
-    print(controlsJson(form), out);
-  else
-    out << dataSheetText(form);
+void print(const nlohmann::ordered_json& json, std::ostream& out, int indent = 2) {
+  out << json.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+}
+
+// One identification: the pass on `processor` (or, with --key, the stages
+// after the model key), recorded in `trace` when one is given, then the
+// language switch the options ask for.
+void identify(const Options& options, TForm15& form, platform::ProcessorSource& processor,
+              platform::SettingsStore& settings, PassTrace* trace, std::ostream& err) {
+  platform::SkippingSleeper noWaits;
+  form.trace = trace;
+  try {
+    if (options.key) {
+      form["Edit7"].text = *options.key;
+      runFromModelKey(form, settings, noWaits);
+    } else {
+      PassServices services{processor, settings, noWaits};
+      startprog2test(form, services);
+    }
+  } catch (const std::exception& error) {
+    form.passError = error.what();
+    err << "wexmora-info: " << form.passError << "\n";
+  }
+  form.trace = nullptr;  // a later language switch is the user's, not the pass's
+
+  if (options.switchLanguage) {
+    form.comboIndex = *options.switchLanguage;
+    ComboBox1Click(form);  // the selection handler would store the index: not here
+  }
+}
+
+nlohmann::ordered_json sheetJson(const Options& options, const TForm15& form, const PassTrace& trace) {
+  auto json = options.output == Output::Controls ? controlsJson(form) : dataSheetJson(form);
+  if (options.explain) json["explain"] = explainJson(form, trace, options.key);
+  return json;
+}
+
+void printSheet(const Options& options, const TForm15& form, const PassTrace& trace, std::ostream& out) {
+  if (options.output == Output::Json || options.output == Output::Controls)
+    return print(sheetJson(options, form, trace), out);
+  out << dataSheetText(form);
+  if (options.explain) out << "\n" << explainText(form, trace, options.key);
+}
+
+struct CatalogueLists {
+  std::vector<std::string> keys;
+  catalogue::RecordList records;
+};
+
+// Puts the lists into a form for one identification and takes them back.
+class LentLists {
+ public:
+  LentLists(TForm15& form, CatalogueLists& lists) : form_(form), lists_(lists) {
+    form_.ListBox1 = std::move(lists_.keys);
+    form_.ListBox2 = std::move(lists_.records);
+  }
+  ~LentLists() {
+    lists_.keys = std::move(form_.ListBox1);
+    lists_.records = std::move(form_.ListBox2);
+  }
+  LentLists(const LentLists&) = delete;
+  LentLists& operator=(const LentLists&) = delete;
+
+ private:
+  TForm15& form_;
+  CatalogueLists& lists_;
+};
+
+// --brands: every line of `in` identified on its own, one output line each.
+void identifyEach(const Options& options, std::istream& in, platform::SettingsStore& stored, std::ostream& out,
+                  std::ostream& err) {
+  // The stored settings are read once; every line sees the same ones.
+  platform::MemorySettingsStore snapshot;
+  for (const char* name : {kLanguagesSetting, kSiteUrlSetting, kLicenseSetting})
+    if (auto value = stored.read(name)) snapshot.values[name] = std::move(*value);
+  // Every line starts from the design state. The catalogue lists pass from
+  // one line's form to the next instead of being copied: the pass never
+  // changes a key, and a record it decoded reads the same as its stored form.
+  TForm15 design;
+  CatalogueLists lists{std::move(design.ListBox1), std::move(design.ListBox2)};
+  design.ListBox1.clear();
+  design.ListBox2 = catalogue::RecordList(std::vector<std::string>{});
+  std::string brand;
+  while (std::getline(in, brand)) {
+    if (!brand.empty() && brand.back() == '\r') brand.pop_back();
+    platform::FixedProcessorSource processor(brand, options.identifier.value_or(""));
+    ReadOnlySettings settings(snapshot);
+    TForm15 form = design;
+    const LentLists lent(form, lists);
+    PassTrace trace;
+    identify(options, form, processor, settings, options.explain ? &trace : nullptr, err);
+    if (options.output == Output::Json) {
+      print(sheetJson(options, form, trace), out, -1);
+      continue;
+    }
+    out << dataSheetRow(form);
+    if (options.explain) out << explainText(form, trace, std::nullopt) << "\n";
+  }
+}
+
+// Opens FILE, or standard input for "-"; a message when it cannot be read.
+int runBrands(const Options& options, platform::SettingsStore& stored, std::ostream& out, std::ostream& err) {
+  const std::string& name = *options.brandsFile;
+  const auto cannotRead = [&](const std::string& why) {
+    err << "wexmora-info: cannot read '" << name << "': " << why << "\n";
+    return 2;
+  };
+  if (name == "-") {
+    identifyEach(options, std::cin, stored, out, err);
+    return std::cin.bad() ? cannotRead(std::strerror(errno)) : 0;
+  }
+  std::error_code ec;
+  if (std::filesystem::is_directory(name, ec)) return cannotRead(std::strerror(EISDIR));
+  std::ifstream in(name, std::ios::binary);
+  if (!in) return cannotRead(std::strerror(errno));
+  identifyEach(options, in, stored, out, err);
+  return in.bad() ? cannotRead(std::strerror(errno)) : 0;
 }
 
 }  // namespace
@@ -55,41 +175,25 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
     out << usage();
     return 0;
   }
-  TForm15 form;
   if (options.output == Output::List) {
-    for (const auto& key : form.ListBox1) out << key << "\n";
+    for (const auto& key : TForm15().ListBox1) out << key << "\n";
     return 0;
   }
 
-  platform::MemorySettingsStore given;
-  if (options.storedLanguage && !options.storedLanguage->empty())
-    given.values[kLanguagesSetting] = *options.storedLanguage;
-  ReadOnlySettings settings(options.storedLanguage ? static_cast<platform::SettingsStore&>(given) : stored);
-  platform::SkippingSleeper noWaits;
+  platform::MemorySettingsStore given = givenSettings(options);
+  platform::SettingsStore& chosen = options.storedLanguage ? static_cast<platform::SettingsStore&>(given) : stored;
+  if (options.brandsFile) return runBrands(options, chosen, out, err);
 
-  try {
-    if (options.key) {
-      if (std::find(form.ListBox1.begin(), form.ListBox1.end(), *options.key) == form.ListBox1.end()) {
-        err << "wexmora-info: no catalogue entry has the key '" << *options.key << "'\n";
-        return 1;
-      }
-      form["Edit7"].text = *options.key;
-      runFromModelKey(form, settings, noWaits);
-    } else {
-      auto processor = chosenProcessor(options, machine);
-      PassServices services{processor, settings, noWaits};
-      startprog2test(form, services);
-    }
-  } catch (const std::exception& error) {
-    form.passError = error.what();
-    err << "wexmora-info: " << form.passError << "\n";
+  TForm15 form;
+  if (options.key && std::find(form.ListBox1.begin(), form.ListBox1.end(), *options.key) == form.ListBox1.end()) {
+    err << "wexmora-info: no catalogue entry has the key '" << *options.key << "'\n";
+    return 1;
   }
-
-  if (options.switchLanguage) {
-    form.comboIndex = *options.switchLanguage;
-    ComboBox1Click(form);  // the selection handler would store the index: not here
-  }
-  printSheet(options, form, out);
+  auto processor = chosenProcessor(options, machine);
+  ReadOnlySettings settings(chosen);
+  PassTrace trace;
+  identify(options, form, processor, settings, options.explain ? &trace : nullptr, err);
+  printSheet(options, form, trace, out);
   return 0;
 }
 

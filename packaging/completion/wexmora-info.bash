@@ -28,6 +28,10 @@ _wexmora_info() {
             COMPREPLY=($(compgen -W '0 1' -- "$cur"))
             return
             ;;
+        --brands)
+            _filedir
+            return
+            ;;
         --brand | --identifier)
             return # free text
             ;;

@@ -12,5 +12,7 @@ complete -c wexmora-info -l switch-language -x -a '0\tRussian 1\tEnglish' -d 'Af
 complete -c wexmora-info -l json -d 'Print the data sheet as JSON'
 complete -c wexmora-info -l dump-controls -d 'Print every control of the window as JSON'
 complete -c wexmora-info -l key -x -a '(__wexmora_info_keys)' -d 'Print the data sheet of a catalogue entry'
+complete -c wexmora-info -l explain -d 'Show why the processor is identified as it is'
+complete -c wexmora-info -l brands -r -F -d 'Identify each line of a file as a brand string'
 complete -c wexmora-info -l list -d 'Print the catalogue keys'
 complete -c wexmora-info -s h -l help -d 'Print the option list'

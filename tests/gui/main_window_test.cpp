@@ -20,6 +20,7 @@
 #include <memory>
 #include <vector>
 
+#include "support/application.h"
 #include "support/fakes.h"
 #include "support/jpeg_header.h"
 #include "ui/qt/about_window.h"
@@ -31,21 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One application for all tests, destroyed before the program's statics.
-class ApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "main_window_test";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+const auto* const kEnvironment = wexmora::testing::addApplication<QApplication>();
 
 void application() { ASSERT_NE(QApplication::instance(), nullptr); }
 

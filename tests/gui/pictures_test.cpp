@@ -10,26 +10,14 @@
 
 #include "catalogue/data/key_list.h"
 #include "catalogue/data/qr_image.h"
+#include "support/application.h"
 #include "ui/pictures/jpeg_decode.h"
 
 namespace wexmora::pictures {
 namespace {
 
 // QIcon and QPixmap need an application object.
-class QtApplication : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "pictures_test";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) app_ = new QGuiApplication(argc, argv);
-  }
-  void TearDown() override { delete app_; }
-
- private:
-  QGuiApplication* app_ = nullptr;
-};
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtApplication);
+const auto* const kQt = wexmora::testing::addApplication<QGuiApplication>();
 
 // The three places a badge may cover in its 128x128 cell.
 const QRect kWide(0, 16, 128, 95);     // rows 16-110

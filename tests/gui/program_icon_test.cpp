@@ -15,6 +15,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "support/application.h"
 #include "ui/pictures/pictures.h"
 
 namespace {
@@ -22,10 +23,8 @@ namespace {
 using namespace wexmora;
 using artwork::IconLayout;
 
-int argc = 1;
-char arg0[] = "program_icon_test";
-char* argv[] = {arg0, nullptr};
-QGuiApplication app(argc, argv);
+// Fonts and pixmaps need an application object.
+const auto* const kApplication = wexmora::testing::addApplication<QGuiApplication>();
 
 const QString kIcons = QStringLiteral(WEXMORA_SOURCE_DIR "/resources/icons/");
 
@@ -92,7 +91,8 @@ TEST(ProgramIcon, EachSizeIsDrawnWithItsOwnDetail) {
     const QImage icon = artwork::drawProgramIcon(l.size);
     ASSERT_EQ(icon.size(), QSize(l.size, l.size));
     EXPECT_EQ(pinsAlongTheTop(icon, l), l.pins);
-    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the corner outside the rounded tile is transparent";
+    // Outside the rounded tile; at 16 px, with no margin, the rounding only softens the corner pixel.
+    EXPECT_LT(qAlpha(icon.pixel(0, 0)), l.tileMargin > 0 ? 1 : 64) << "the corner is not clear";
     const int bodyStart = (l.size - l.body) / 2;
     // Diagonally off the body's corner, where no pin lies: the yellow tile.
     const QColor tile = icon.pixelColor(bodyStart - 1, bodyStart - 1);
@@ -167,7 +167,10 @@ TEST(ProgramIcon, WindowIconCarriesTheDrawnSizes) {
   const QList<QSize> sizes = pictures::programIcon().availableSizes();
   ASSERT_FALSE(sizes.isEmpty());
   EXPECT_EQ(sizes.first(), QSize(95, 95));
-  for (int size : kThemeSizes) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+  // Then the drawings, smallest first, as the window system takes them.
+  QList<QSize> expected{QSize(95, 95)};
+  for (int size : kThemeSizes) expected.append(QSize(size, size));
+  EXPECT_EQ(sizes, expected);
   // The 16 px title-bar picture is the drawing for 16 px, not a reduction.
   const QImage small = pictures::programIcon().pixmap(16, 16).toImage();
   EXPECT_EQ(differingShare(small, artwork::drawProgramIcon(16), 0), 0.0);

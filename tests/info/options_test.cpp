@@ -38,6 +38,13 @@ TEST(InfoOptions, AcceptsEachOption) {
   EXPECT_EQ(std::get<Options>(parse({"--key", "E3-1230 V2"})).key, "E3-1230 V2");
   EXPECT_EQ(std::get<Options>(parse({"--key", "E3-1230 V2"})).output, Output::Text);
   EXPECT_FALSE(std::get<Options>(parse({})).brand.has_value());
+
+  const auto batch = std::get<Options>(parse({"--brands", "-", "--explain", "--json", "--stored-language", "1"}));
+  EXPECT_EQ(batch.brandsFile, "-");
+  EXPECT_TRUE(batch.explain);
+  EXPECT_EQ(batch.output, Output::Json);
+  EXPECT_FALSE(std::get<Options>(parse({"--json"})).explain);
+  EXPECT_FALSE(std::get<Options>(parse({"--json"})).brandsFile.has_value());
 }
 
 TEST(InfoOptions, RejectsWhatItCannotUse) {
@@ -54,6 +61,12 @@ TEST(InfoOptions, RejectsWhatItCannotUse) {
       {{"--switch-language", "1x"}, "option --switch-language needs a whole number, not '1x'"},
       {{"--switch-language", ""}, "option --switch-language needs a whole number, not ''"},
       {{"--json", "--list"}, "option --list cannot be combined with another output option"},
+      {{"--brands"}, "option --brands needs a value"},
+      {{"--brands", "-", "--brand", "X"}, "option --brands cannot be combined with --brand"},
+      {{"--key", "G840", "--brands", "f"}, "option --brands cannot be combined with --key"},
+      {{"--brands", "f", "--dump-controls"}, "option --brands prints text or --json only"},
+      {{"--list", "--brands", "f"}, "option --brands prints text or --json only"},
+      {{"--explain", "--list"}, "option --explain cannot be combined with --list"},
   };
   for (const auto& c : cases) {
     const auto result = parse(c.args);
@@ -64,7 +77,7 @@ TEST(InfoOptions, RejectsWhatItCannotUse) {
 
 TEST(InfoOptions, HelpListsEveryOption) {
   for (const char* option : {"--brand", "--identifier", "--stored-language", "--switch-language", "--json",
-                             "--dump-controls", "--key", "--list", "--help"})
+                             "--dump-controls", "--key", "--list", "--help", "--explain", "--brands"})
     EXPECT_NE(usage().find(option), std::string::npos) << option;
 }
 

@@ -17,6 +17,8 @@ namespace {
 
 constexpr const char* kI5 = "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz";
 constexpr const char* kI5Id = "Intel64 Family 6 Model 158 Stepping 10";
+constexpr const char* kI5KF = "Intel(R) Core(TM) i5-10600KF CPU @ 4.10GHz";
+constexpr const char* kG3900TE = "Intel(R) Celeron(R) CPU G3900TE @ 2.30GHz";
 constexpr const char* kAmd = "AMD Ryzen 5 3600 6-Core Processor";
 constexpr const char* kAmdId = "AMD64 Family 23 Model 113 Stepping 0";
 
@@ -47,6 +49,22 @@ Options sheet(Output output, std::optional<std::string> brand, std::optional<std
   return o;
 }
 
+Options explained(Options options) {
+  options.explain = true;
+  return options;
+}
+
+// --brands over the golden input, which has a line of each kind --brands
+// must keep apart: a CR-LF ending, leading blanks, an empty line, a tab, two
+// carriage returns, a last line without a newline.
+Options brands(Output output, std::string stored) {
+  Options options;
+  options.output = output;
+  options.brandsFile = goldenPath("brands-input.txt");
+  options.storedLanguage = std::move(stored);
+  return options;
+}
+
 struct GoldenCase {
   const char* golden;
   Options options;
@@ -69,6 +87,11 @@ TEST(InfoRun, WholeOutputsMatchTheGoldenFiles) {
       {"out-of-range-language.txt", sheet(Output::Text, "Intel(R) Celeron(R) G6900", "", "2")},
       {"catalogue-miss-en.json", sheet(Output::Json, "Intel(R) Core(TM) i5-8401 CPU @ 2.80GHz", kI5Id, "1")},
       {"key-e3-1230-v2-en.json", key},
+      {"i5-10600kf-explain-en.txt", explained(sheet(Output::Text, kI5KF, kI5Id, "1"))},
+      {"amd-explain-ru.txt", explained(sheet(Output::Text, kAmd, kAmdId, ""))},
+      {"g3900te-explain-ru.json", explained(sheet(Output::Json, kG3900TE, "", "0"))},
+      {"brands-ru.tsv", brands(Output::Text, "")},
+      {"brands-en.jsonl", brands(Output::Json, "1")},
   };
   const bool update = std::getenv("WEXMORA_UPDATE_GOLDEN") != nullptr;
   for (const auto& c : cases) {

@@ -48,6 +48,28 @@ dump = json.load(open(sys.argv[1], encoding="utf-8"))
 assert dump["controls"]["Edit1"]["text"] == 'Intel(R) Core(TM) i5-8400 "x"\t\x01 CPU @ 2.80GHz'
 assert dump["controls"]["ComboBox1"]["index"] == 0
 PY
+# --brands from standard input, JSON Lines read back line by line by Python's parser.
+printf 'Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz\r\n\nAMD Ryzen 5 3600 6-Core Processor' >"$scratch/brands"
+check "brands from stdin" 0 "$program" --brands - --json --explain --stored-language 1 <"$scratch/brands"
+python3 - "$scratch/out" <<'PY' && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: --brands JSON Lines"; }
+import json, sys
+lines = open(sys.argv[1], encoding="utf-8").read().split("\n")
+assert lines[-1] == "" and len(lines) == 4, lines
+sheets = [json.loads(line) for line in lines[:-1]]
+assert [s["brand"] for s in sheets] == ["Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz", "", "AMD Ryzen 5 3600 6-Core Processor"]
+assert sheets[0]["explain"]["model_key"]["rules"][0]["rule"] == "25"
+assert sheets[0]["explain"]["catalogue"]["key"] == "i5-8400"
+assert sheets[1]["explain"]["model_key"]["ran"] is False
+assert sheets[2]["explain"]["catalogue"] is None and sheets[2]["model_key"] == "-"
+PY
+check "brands text" 0 "$program" --brands "$scratch/brands" --stored-language 1
+[ "$(cut -f2-4 "$scratch/out" | tr '\t\n' ',;')" = "i5-8400,i5-8400,26;-,-,46;-,-,46;" ] && passed=$((passed + 1)) ||
+  { failed=$((failed + 1)); echo "FAIL: --brands text columns"; cat "$scratch/out"; }
+check "brands unreadable" 2 "$program" --brands "$scratch/no-such-file"
+stderr_has "brands unreadable" "cannot read '$scratch/no-such-file'"
+check "brands with brand" 2 "$program" --brands - --brand X
+stderr_has "brands with brand" "option --brands cannot be combined with --brand"
+
 [ ! -e "$XDG_CONFIG_HOME/wexmora" ] && passed=$((passed + 1)) ||
   { failed=$((failed + 1)); echo "FAIL: wexmora-info wrote settings"; }
 echo "$passed passed, $failed failed"

@@ -12,6 +12,8 @@
 
 namespace wexmora {
 
+struct PassTrace;  // ui/model/pass_trace.h
+
 enum class ControlKind { Label, Edit, Memo, ComboBox, Button, SpeedButton, GroupBox, Panel, Image };
 
 // Where a picture comes from: one of the two image lists, or a picture built
@@ -111,6 +113,10 @@ class TForm15 : public Form {
 
   // The message of an error that stopped the identification pass, if any.
   std::string passError;
+
+  // Where the stages record what they do and why (wexmora-info --explain);
+  // null, and so recording nothing, unless a caller asks for it.
+  PassTrace* trace = nullptr;
 };
 
 }  // namespace wexmora

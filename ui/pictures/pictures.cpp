@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <algorithm>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "catalogue/data/key_list.h"
 #include "catalogue/data/qr_image.h"
@@ -92,11 +94,17 @@ QImage image(const Picture& picture) {
 QIcon programIcon() {
   // Shared by both windows; the theme sizes (resources/icons) let title bars
   // and task bars get a drawing made for their size rather than the 95 px
-  // picture scaled down.
+  // picture scaled down. Smallest first: X11 carries the sizes in this order
+  // only as far as one request holds, so the large ones are the ones to fall
+  // away.
   static const QIcon icon = [] {
     QIcon made(QPixmap::fromImage(image({PictureSource::Design, kIcon})));
     const QDir themeSizes(QStringLiteral(":/wexmora/icons"), QStringLiteral("wexmora-*.png"));
-    for (const QString& name : themeSizes.entryList()) made.addFile(themeSizes.filePath(name));
+    std::vector<QPixmap> drawings;
+    for (const QString& name : themeSizes.entryList()) drawings.emplace_back(themeSizes.filePath(name));
+    std::sort(drawings.begin(), drawings.end(),
+              [](const QPixmap& a, const QPixmap& b) { return a.width() < b.width(); });
+    for (const QPixmap& drawing : drawings) made.addPixmap(drawing);
     return made;
   }();
   return icon;

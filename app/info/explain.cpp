@@ -1,0 +1,309 @@
+#include "app/info/explain.h"
+
+#include <string_view>
+#include <vector>
+
+namespace wexmora::info {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The words of the section, one set per interface language.
+struct ExplainWords {
+  const char* title;
+  const char* brand;
+  const char* length;
+  const char* keyRules;
+  const char* noKeyRule;
+  const char* chainShortBrand;
+  const char* chainKeyGiven;
+  const char* rule;
+  const char* suffix;
+  const char* pattern;
+  const char* noPattern;
+  const char* overwritten;
+  const char* badgeLeft;
+  const char* modelKey;
+  const char* catalogue;
+  const char* entry;
+  const char* key;
+  const char* noEntry;
+  const char* badgeRules;
+  const char* noBadgeRule;
+  const char* badge;
+  const char* badgeHeading;
+  const char* left;
+  const char* top;
+  const char* decidesBadge;
+  const char* decidesLeft;
+  const char* decidesBoth;
+  const char* noBadge;
+  const char* corrections;
+  const char* noCorrection;
+  const char* baseClock;
+  const char* lga1150Fill;
+  const char* nothingFilled;
+  const char* noProcessor;
+  const char* language;
+  const char* stored;
+  const char* nothingStored;
+  const char* index;
+  const char* routine;
+  const char* noRoutine;
+};
+
+constexpr ExplainWords kRussian{
+    .title = "Идентификация",
+    .brand = "Наименование",
+    .length = "длина",
+    .keyRules = "Правила ключа модели",
+    .noKeyRule = "ни одно не сработало",
+    .chainShortBrand = "не применялись: в наименовании не больше 10 символов",
+    .chainKeyGiven = "не применялись: ключ задан (--key)",
+    .rule = "правило",
+    .suffix = "суффикс",
+    .pattern = "образец",
+    .noPattern = "без образца",
+    .overwritten = "(перезаписано позже)",
+    .badgeLeft = "значок слева",
+    .modelKey = "Ключ модели",
+    .catalogue = "Каталог",
+    .entry = "запись",
+    .key = "ключ",
+    .noEntry = "нет записи",
+    .badgeRules = "Правила значка",
+    .noBadgeRule = "ни одно не выполнилось",
+    .badge = "значок",
+    .badgeHeading = "Значок",
+    .left = "слева",
+    .top = "сверху",
+    .decidesBadge = "(решает значок)",
+    .decidesLeft = "(решает положение)",
+    .decidesBoth = "(решает значок и положение)",
+    .noBadge = "нет",
+    .corrections = "Поправки",
+    .noCorrection = "нет",
+    .baseClock = "базовая частота, в наименовании есть",
+    .lga1150Fill = "заполнение пустых полей LGA1150",
+    .nothingFilled = "пустых полей нет",
+    .noProcessor = "оформление без процессора",
+    .language = "Язык",
+    .stored = "сохранено",
+    .nothingStored = "ничего не сохранено",
+    .index = "индекс",
+    .routine = "процедура",
+    .noRoutine = "процедура не выполнялась",
+};
+
+constexpr ExplainWords kEnglish{
+    .title = "Identification",
+    .brand = "Brand string",
+    .length = "length",
+    .keyRules = "Model-key rules",
+    .noKeyRule = "none fired",
+    .chainShortBrand = "not run: the brand string has 10 characters or fewer",
+    .chainKeyGiven = "not run: the key was given (--key)",
+    .rule = "rule",
+    .suffix = "suffix",
+    .pattern = "pattern",
+    .noPattern = "no pattern",
+    .overwritten = "(overwritten later)",
+    .badgeLeft = "badge left",
+    .modelKey = "Model key",
+    .catalogue = "Catalogue",
+    .entry = "entry",
+    .key = "key",
+    .noEntry = "no entry",
+    .badgeRules = "Badge rules",
+    .noBadgeRule = "none held",
+    .badge = "badge",
+    .badgeHeading = "Badge",
+    .left = "left",
+    .top = "top",
+    .decidesBadge = "(decides the badge)",
+    .decidesLeft = "(decides the left)",
+    .decidesBoth = "(decides the badge and the left)",
+    .noBadge = "none",
+    .corrections = "Corrections",
+    .noCorrection = "none",
+    .baseClock = "base clock, the brand string contains",
+    .lga1150Fill = "LGA1150 fill-in of empty fields",
+    .nothingFilled = "no field was empty",
+    .noProcessor = "no-processor dressing",
+    .language = "Language",
+    .stored = "stored",
+    .nothingStored = "nothing stored",
+    .index = "index",
+    .routine = "routine",
+    .noRoutine = "no routine ran",
+};
+
+// A text in double quotes with control characters escaped, as JSON writes it.
+std::string inQuotes(std::string_view text) {
+  return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const auto& name : names) out += (out.empty() ? "" : ", ") + name;
+  return out;
+}
+
+// The badge rules that decided the picture and the left: the last that held,
+// and the last that held with a left of its own.
+struct Deciders {
+  const BadgeRuleHeld* badge = nullptr;
+  const BadgeRuleHeld* left = nullptr;
+};
+
+Deciders deciders(const PassTrace& trace) {
+  Deciders d;
+  for (const auto& held : trace.badgeRules) {
+    d.badge = &held;
+    if (held.left) d.left = &held;
+  }
+  return d;
+}
+
+const char* correctionName(CorrectionKind kind) {
+  switch (kind) {
+    case CorrectionKind::BaseClock:
+      return "base_clock";
+    case CorrectionKind::Lga1150Fill:
+      return "lga1150_fill";
+    case CorrectionKind::NoProcessor:
+      break;
+  }
+  return "no_processor";
+}
+
+std::string keyRuleLine(const ExplainWords& w, const KeyRuleWrite& write) {
+  std::string line = std::string(w.rule) + " " + write.rule;
+  if (!write.suffix.empty()) line += ", " + std::string(w.suffix) + " " + inQuotes(write.suffix);
+  line += ": ";
+  line += write.pattern.empty() ? std::string(w.noPattern) : std::string(w.pattern) + " " + inQuotes(write.pattern);
+  line += ", p = " + std::to_string(write.position);
+  if (write.L) line += ", L = " + std::to_string(*write.L);
+  if (write.badgeLeft) line += ", " + std::string(w.badgeLeft) + " " + std::to_string(*write.badgeLeft);
+  line += "; Label1 " + inQuotes(write.label1) + ", Edit7 " + inQuotes(write.edit7);
+  if (write.overwritten) line += " " + std::string(w.overwritten);
+  return line;
+}
+
+std::string correctionLine(const ExplainWords& w, const Correction& c) {
+  switch (c.kind) {
+    case CorrectionKind::BaseClock:
+      return std::string(w.baseClock) + " " + inQuotes(c.trigger) + ": Edit5 " + inQuotes(c.value);
+    case CorrectionKind::Lga1150Fill:
+      return std::string(w.lga1150Fill) + ": " + (c.fields.empty() ? std::string(w.nothingFilled) : joined(c.fields));
+    case CorrectionKind::NoProcessor:
+      break;
+  }
+  return std::string(w.noProcessor) + " (" + c.trigger + "): Label1 " + inQuotes(c.value) + "; " + joined(c.fields);
+}
+
+}  // namespace
+
+std::string explainText(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
+  const ExplainWords& w = form.comboIndex == 1 ? kEnglish : kRussian;
+  const std::string& brand = form["Edit1"].text;
+  std::string out = std::string(w.title) + "\n";
+  const auto line = [&](const std::string& text, int depth = 1) { out += std::string(2 * depth, ' ') + text + "\n"; };
+
+  line(std::string(w.brand) + ": " + inQuotes(brand) + ", " + w.length + " " + std::to_string(brand.size()));
+  if (!trace.chainRan) {
+    line(std::string(w.keyRules) + ": " + (givenKey ? w.chainKeyGiven : w.chainShortBrand));
+  } else if (trace.keyWrites.empty()) {
+    line(std::string(w.keyRules) + ": " + w.noKeyRule);
+  } else {
+    line(std::string(w.keyRules) + ":");
+    for (const auto& write : trace.keyWrites) line(keyRuleLine(w, write), 2);
+  }
+  if (trace.chainRan) line(std::string(w.modelKey) + ": " + inQuotes(trace.key) + ", L = " + std::to_string(trace.L));
+  if (givenKey) line(std::string(w.modelKey) + ": " + inQuotes(*givenKey));
+
+  if (trace.matches.empty()) line(std::string(w.catalogue) + ": " + w.noEntry);
+  for (const auto& match : trace.matches)
+    line(std::string(w.catalogue) + ": " + w.entry + " " + std::to_string(match.index) + ", " + w.key + " " +
+         inQuotes(match.key));
+
+  const Deciders decided = deciders(trace);
+  if (trace.badgeRules.empty()) {
+    line(std::string(w.badgeRules) + ": " + w.noBadgeRule);
+  } else {
+    line(std::string(w.badgeRules) + ":");
+    for (const auto& held : trace.badgeRules) {
+      std::string text = std::string(w.rule) + " " + held.rule + ": " + w.badge + " " + std::to_string(held.badge);
+      if (held.left) text += ", " + std::string(w.left) + " " + std::to_string(*held.left);
+      const bool badge = &held == decided.badge, left = &held == decided.left;
+      if (badge || left)
+        text += " " + std::string(badge && left ? w.decidesBoth : badge ? w.decidesBadge : w.decidesLeft);
+      line(text, 2);
+    }
+  }
+  line(std::string(w.badgeHeading) + ": " + (trace.badge ? std::to_string(*trace.badge) : w.noBadge) + ", " + w.left +
+       " " + std::to_string(trace.badgeLeft) + ", " + w.top + " " + std::to_string(trace.badgeTop));
+
+  if (trace.corrections.empty()) {
+    line(std::string(w.corrections) + ": " + w.noCorrection);
+  } else {
+    line(std::string(w.corrections) + ":");
+    for (const auto& c : trace.corrections) line(correctionLine(w, c), 2);
+  }
+
+  std::string language = std::string(w.language) + ": ";
+  language += trace.storedLanguage ? std::string(w.stored) + " " + inQuotes(*trace.storedLanguage) : w.nothingStored;
+  language += ", " + std::string(w.index) + " " + std::to_string(trace.languageIndex) + ", ";
+  language += trace.routine.empty() ? std::string(w.noRoutine) : std::string(w.routine) + " " + trace.routine;
+  line(language);
+  return out;
+}
+
+Json explainJson(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
+  const auto textOrNull = [](const std::string& text) { return text.empty() ? Json(nullptr) : Json(text); };
+  Json rules = Json::array();
+  for (const auto& write : trace.keyWrites) {
+    Json rule = {{"rule", write.rule},
+                 {"pattern", textOrNull(write.pattern)},
+                 {"position", write.position},
+                 {"suffix", textOrNull(write.suffix)},
+                 {"label1", write.label1},
+                 {"edit7", write.edit7},
+                 {"overwritten", write.overwritten}};
+    if (write.L) rule["L"] = *write.L;
+    if (write.badgeLeft) rule["badge_left"] = *write.badgeLeft;
+    rules.push_back(rule);
+  }
+  Json modelKey = {{"ran", trace.chainRan}, {"rules", rules}, {"L", trace.L}};
+  modelKey["key"] = givenKey ? Json(*givenKey) : trace.chainRan ? Json(trace.key) : Json(nullptr);
+
+  Json catalogue = nullptr;
+  if (!trace.matches.empty()) catalogue = {{"index", trace.matches.back().index}, {"key", trace.matches.back().key}};
+
+  const Deciders decided = deciders(trace);
+  Json badgeRules = Json::array();
+  for (const auto& held : trace.badgeRules)
+    badgeRules.push_back({{"rule", held.rule}, {"badge", held.badge}, {"left", held.left ? Json(*held.left) : Json()}});
+  const Json badge = {{"rules", badgeRules},
+                      {"decided_by", decided.badge ? Json(decided.badge->rule) : Json()},
+                      {"left_decided_by", decided.left ? Json(decided.left->rule) : Json()},
+                      {"badge", trace.badge ? Json(*trace.badge) : Json()},
+                      {"left", trace.badgeLeft},
+                      {"top", trace.badgeTop}};
+
+  Json corrections = Json::array();
+  for (const auto& c : trace.corrections)
+    corrections.push_back({{"correction", correctionName(c.kind)},
+                           {"trigger", c.trigger},
+                           {"fields", c.fields},
+                           {"value", textOrNull(c.value)}});
+
+  const Json language = {{"stored", trace.storedLanguage ? Json(*trace.storedLanguage) : Json()},
+                         {"index", trace.languageIndex},
+                         {"routine", textOrNull(trace.routine)}};
+  const std::string& brand = form["Edit1"].text;
+  return {{"brand", brand}, {"length", brand.size()},     {"model_key", modelKey}, {"catalogue", catalogue},
+          {"badge", badge}, {"corrections", corrections}, {"language", language}};
+}
+
+}  // namespace wexmora::info
