@@ -6,6 +6,8 @@
 # make deb  - builds the Debian package build/wexmora_<version>_<arch>.deb
 # make fuzz  - installs what is missing, builds the fuzz targets (clang,
 #              libFuzzer, ASan, UBSan) and runs each for FUZZ_SECONDS (60)
+# make windows - installs what is missing, builds wexmora.exe and wexmora-info.exe with MinGW-w64
+# make test-windows - the same, then runs every Windows test under Wine (and Xvfb)
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
@@ -17,6 +19,9 @@ PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
 # shells whose completion is tested, and an SVG renderer for the icon test.
 PACKAGING_PACKAGES := dpkg-dev debhelper lintian desktop-file-utils appstream \
             man-db groff-base bash-completion fish librsvg2-bin
+WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
+            g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev
+WINE_PACKAGES := wine wine64 fonts-wine xvfb xdotool x11-utils fonts-liberation2
 PREFIX ?= /usr/local
 # The fuzz build also needs clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-dev
@@ -24,7 +29,8 @@ FUZZ_TARGETS := model_key probe cpuinfo records settings info_args pass
 FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: run test build deps deps-fuzz fuzz format check-format check-windows install uninstall deb
+.PHONY: run test build deps deps-fuzz fuzz format check-format check-windows install uninstall deb windows test-windows \
+        deps-windows deps-wine
 
 run: build
 	./build/release/app/wexmora
@@ -69,8 +75,17 @@ deb: deps
 	echo "Built build/wexmora_$${version}_$$arch.deb"
 
 # Installs the Debian packages that are not there yet (as root, or through sudo).
-define install_missing
-	@missing=""; \
+deps:
+	@$(call install-missing,$(PACKAGES))
+deps-fuzz:
+	@$(call install-missing,$(PACKAGES) $(FUZZ_PACKAGES))
+deps-windows:
+	@$(call install-missing,$(WINDOWS_PACKAGES))
+deps-wine:
+	@$(call install-missing,$(WINE_PACKAGES))
+
+define install-missing
+	missing=""; \
 	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
@@ -82,17 +97,22 @@ define install_missing
 	fi
 endef
 
-deps:
-	$(call install_missing,$(PACKAGES))
-
-deps-fuzz:
-	$(call install_missing,$(PACKAGES) $(FUZZ_PACKAGES))
-
 # Each target runs for FUZZ_SECONDS; a finding is kept in build/fuzz/findings.
 fuzz: deps-fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	tests/fuzz/run_fuzzers.sh build/fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The Windows programs, cross-compiled; the libraries they link are built
+# once from Debian's source packages into build/windows-deps.
+windows: deps-windows
+	tools/windows/build-deps.sh
+	cmake --preset windows
+	cmake --build --preset windows
+
+# Every Windows test under Wine, in the Wine prefix build/windows/wineprefix.
+test-windows: windows deps-wine
+	ctest --preset windows
 
 check-format: deps
 	@clang-format --dry-run --Werror $(SOURCES) || \

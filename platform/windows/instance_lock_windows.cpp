@@ -1,21 +1,14 @@
 #include <windows.h>
 
-#include "platform/instance_lock.h"
+#include "platform/windows/named_mutex.h"
 
 namespace wexmora::platform {
-namespace {
 
-// The named mutex RegWexmora, held (never released) for the life of the process.
-class MutexInstanceLock : public InstanceLock {
- public:
-  bool acquire() override {
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, "RegWexmora");
-    return WaitForSingleObject(mutex, 0) != WAIT_TIMEOUT;
-  }
-};
+bool NamedMutexLock::acquire() {
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, name_.c_str());
+  return WaitForSingleObject(mutex, 0) != WAIT_TIMEOUT;
+}
 
-}  // namespace
-
-std::unique_ptr<InstanceLock> systemInstanceLock() { return std::make_unique<MutexInstanceLock>(); }
+std::unique_ptr<InstanceLock> systemInstanceLock() { return std::make_unique<NamedMutexLock>(); }
 
 }  // namespace wexmora::platform

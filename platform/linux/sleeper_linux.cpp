@@ -1,7 +1,7 @@
-#include "platform/sleeper.h"
-
 #include <chrono>
 #include <thread>
+
+#include "platform/sleeper.h"
 
 namespace wexmora::platform {
 

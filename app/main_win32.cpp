@@ -1,0 +1,30 @@
+// The Windows window program: one instance, the main window with its
+// identification pass, the hidden about dialog, the message loop.
+#include "app/pass.h"
+#include "platform/instance_lock.h"
+#include "platform/processor_source.h"
+#include "platform/settings_store.h"
+#include "platform/sleeper.h"
+#include "platform/url_opener.h"
+#include "ui/about.h"
+#include "ui/win32/program.h"
+
+int main() {
+  using namespace wexmora;
+  const auto instance = platform::systemInstanceLock();
+  if (!instance->acquire()) return 0;  // another instance runs: end silently
+
+  const auto processor = platform::systemProcessorSource();
+  const auto settings = platform::systemSettingsStore();
+  const auto opener = platform::systemUrlOpener();
+  platform::ThreadSleeper sleeper;
+  PassServices services{*processor, *settings, sleeper};
+
+  TForm15 form;
+  win32::adoptFrameMetrics(form);
+  const win32::ScreenSize screen = win32::primaryScreen();
+  FormCreate(form, services, screen.width, screen.height);
+  TForm4 about;
+  FormCreate(about, win32::systemShortDate());
+  return win32::runWindows(form, about, *opener, *settings);
+}

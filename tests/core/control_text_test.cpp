@@ -1,0 +1,75 @@
+#include "ui/control_text.h"
+
+#include <gtest/gtest.h>
+
+namespace wexmora {
+namespace {
+
+TEST(ControlText, CaptionsAreSingleLines) {
+  const struct {
+    const char* text;
+    const char* line;
+  } cases[] = {
+      {"Краткая информация \rо процессоре ", "Краткая информация о процессоре "},
+      {"Скриншот", "Скриншот"},
+      {"a\r\nb\n", "ab"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(captionLine(c.text), c.line);
+}
+
+TEST(ControlText, HintsBreakAtEachCarriageReturn) {
+  const struct {
+    const char* hint;
+    const char* crlf;  // as a Windows tooltip takes it
+    const char* lf;    // as a Qt tooltip takes it
+  } cases[] = {
+      {"Количество (потоков) \rлогических ядер \rв процессоре",
+       "Количество (потоков) \r\nлогических ядер \r\nв процессоре",
+       "Количество (потоков) \nлогических ядер \nв процессоре"},
+      {"Смотреть фото процессора \r\n", "Смотреть фото процессора ", "Смотреть фото процессора "},
+      {"Смотреть фото обратной стороны \r\nпроцессора ", "Смотреть фото обратной стороны \r\nпроцессора ",
+       "Смотреть фото обратной стороны \nпроцессора "},
+      {"a\r\rb", "a\r\n\r\nb", "a\n\nb"},
+      {"\rtop", "\r\ntop", "\ntop"},
+      {"", "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hint);
+    EXPECT_EQ(tooltipText(c.hint, "\r\n"), c.crlf);
+    EXPECT_EQ(tooltipText(c.hint, "\n"), c.lf);
+  }
+}
+
+TEST(ControlText, LabelsGrowToTheirCaptions) {
+  const auto make = [](const char* name, ControlKind kind, int width, int height) {
+    Control control;
+    control.name = name;
+    control.kind = kind;
+    control.left = 16;
+    control.top = 48;
+    control.width = width;
+    control.height = height;
+    return control;
+  };
+  const struct {
+    Control control;
+    int textWidth, textHeight;
+    ControlRect expected;
+  } cases[] = {
+      {make("Label7", ControlKind::Label, 0, 13), 52, 13, {16, 48, 52, 13}},    // sizes itself
+      {make("Label3", ControlKind::Label, 39, 13), 30, 13, {16, 48, 39, 13}},   // keeps its width
+      {make("Label3", ControlKind::Label, 39, 13), 45, 14, {16, 48, 45, 14}},   // but never clips
+      {make("Label1", ControlKind::Label, 23, 15), 12, 15, {16, 48, 12, 15}},   // over the photo: text width
+      {make("Label15", ControlKind::Label, 26, 14), 70, 14, {16, 48, 70, 14}},  //   in both directions
+      {make("Edit7", ControlKind::Edit, 65, 21), 200, 30, {16, 48, 65, 21}},    // fields keep the model's size
+      {make("Image1", ControlKind::Image, 128, 128), 0, 0, {16, 48, 128, 128}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.control.name);
+    EXPECT_EQ(controlRect(c.control, c.textWidth, c.textHeight), c.expected);
+  }
+}
+
+}  // namespace
+}  // namespace wexmora

@@ -1,0 +1,109 @@
+// A helper of the window test: finds a top-level window by its caption and
+// reports or drives it the way a user or a screen reader could.
+//   window_probe client CAPTION        the client area on screen: left top width height
+//   window_probe outer CAPTION         the outer window on screen: left top width height
+//   window_probe texts CAPTION         class and text of every control with a window
+//   window_probe select CAPTION INDEX  picks item INDEX of the drop-down list
+//   window_probe save PATH             types PATH into the open save dialog and saves
+// Exit code 0 on success, 1 when the window or control is not found in time.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/command_line.h"
+#include "platform/windows/wide_text.h"
+
+namespace {
+
+using wexmora::platform::narrow;
+using wexmora::platform::widen;
+
+HWND waitFor(const std::wstring& caption, const wchar_t* windowClass = nullptr) {
+  for (int i = 0; i < 100; ++i) {
+    if (HWND found = FindWindowW(windowClass, caption.empty() ? nullptr : caption.c_str())) return found;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+std::wstring textOf(HWND window) {
+  wchar_t buffer[4096] = {};
+  SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
+  return buffer;
+}
+
+std::wstring classOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+std::vector<HWND> descendants(HWND parent) {
+  std::vector<HWND> found;
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void printRect(const RECT& r) { std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  wexmora::platform::useUtf8Output();
+  const std::vector<std::string> args = wexmora::platform::utf8Arguments(argc, argv);
+  if (args.size() < 3) return 2;
+  const std::string& command = args[1];
+  if (command == "save") {
+    // The common dialog: class #32770, its file name box a combo box (id
+    // 0x47C) with an edit inside, or an edit (id 0x480).
+    HWND dialog = waitFor(L"", L"#32770");
+    if (!dialog) return 1;
+    Sleep(500);
+    HWND name = GetDlgItem(dialog, 0x47C);
+    if (name && classOf(name) == L"ComboBoxEx32") name = FindWindowExW(name, nullptr, L"ComboBox", nullptr);
+    if (name && classOf(name) == L"ComboBox") name = FindWindowExW(name, nullptr, L"Edit", nullptr);
+    if (!name) name = GetDlgItem(dialog, 0x480);
+    if (!name) return 1;
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(args[2]).c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return 0;
+  }
+  HWND window = waitFor(widen(args[2]));
+  if (!window) return 1;
+  if (command == "client" || command == "outer") {
+    RECT r{};
+    if (command == "outer") {
+      GetWindowRect(window, &r);
+    } else {
+      GetClientRect(window, &r);
+      MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    }
+    printRect(r);
+    return 0;
+  }
+  if (command == "texts") {
+    for (HWND child : descendants(window))
+      std::printf("%s|%s\n", narrow(classOf(child)).c_str(), narrow(textOf(child)).c_str());
+    return 0;
+  }
+  if (command == "select" && args.size() >= 4) {
+    for (HWND child : descendants(window)) {
+      if (classOf(child) != L"ComboBox") continue;
+      const WPARAM index = static_cast<WPARAM>(std::stoi(args[3]));
+      SendMessageW(child, CB_SETCURSEL, index, 0);
+      SendMessageW(GetParent(child), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(child));
+      return 0;
+    }
+    return 1;
+  }
+  return 2;
+}

@@ -1,0 +1,166 @@
+#include "ui/win32/main_window.h"
+
+#include <stdexcept>
+
+#include "app/handlers.h"
+#include "base/site.h"
+#include "platform/windows/wide_text.h"
+#include "ui/win32/about_window.h"
+#include "ui/win32/capture.h"
+#include "ui/win32/pictures.h"
+#include "ui/win32/save_dialog.h"
+#include "ui/window_events.h"
+
+namespace wexmora::win32 {
+namespace {
+
+using platform::narrow;
+using platform::widen;
+
+constexpr const wchar_t* kMainClass = L"WexmoraMainWindow";
+// Fixed single border, system menu and minimise box; no maximise box.
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+}  // namespace
+
+MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings)
+    : form_(form), opener_(opener), settings_(settings) {
+  createWindow(kMainClass, kMainStyle, form_, nullptr);
+  view_ = std::make_unique<FormView>(form_, window_, *this, false, &form_);
+  syncFromModel();
+}
+
+void MainWindow::show() {
+  ShowWindow(window_, SW_SHOW);
+  UpdateWindow(window_);
+}
+
+void MainWindow::syncFromModel() {
+  syncing_ = true;
+  SetWindowTextW(window_, widen(form_.caption).c_str());
+  SetWindowPos(window_, nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (view_) view_->sync();
+  syncing_ = false;
+}
+
+void MainWindow::reportPassError() {
+  if (passErrorShown_ || form_.passError.empty()) return;
+  passErrorShown_ = true;
+  reportError(form_.passError);
+}
+
+void MainWindow::reportError(const std::string& message) {
+  MessageBoxW(window_, widen(message).c_str(), widen(site::applicationTitle()).c_str(), MB_OK | MB_ICONERROR);
+}
+
+void MainWindow::runGuarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    reportError(error.what());
+  }
+  syncFromModel();
+}
+
+void MainWindow::positionToModel() {
+  RECT outer{};
+  if (!GetWindowRect(window_, &outer) || IsIconic(window_)) return;
+  form_.left = outer.left;
+  form_.top = outer.top;
+}
+
+void MainWindow::toggleAbout() {
+  if (!form_.aboutDialog) return;
+  positionToModel();
+  SpeedButton4Click(form_, *form_.aboutDialog);
+  if (about_) about_->syncFromModel();
+}
+
+void MainWindow::chooseLanguage(int index) {
+  form_.comboIndex = index;
+  runGuarded([this] {
+    ComboBox1Click(form_);
+    ComboBox1Select(form_, settings_);
+  });
+}
+
+void MainWindow::takeScreenshot() {
+  positionToModel();
+  SaveFileDialog dialog(window_);
+  ScreenCapture capture(window_);
+  runGuarded([&] { SpeedButton3Click(form_, saveDialog_, dialog, capture); });
+}
+
+void MainWindow::mouseMove(const std::string& control) {
+  if (MouseMoveOver(form_, control)) view_->sync();
+}
+
+void MainWindow::mouseDown(const std::string& control, int) {
+  if (control != "Label11") return;
+  Label11MouseDown(form_);
+  view_->sync();
+  UpdateWindow(window_);
+}
+
+void MainWindow::mouseUp(const std::string& control, int, bool click) {
+  if (control == "Label11") {
+    // The screenshot runs before the release handler: the caption is
+    // captured in its pressed place.
+    if (click) takeScreenshot();
+    Label11MouseUp(form_);
+    view_->sync();
+    return;
+  }
+  if (!click) return;
+  if (control == "SpeedButton5") {
+    SpeedButton5Click(form_);
+    view_->sync();
+  } else if (control == "SpeedButton4") {
+    toggleAbout();
+  } else if (control == "SpeedButton3") {
+    takeScreenshot();
+  } else {
+    for (const PictureClick& entry : pictureClicks())
+      if (control == entry.control) runGuarded([&] { entry.handler(form_, opener_); });
+  }
+}
+
+void MainWindow::command(const std::string& control, WORD notification) {
+  if (!view_) return;  // the controls' own notifications while they are made
+  if (control == "Button2" && notification == BN_CLICKED) {
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+  } else if (control == "Button3" && notification == BN_CLICKED) {
+    Button3Click(form_);
+    view_->sync();
+  } else if (control == "ComboBox1" && notification == CBN_SELCHANGE) {
+    const auto index = SendMessageW(view_->window("ComboBox1"), CB_GETCURSEL, 0, 0);
+    chooseLanguage(static_cast<int>(index));
+  } else if (control == "Edit18" && notification == EN_CHANGE) {
+    // The product line accepts typing; the model keeps what the user typed.
+    HWND edit = view_->window("Edit18");
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    form_["Edit18"].text = narrow(text);
+  }
+}
+
+bool MainWindow::ownMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+  switch (message) {
+    case WM_MOVE:
+      if (!syncing_) positionToModel();
+      break;
+    case WM_CLOSE:
+      DestroyWindow(window_);
+      result = 0;
+      return true;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      result = 0;
+      return true;
+    default:
+      break;
+  }
+  return false;
+}
+
+}  // namespace wexmora::win32

@@ -1,0 +1,33 @@
+#pragma once
+// What both top-level windows share: their window class and creation at the
+// model's outer place, and the message procedure that gives a message to the
+// window first, then to its form view, then to Windows.
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/model/form_model.h"
+#include "ui/win32/form_view.h"
+
+namespace wexmora::win32 {
+
+class TopLevelWindow {
+ public:
+  virtual ~TopLevelWindow();
+  HWND handle() const { return window_; }
+
+ protected:
+  // Registers `className` once (with the program icon) and makes the window
+  // at the form's outer place and size, with the form's caption.
+  void createWindow(const wchar_t* className, DWORD style, const Form& form, HWND owner);
+  // The window's own handling; false lets the view and Windows handle it.
+  virtual bool ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+
+  HWND window_ = nullptr;
+  std::unique_ptr<FormView> view_;
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+}  // namespace wexmora::win32
