@@ -44,7 +44,7 @@ Entries readEntries(const std::string& path) {
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
     if (!isText(line)) continue;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    while (!line.empty() && line.back() == '\r') line.pop_back();  // no value ends in one: writes refuse it
     const std::string content = trimmed(line);
     if (content.empty() || content[0] == '#' || content[0] == ';' || content[0] == '[') continue;
     const auto equals = line.find('=');

@@ -54,6 +54,8 @@ TEST_F(SettingsFileTest, ReadsValuesAndTreatsDamageAsMissing) {
   const ParseCase cases[] = {
       {"plain", "Languages=1\nSite_Url=https://a/index.html\n", "Site_Url", "https://a/index.html"},
       {"CRLF lines", "Languages=1\r\nLicense=FreeWare\r\n", "Languages", "1"},
+      // A value read with a carriage return would lose it on the next write.
+      {"CR CR LF", "Languages=0\r\r\nLicense=FreeWare\n", "Languages", "0"},
       {"blanks around the key", "  Languages =0\n", "Languages", "0"},
       {"value keeps its text after =", "License=Free=Ware\n", "License", "Free=Ware"},
       {"empty value", "Site_Url=\n", "Site_Url", ""},
