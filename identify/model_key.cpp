@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "identify/text.h"
 #include "ui/model/pass_trace.h"
@@ -154,12 +153,13 @@ constexpr long kOffsetCopyBack = 4;
 // the catalogue keys them with a leading "Q". Rule 6 adds it.
 constexpr std::array<std::string_view, 2> kQuadExtremeStems = {"X96", "X97"};
 
-std::vector<std::string_view> splitPatterns(std::string_view patterns) {
-  std::vector<std::string_view> parts;
+// Calls `visit` with each "|"-separated pattern of a row, in order, until it
+// answers true, walking the row in place (no allocation per rule).
+template <typename Visit>
+void forEachPattern(std::string_view patterns, Visit visit) {
   for (;;) {
     const auto bar = patterns.find('|');
-    parts.push_back(patterns.substr(0, bar));
-    if (bar == std::string_view::npos) return parts;
+    if (visit(patterns.substr(0, bar)) || bar == std::string_view::npos) return;
     patterns.remove_prefix(bar + 1);
   }
 }
@@ -173,7 +173,8 @@ struct Found {
 // One run of the chain over one brand string.
 class Chain {
  public:
-  explicit Chain(TForm15& form) : form_(form), brand_(form["Edit1"].text), trace_(form.trace) {}
+  explicit Chain(TForm15& form)
+      : form_(form), key_(form["Edit7"]), caption_(form["Label1"]), brand_(form["Edit1"].text), trace_(form.trace) {}
 
   void run() {
     for (const auto& rule : kRules) {
@@ -205,16 +206,21 @@ class Chain {
   // Group: the last listed pattern that occurs decides.
   Found lastOccurring(std::string_view patterns) {
     Found found;
-    for (const auto pattern : splitPatterns(patterns))
+    forEachPattern(patterns, [&](std::string_view pattern) {
       if (const long at = position(pattern); at > 0) found = {at, pattern};
+      return false;
+    });
     return noted(found);
   }
 
   // Either-or: the first listed pattern that occurs decides.
   Found firstOccurring(std::string_view patterns) {
-    for (const auto pattern : splitPatterns(patterns))
-      if (const long at = position(pattern); at > 0) return noted({at, pattern});
-    return {};
+    Found found;
+    forEachPattern(patterns, [&](std::string_view pattern) {
+      if (const long at = position(pattern); at > 0) found = {at, pattern};
+      return found.p > 0;
+    });
+    return found.p > 0 ? noted(found) : Found{};
   }
 
   // Remembers what set p, for the trace.
@@ -226,8 +232,8 @@ class Chain {
   bool occurs(std::string_view pattern) const { return !pattern.empty() && contains(brand_, pattern); }
 
   void write(std::string caption, std::string_view key) {
-    form_["Edit7"].text = trim(key);
-    form_["Label1"].text = std::move(caption);
+    key_.text = trim(key);
+    caption_.text = std::move(caption);
     if (trace_) recordWrite();
   }
 
@@ -350,13 +356,16 @@ class Chain {
   }
 
   void offsetCopy(const ModelKeyRule& rule) {
-    const auto patterns = splitPatterns(rule.patterns);
-    long p = noted({search(patterns[0], brand_), patterns[0]}).p;
-    if (occurs(patterns[1])) p = 0;
+    const auto bar = rule.patterns.find('|');
+    const auto first = rule.patterns.substr(0, bar);
+    long p = noted({search(first, brand_), first}).p;
+    if (occurs(rule.patterns.substr(bar + 1))) p = 0;
     if (p > 0) write(copy(brand_, p - kOffsetCopyBack, rule.count));
   }
 
   TForm15& form_;
+  Control& key_;      // Edit7
+  Control& caption_;  // Label1
   const std::string brand_;
   long suffixLength_ = 0;  // L
 
