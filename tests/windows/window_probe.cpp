@@ -20,8 +20,10 @@ namespace {
 using wexmora::platform::narrow;
 using wexmora::platform::widen;
 
+// Up to a minute: the first window of a new Wine prefix waits for Wine to
+// build its font cache and desktop, which takes long on a loaded machine.
 HWND waitFor(const std::wstring& caption, const wchar_t* windowClass = nullptr) {
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < 600; ++i) {
     if (HWND found = FindWindowW(windowClass, caption.empty() ? nullptr : caption.c_str())) return found;
     Sleep(100);
   }
