@@ -36,6 +36,10 @@ if [ ${#run[@]} -gt 0 ]; then
   # Wine writes the processor description afresh when its session starts:
   # keep the session alive while the test changes it.
   prefix="${WINEPREFIX:-$(dirname "$WEXMORA_EMULATOR")/../../build/windows/wineprefix}"
+  # A session left running by the headless tests just before has no display:
+  # windows made in it would never reach this Xvfb. End it and start afresh.
+  WINEPREFIX="$prefix" wineserver -k </dev/null >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wineserver -w </dev/null >/dev/null 2>&1 || true
   WINEPREFIX="$prefix" wineserver -p 60 </dev/null >/dev/null 2>&1
   # The session's services outlive the test: they must not hold its output.
   wine_ reg query 'HKCU\Software' </dev/null >/dev/null 2>&1
