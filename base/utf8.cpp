@@ -38,7 +38,10 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos) {
 
 bool isUtf8(std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();)
-    if (!decodeUtf8(text, pos)) return false;
+    if (static_cast<unsigned char>(text[pos]) < 0x80)
+      ++pos;  // most of any text
+    else if (!decodeUtf8(text, pos))
+      return false;
   return true;
 }
 

@@ -71,6 +71,9 @@ TEST_F(SettingsFileTest, ReadsValuesAndTreatsDamageAsMissing) {
       {"binary line", std::string("Languages=1\n\0\xff\xfe", 15), "\xff\xfe", std::nullopt},
       {"invalid UTF-8 elsewhere", "Languages=1\nSite_Url=\xc3\n", "Languages", "1"},
       {"invalid UTF-8 value", "Languages=1\nSite_Url=\xc3\n", "Site_Url", std::nullopt},
+      {"a damaged later line does not hide the value", "Languages=0\nLanguages=1\xc3\n", "Languages", "0"},
+      {"indented comment holding =", "  # Languages=1\n", "Languages", std::nullopt},
+      {"section header holding =", "[Languages=1]\n", "[Languages", std::nullopt},
       {"Latin-1 comment", "# r\xe9glages\nLanguages=0\n", "Languages", "0"},
       {"Cyrillic value", "License=Бесплатно\n", "License", "Бесплатно"},
       {"empty file", "", "Languages", std::nullopt},
@@ -126,6 +129,14 @@ TEST_F(SettingsFileTest, WriteReplacesOneValueAndKeepsTheOthers) {
 TEST_F(SettingsFileTest, WriteKeepsTheValuesBesideADamagedLine) {
   const fs::path path = root / "wexmora" / "settings.ini";
   put(path, "Languages=1\n# r\xe9glages\nSite_Url=u\n\xff\n");
+  platform::SettingsFile file(path.string());
+  file.write("License", "FreeWare");
+  EXPECT_EQ(get(path), "# Wexmora settings\nLanguages=1\nSite_Url=u\nLicense=FreeWare\n");
+}
+
+TEST_F(SettingsFileTest, WriteKeepsTheFirstPlaceAndTheLastValueOfARepeatedKey) {
+  const fs::path path = root / "wexmora" / "settings.ini";
+  put(path, "Languages=0\r\nSite_Url=u\nLanguages=1\nLanguages=\xc3\n");
   platform::SettingsFile file(path.string());
   file.write("License", "FreeWare");
   EXPECT_EQ(get(path), "# Wexmora settings\nLanguages=1\nSite_Url=u\nLicense=FreeWare\n");

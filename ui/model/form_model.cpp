@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace wexmora {
 namespace {
@@ -15,16 +16,28 @@ bool named(const Control& control, std::string_view name) {
 
 }  // namespace
 
+void Form::setControls(std::vector<Control> controls) {
+  controls_ = std::move(controls);
+  index_.clear();
+  for (std::size_t i = 0; i < controls_.size(); ++i) index_.emplace(controls_[i].name, i);
+}
+
+const Control* Form::find(std::string_view name) const {
+  if (const auto hit = index_.find(name);
+      hit != index_.end() && hit->second < controls_.size() && controls_[hit->second].name == name)
+    return &controls_[hit->second];
+  const auto it = std::find_if(controls_.begin(), controls_.end(), [&](const Control& c) { return named(c, name); });
+  return it == controls_.end() ? nullptr : &*it;
+}
+
 Control& Form::operator[](std::string_view name) { return const_cast<Control&>(static_cast<const Form&>(*this)[name]); }
 
 const Control& Form::operator[](std::string_view name) const {
-  const auto it = std::find_if(controls_.begin(), controls_.end(), [&](const Control& c) { return named(c, name); });
-  if (it == controls_.end()) throw std::out_of_range("no control named " + std::string(name));
-  return *it;
+  const Control* control = find(name);
+  if (!control) throw std::out_of_range("no control named " + std::string(name));
+  return *control;
 }
 
-bool Form::has(std::string_view name) const {
-  return std::any_of(controls_.begin(), controls_.end(), [&](const Control& c) { return named(c, name); });
-}
+bool Form::has(std::string_view name) const { return find(name) != nullptr; }
 
 }  // namespace wexmora

@@ -4,8 +4,11 @@
 // only; the Qt layer paints them and forwards events. Controls carry the form
 // designer's component names ("Edit7", "Label14", ...), which the rule tables
 // and the localisation tables use as well.
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/data/record_list.h"
@@ -65,6 +68,8 @@ class Form {
   bool visible = false;
 
   // The control with this component name; throws std::out_of_range otherwise.
+  // Found through an index of the design's names; a list changed through
+  // controls() since is searched in full.
   Control& operator[](std::string_view name);
   const Control& operator[](std::string_view name) const;
   bool has(std::string_view name) const;
@@ -72,7 +77,18 @@ class Form {
   const std::vector<Control>& controls() const { return controls_; }
 
  protected:
+  // Puts the design's controls in place and indexes their names.
+  void setControls(std::vector<Control> controls);
+
+ private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  const Control* find(std::string_view name) const;
+
   std::vector<Control> controls_;
+  std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index_;  // name -> position
 };
 
 // The about dialog, created hidden after the main window.

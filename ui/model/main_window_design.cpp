@@ -136,7 +136,7 @@ TForm15::TForm15() {
   caption = site::capitalNameAndVersion() + "   - " + site::base();
   width = kClientWidth + 2 * kFrameWidth;
   height = kClientHeight + kTitleHeight + kFrameWidth;
-  controls_ = build(kMainWindow);
+  setControls(build(kMainWindow));
   for (std::size_t i = 0; i < catalogue::kEntryCount; ++i) ListBox1.emplace_back(catalogue::keyAt(i));
 }
 
@@ -146,7 +146,7 @@ TForm4::TForm4() {
   top = 158;
   width = 312;
   height = 151;
-  controls_ = build(kAboutDialog);
+  setControls(build(kAboutDialog));
   (*this)["Label1"].text = titleLine(std::to_string(kDesignYear));
   (*this)["Label4"].text = site::base();
 }
