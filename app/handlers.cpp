@@ -55,4 +55,10 @@ void ComboBox1Click(TForm15& form) {
 
 void ComboBox1Select(TForm15& form, platform::SettingsStore& settings) { saveLanguage(form, settings); }
 
+void pickLanguage(TForm15& form, int index, platform::SettingsStore& settings) {
+  form.comboIndex = index;
+  ComboBox1Click(form);
+  ComboBox1Select(form, settings);
+}
+
 }  // namespace wexmora

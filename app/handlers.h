@@ -30,4 +30,8 @@ std::span<const PictureClick> pictureClicks();
 void ComboBox1Click(TForm15& form);
 void ComboBox1Select(TForm15& form, platform::SettingsStore& settings);
 
+// What a view does when the user picks item `index`: sets form.comboIndex,
+// then runs both handlers in their order (and throws as ComboBox1Select does).
+void pickLanguage(TForm15& form, int index, platform::SettingsStore& settings);
+
 }  // namespace wexmora

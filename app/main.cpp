@@ -5,12 +5,9 @@
 #include <memory>
 
 #include "app/pass.h"
+#include "app/system_services.h"
 #include "base/site.h"
 #include "platform/instance_lock.h"
-#include "platform/processor_source.h"
-#include "platform/settings_store.h"
-#include "platform/sleeper.h"
-#include "platform/url_opener.h"
 #include "ui/about.h"
 #include "ui/pictures/pictures.h"
 #include "ui/qt/about_window.h"
@@ -30,23 +27,18 @@ int main(int argc, char** argv) {
   // app id, and the desktop-file hint on X11).
   QGuiApplication::setDesktopFileName(QString::fromUtf8(site::kApplicationId.data(), site::kApplicationId.size()));
 
-  const auto processor = platform::systemProcessorSource();
-  const auto settings = platform::systemSettingsStore();
-  const auto opener = platform::systemUrlOpener();
-  platform::ThreadSleeper sleeper;
-  PassServices services{*processor, *settings, sleeper};
-
+  SystemServices services;
   TForm15 form;
   const QSize screen = QApplication::primaryScreen()->size();
-  FormCreate(form, services, screen.width(), screen.height());
-  qt::MainWindow window(form, *opener, *settings);
+  FormCreate(form, services.pass, screen.width(), screen.height());
+  qt::MainWindow window(form, *services.opener, *services.settings);
 
   TForm4 about;
   FormCreate(about, qt::systemShortDate());
   form.aboutDialog = &about;
   std::unique_ptr<qt::AboutWindow> aboutWindow;  // its widgets, made when the dialog is first shown
   window.setAboutWindow([&] {
-    if (!aboutWindow) aboutWindow = std::make_unique<qt::AboutWindow>(about, form, *opener);
+    if (!aboutWindow) aboutWindow = std::make_unique<qt::AboutWindow>(about, form, *services.opener);
     return aboutWindow.get();
   });
 

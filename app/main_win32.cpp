@@ -1,11 +1,8 @@
 // The Windows window program: one instance, the main window with its
 // identification pass, the hidden about dialog, the message loop.
 #include "app/pass.h"
+#include "app/system_services.h"
 #include "platform/instance_lock.h"
-#include "platform/processor_source.h"
-#include "platform/settings_store.h"
-#include "platform/sleeper.h"
-#include "platform/url_opener.h"
 #include "ui/about.h"
 #include "ui/win32/program.h"
 
@@ -14,17 +11,12 @@ int main() {
   const auto instance = platform::systemInstanceLock();
   if (!instance->acquire()) return 0;  // another instance runs: end silently
 
-  const auto processor = platform::systemProcessorSource();
-  const auto settings = platform::systemSettingsStore();
-  const auto opener = platform::systemUrlOpener();
-  platform::ThreadSleeper sleeper;
-  PassServices services{*processor, *settings, sleeper};
-
+  SystemServices services;
   TForm15 form;
   win32::adoptFrameMetrics(form);
   const win32::ScreenSize screen = win32::primaryScreen();
-  FormCreate(form, services, screen.width, screen.height);
+  FormCreate(form, services.pass, screen.width, screen.height);
   TForm4 about;
   FormCreate(about, win32::systemShortDate());
-  return win32::runWindows(form, about, *opener, *settings);
+  return win32::runWindows(form, about, *services.opener, *services.settings);
 }

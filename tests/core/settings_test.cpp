@@ -124,9 +124,8 @@ TEST(LanguagePick, SwitchesTextsThenStoresTheIndex) {
     TForm15 form;
     testing::FakeSettingsStore store;
     store.values = {{"Site_Url", "kept"}};
-    form.comboIndex = c.index;
-    ComboBox1Click(form);
-    ComboBox1Select(form, store);
+    pickLanguage(form, c.index, store);
+    EXPECT_EQ(form.comboIndex, c.index);
     EXPECT_EQ(form["Button2"].text, c.closeCaption);
     EXPECT_EQ(store.values.at("Languages"), c.stored);
     EXPECT_EQ(store.values.at("Site_Url"), "kept");
@@ -137,9 +136,7 @@ TEST(LanguagePick, FailedStoreKeepsTheSwitchedTexts) {
   TForm15 form;
   testing::FakeSettingsStore store;
   store.failWrites = true;
-  form.comboIndex = 1;
-  ComboBox1Click(form);
-  EXPECT_THROW(ComboBox1Select(form, store), std::runtime_error);
+  EXPECT_THROW(pickLanguage(form, 1, store), std::runtime_error);
   EXPECT_EQ(form["Button2"].text, "Close");
 }
 

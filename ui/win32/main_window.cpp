@@ -77,11 +77,7 @@ void MainWindow::toggleAbout() {
 }
 
 void MainWindow::chooseLanguage(int index) {
-  form_.comboIndex = index;
-  runGuarded([this] {
-    ComboBox1Click(form_);
-    ComboBox1Select(form_, settings_);
-  });
+  runGuarded([&] { pickLanguage(form_, index, settings_); });
 }
 
 void MainWindow::takeScreenshot() {
