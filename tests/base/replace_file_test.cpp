@@ -180,7 +180,9 @@ TEST_F(ReplaceFile, ADeviceIsWrittenToNeverReplaced) {
       failure = error.error();
     }
     EXPECT_EQ(failure.has_value(), c.fails);
-    if (failure) EXPECT_EQ(*failure, std::errc::no_space_on_device);
+    if (failure) {
+      EXPECT_EQ(*failure, std::errc::no_space_on_device);
+    }
     EXPECT_TRUE(fs::is_character_file(dir / c.name));
   }
   EXPECT_EQ(entries(), std::size(cases)) << "no temporary file beside the devices";

@@ -18,14 +18,17 @@ bool named(const Control& control, std::string_view name) {
 
 void Form::setControls(std::vector<Control> controls) {
   controls_ = std::move(controls);
-  index_.clear();
-  for (std::size_t i = 0; i < controls_.size(); ++i) index_.emplace(controls_[i].name, i);
+  auto index = std::make_shared<Index>();
+  for (std::size_t i = 0; i < controls_.size(); ++i) index->emplace(controls_[i].name, i);
+  index_ = std::move(index);
 }
 
 const Control* Form::find(std::string_view name) const {
-  if (const auto hit = index_.find(name);
-      hit != index_.end() && hit->second < controls_.size() && controls_[hit->second].name == name)
-    return &controls_[hit->second];
+  if (index_) {
+    if (const auto hit = index_->find(name);
+        hit != index_->end() && hit->second < controls_.size() && controls_[hit->second].name == name)
+      return &controls_[hit->second];
+  }
   const auto it = std::find_if(controls_.begin(), controls_.end(), [&](const Control& c) { return named(c, name); });
   return it == controls_.end() ? nullptr : &*it;
 }

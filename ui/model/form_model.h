@@ -6,6 +6,7 @@
 // and the localisation tables use as well.
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -87,8 +88,10 @@ class Form {
   };
   const Control* find(std::string_view name) const;
 
+  using Index = std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>;  // name -> position
+
   std::vector<Control> controls_;
-  std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index_;  // name -> position
+  std::shared_ptr<const Index> index_;  // shared by copies: they start with the same list
 };
 
 // The about dialog, created hidden after the main window.
