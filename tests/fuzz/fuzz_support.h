@@ -14,6 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace wexmora::fuzz {
 
+// True under the replay driver (make test, a finding run again), false under
+// libFuzzer: a target may then do for every input what it does only for a
+// share of them while fuzzing.
+inline bool& replaying() {
+  static bool flag = false;
+  return flag;
+}
+
 [[noreturn]] inline void fail(const char* file, int line, const char* property, const std::string& detail) {
   std::fprintf(stderr, "\nbroken property at %s:%d: %s\n%s\n", file, line, property, detail.c_str());
   std::abort();

@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     }
   }
   std::sort(inputs.begin(), inputs.end());
+  wexmora::fuzz::replaying() = true;
   if (inputs.empty()) {
     std::cerr << "no inputs to replay\n";
     return 1;
