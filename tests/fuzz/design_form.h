@@ -5,6 +5,7 @@
 // controls, and a check tells which controls a stage changed.
 #include <algorithm>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,14 +36,13 @@ inline bool sameControl(const Control& a, const Control& b) {
 }
 
 // The names of the controls that differ from the design, other than `allowed`.
-template <std::size_t N>
-std::string changedOutside(const TForm15& form, const std::string_view (&allowed)[N]) {
+inline std::string changedOutside(const TForm15& form, std::span<const std::string_view> allowed) {
   std::string changed;
   const auto& design = designForm().controls();
   const auto& now = form.controls();
   if (design.size() != now.size()) return "the number of controls changed";
   for (std::size_t i = 0; i < now.size(); ++i) {
-    if (std::find(std::begin(allowed), std::end(allowed), now[i].name) != std::end(allowed)) continue;
+    if (std::find(allowed.begin(), allowed.end(), now[i].name) != allowed.end()) continue;
     if (!sameControl(design[i], now[i])) changed += now[i].name + " ";
   }
   return changed;
