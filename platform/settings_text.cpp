@@ -1,5 +1,6 @@
 #include "platform/settings_text.h"
 
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -33,18 +34,21 @@ std::optional<Line> lineOf(std::string_view whole) {
   const auto equals = line.find('=');
   if (equals == std::string_view::npos) return std::nullopt;
   // The key begins with the line's first character that is not blank.
-  const std::string_view key = trimmed(line.substr(0, equals));
+  const std::string_view key = trimmed(std::string_view(line.data(), equals));
   if (key.empty() || key[0] == '#' || key[0] == ';' || key[0] == '[') return std::nullopt;
-  return Line{key, line.substr(equals + 1), whole};
+  return Line{key, std::string_view(line.data() + equals + 1, line.size() - equals - 1), whole};
 }
 
 // Calls `visit` with each key=value line of the text, in order.
 template <class Visit>
 void forEachLine(std::string_view text, Visit visit) {
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    if (const auto line = lineOf(text.substr(0, end))) visit(*line);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at < end) {
+    const auto* const newline = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+    const char* const stop = newline ? newline : end;
+    if (const auto line = lineOf(std::string_view(at, static_cast<std::size_t>(stop - at)))) visit(*line);
+    at = newline ? newline + 1 : end;
   }
 }
 
