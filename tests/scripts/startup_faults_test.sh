@@ -104,8 +104,12 @@ check "100 starts show one window, not $(window_count "$main_window_title")" [ "
 
 # --- a killed instance does not block the next start ---------------------
 [ -n "$survivor" ] && kill -9 "$survivor" && wait "$survivor" 2>/dev/null
-"$program" >/dev/null 2>&1 &
+"$program" >/dev/null 2>"$scratch/next.err" &
 next=$!; pids+=("$next")
-if wait_for_window "$main_window_title" 60; then pass; else fail "no window after the first instance was killed"; fi
+if wait_for_window "$main_window_title" 60; then
+  pass
+else
+  fail "no window after the first instance was killed: $(head -c 2000 "$scratch/next.err")"
+fi
 check "the start after a killed instance keeps running" kill -0 "$next"
 finish
