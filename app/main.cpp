@@ -4,9 +4,9 @@
 #include <QScreen>
 #include <memory>
 
-#include "app/pass.h"
-#include "app/system_services.h"
 #include "base/site.h"
+#include "pass/pass.h"
+#include "pass/system_services.h"
 #include "platform/instance_lock.h"
 #include "ui/about.h"
 #include "ui/pictures/pictures.h"

@@ -1,7 +1,7 @@
 // The Windows window program: one instance, the main window with its
 // identification pass, the hidden about dialog, the message loop.
-#include "app/pass.h"
-#include "app/system_services.h"
+#include "pass/pass.h"
+#include "pass/system_services.h"
 #include "platform/instance_lock.h"
 #include "ui/about.h"
 #include "ui/win32/program.h"

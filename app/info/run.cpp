@@ -7,11 +7,11 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/handlers.h"
 #include "app/info/explain.h"
 #include "app/info/report.h"
-#include "app/pass.h"
-#include "app/settings.h"
+#include "pass/handlers.h"
+#include "pass/pass.h"
+#include "pass/settings.h"
 
 namespace wexmora::info {
 namespace {

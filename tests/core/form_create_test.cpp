@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "app/pass.h"
+#include "pass/pass.h"
 #include "support/fakes.h"
 
 namespace wexmora {

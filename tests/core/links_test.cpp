@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/handlers.h"
 #include "base/site.h"
+#include "pass/handlers.h"
 #include "support/fakes.h"
 
 namespace wexmora {

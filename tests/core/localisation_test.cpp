@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/handlers.h"
+#include "pass/handlers.h"
 
 namespace wexmora {
 namespace {

@@ -1,7 +1,7 @@
 // The whole identification pass on the window model: a realistic brand
 // string per socket block of the catalogue, processors the catalogue does not
 // hold, and the language the pass starts in.
-#include "app/pass.h"
+#include "pass/pass.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/handlers.h"
 #include "base/site.h"
 #include "catalogue/data/key_list.h"
+#include "pass/handlers.h"
 #include "support/fakes.h"
 
 namespace wexmora {

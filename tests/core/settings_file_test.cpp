@@ -12,8 +12,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/settings.h"
 #include "base/site.h"
+#include "pass/settings.h"
 
 namespace wexmora {
 namespace {

@@ -1,6 +1,6 @@
 // The language index and the first-run values as the pass loads them, and
 // the language a user picks, switched and stored.
-#include "app/settings.h"
+#include "pass/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "app/handlers.h"
 #include "base/site.h"
+#include "pass/handlers.h"
 #include "support/fakes.h"
 
 namespace wexmora {

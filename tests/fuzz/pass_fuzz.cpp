@@ -18,11 +18,11 @@
 #include <sstream>
 
 #include "app/info/run.h"
-#include "app/settings.h"
 #include "base/site.h"
 #include "catalogue/data/key_list.h"
 #include "catalogue/data/qr_image.h"
 #include "fuzz_support.h"
+#include "pass/settings.h"
 #include "support/fakes.h"
 
 namespace {

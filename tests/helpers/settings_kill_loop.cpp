@@ -17,7 +17,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/handlers.h"
+#include "pass/handlers.h"
 #include "platform/settings_file.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "app/pass.h"
+#include "pass/pass.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/handlers.h"
 #include "app/info/report.h"
 #include "catalogue/badge_rules.h"
 #include "catalogue/lookup.h"
 #include "identify/probe.h"
+#include "pass/handlers.h"
 #include "ui/localisation.h"
 #include "ui/model/form_model.h"
 #include "ui/window_events.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/handlers.h"
-#include "app/pass.h"
+#include "pass/handlers.h"
+#include "pass/pass.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"

@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <stdexcept>
 
-#include "app/handlers.h"
 #include "base/site.h"
+#include "pass/handlers.h"
 #include "ui/pictures/pictures.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/save_dialog.h"

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/handlers.h"
 #include "base/site.h"
+#include "pass/handlers.h"
 #include "platform/windows/wide_text.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/capture.h"

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "pass/settings.h"
 
 #include "base/decimal.h"
 #include "base/site.h"

@@ -1,8 +1,8 @@
-#include "app/handlers.h"
+#include "pass/handlers.h"
 
-#include "app/settings.h"
 #include "base/site.h"
 #include "catalogue/links.h"
+#include "pass/settings.h"
 #include "ui/localisation.h"
 
 namespace wexmora {

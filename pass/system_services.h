@@ -3,7 +3,7 @@
 // description, the stored settings, the web browser and real waits.
 #include <memory>
 
-#include "app/pass.h"
+#include "pass/pass.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"

@@ -1,12 +1,12 @@
-#include "app/pass.h"
+#include "pass/pass.h"
 
 #include <exception>
 
-#include "app/settings.h"
 #include "catalogue/badge_rules.h"
 #include "catalogue/lookup.h"
 #include "identify/model_key.h"
 #include "identify/probe.h"
+#include "pass/settings.h"
 #include "ui/localisation.h"
 
 namespace wexmora {
