@@ -96,6 +96,7 @@ void lookUpCatalogue(TForm15& form, platform::Sleeper& sleeper) {
     sleeper.sleepMs(kDecodeWaitMs);
 
     distributeRecord(form, catalogue::cp1251ToUtf8(form.ListBox2.stored(i)));
+    form.sheetSource = SheetSource::Catalogue;
   }
 }
 

@@ -4,6 +4,7 @@
 #include "catalogue/links.h"
 #include "pass/settings.h"
 #include "ui/localisation.h"
+#include "ui/sheet_source.h"
 
 namespace wexmora {
 namespace {
@@ -51,6 +52,7 @@ void ComboBox1Click(TForm15& form) {
     Englang(form);
   else
     ruslang(form);
+  markSheetSource(form);
 }
 
 void ComboBox1Select(TForm15& form, platform::SettingsStore& settings) { saveLanguage(form, settings); }

@@ -8,22 +8,29 @@
 #include "identify/probe.h"
 #include "pass/settings.h"
 #include "ui/localisation.h"
+#include "ui/sheet_source.h"
 
 namespace wexmora {
 
 void startprog2test(TForm15& form, PassServices& services) {
   readProcessorIdentity(form, services.processor);
-  if (form["Edit1"].text.size() > 10) deriveModelKey(form);
-  runFromModelKey(form, services.settings, services.sleeper);
+  if (form["Edit1"].text.size() > 10) {
+    deriveModelKey(form);
+    refineModelKey(form, services.second);
+  }
+  runFromModelKey(form, services.settings, services.sleeper, services.second);
 }
 
-void runFromModelKey(TForm15& form, platform::SettingsStore& settings, platform::Sleeper& sleeper) {
+void runFromModelKey(TForm15& form, platform::SettingsStore& settings, platform::Sleeper& sleeper,
+                     const SecondSources& second) {
   form.height = TForm15::kPassHeight;
   loadSettings(form, settings);
   lookUpCatalogue(form, sleeper);
+  fillFromSecondSources(form, second);
   chooseBadge(form);
-  handOver(form, sleeper);  // builds the links and makes the one 50 ms wait
+  handOver(form, sleeper);  // builds the links, then waits 15 ms and 50 ms
   applyPassLanguage(form);
+  markSheetSource(form);
 }
 
 void FormCreate(TForm15& form, PassServices& services, int screenWidth, int screenHeight) {

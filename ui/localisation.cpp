@@ -108,12 +108,15 @@ constexpr SegmentTranslation kRussianSegments[] = {
   {Match::Exact,    "Desktop",      "Настольного",  "Процессор для настольного \rкомпьютера"},
   {Match::Contains, "Server",       "Сервера",      "Процессор для серверного \rкомпьютера"},
   {Match::Exact,    "Embedded",     "Встроенного",  "Процессор встроенный"},
+  {Match::Exact,    "Mobile",       "Мобильного",   "Процессор для мобильного \rкомпьютера"},
 };
 constexpr SegmentTranslation kEnglishSegments[] = {
   {Match::Exact,    "Desktop",      "Desktop",      "Desktop processor"},
   {Match::Exact,    "Server",       "Server",       "Server computer processor"},
   {Match::Exact,    "Настольного",  "Desktop",      "Desktop processor"},
   {Match::Exact,    "Сервера",      "Server",       "Server computer processor"},
+  {Match::Exact,    "Mobile",       "Mobile",       "Mobile computer processor"},
+  {Match::Exact,    "Мобильного",   "Mobile",       "Mobile computer processor"},
 };
 // clang-format on
 

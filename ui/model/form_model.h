@@ -34,6 +34,10 @@ struct Picture {
   friend bool operator==(const Picture&, const Picture&) = default;
 };
 
+// What filled the data sheet: the built-in catalogue, the extended table of
+// other processors, or the machine's own facts; None when nothing did.
+enum class SheetSource { None, Catalogue, Extended, Machine };
+
 enum class CursorShape { Default, Hand, Help, IBeam, Arrow };
 enum class FontFace { Tahoma11, TimesNewRoman12, TimesNewRoman11 };
 
@@ -130,6 +134,8 @@ class TForm15 : public Form {
   // The about dialog once it exists (it does not during the pass).
   TForm4* aboutDialog = nullptr;
 
+  // What filled the data sheet during the pass.
+  SheetSource sheetSource = SheetSource::None;
   // The message of an error that stopped the identification pass, if any.
   std::string passError;
 

@@ -46,6 +46,19 @@ struct Correction {
   std::string value;                // the base clock it set; the caption Label1 got
 };
 
+// How the model-number reader read the brand string, when the pass consulted
+// the sources besides the catalogue.
+struct ModelNumberTrace {
+  bool read = false;         // a rule read a model number
+  std::string rule;          // the reader's rule ("intel-core")
+  std::string number;        // the words it read, marks dropped
+  std::string key;           // the extended table's key
+  std::string shown;         // what the processor field shows
+  bool rowFound = false;     // the extended table holds the key
+  bool refined = false;      // it replaced a catalogue key that only approximated it
+  std::string catalogueKey;  // Edit7 before that replacement
+};
+
 struct PassTrace {
   std::string brand;  // the brand string the chain ran on; empty when it did not run
   bool chainRan = false;
@@ -54,6 +67,9 @@ struct PassTrace {
   std::string key;                      // Edit7 when the chain ended
 
   std::vector<CatalogueMatch> matches;  // in index order; the last one filled the sheet
+
+  std::optional<ModelNumberTrace> modelNumber;  // only when the second sources were consulted
+  std::string source;                           // "catalogue", "extended", "machine", or empty
 
   std::vector<BadgeRuleHeld> badgeRules;  // rules that held, in evaluation order
   std::optional<int> badge;               // the picture the rules left in Image1

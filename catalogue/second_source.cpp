@@ -1,0 +1,176 @@
+#include "catalogue/second_source.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string_view>
+
+#include "catalogue/extended_table.h"
+#include "ui/model/pass_trace.h"
+
+namespace wexmora {
+namespace {
+
+std::optional<int> number(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+bool onlyLetters(std::string_view text) {
+  if (text.empty()) return false;
+  for (const char c : text)
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) return false;
+  return true;
+}
+
+std::optional<ModelNumberReading> readShownProcessor(const TForm15& form) {
+  return readModelNumber(form["Edit1"].text, shownFamilyModel(form));
+}
+
+void traceReading(TForm15& form, const std::optional<ModelNumberReading>& reading, bool rowFound) {
+  if (!form.trace) return;
+  ModelNumberTrace& t = form.trace->modelNumber.emplace();
+  t.catalogueKey = form["Edit7"].text;
+  if (!reading) return;
+  t.read = true;
+  t.rule = std::string(reading->rule);
+  t.number = reading->number;
+  t.key = reading->key;
+  t.shown = reading->shown;
+  t.rowFound = rowFound;
+}
+
+void showModelNumber(TForm15& form, const ModelNumberReading& reading) {
+  form["Edit7"].text = reading.shown;
+  form["Label1"].text = reading.shown;
+}
+
+// clang-format off
+// The extended row's fields, where a catalogue record puts its fields 2 to
+// 15; the segment is the English one, which the language routines translate.
+struct RowField {
+  const char* control;
+  std::string_view ExtendedRow::*field;
+};
+constexpr RowField kRowFields[] = {
+  {"Edit18", &ExtendedRow::productLine},
+  {"Edit6",  &ExtendedRow::turboClock},
+  {"Edit8",  &ExtendedRow::cores},
+  {"Edit9",  &ExtendedRow::threads},
+  {"Edit11", &ExtendedRow::socket},
+  {"Edit15", &ExtendedRow::segmentEnglish},
+  {"Edit12", &ExtendedRow::codeName},
+  {"Edit10", &ExtendedRow::maxTemperature},
+  {"Edit13", &ExtendedRow::lithography},
+  {"Edit14", &ExtendedRow::memory},
+  {"Edit19", &ExtendedRow::graphics},
+  {"Edit17", &ExtendedRow::l3Cache},
+  {"Edit16", &ExtendedRow::pcie},
+  {"Memo2",  &ExtendedRow::technologies},
+};
+// clang-format on
+
+void fillFromRow(TForm15& form, const ExtendedRow& row) {
+  for (const RowField& f : kRowFields) form[f.control].text = std::string(row.*f.field);
+  form["Label15"].text = form["Edit11"].text;
+  // The brand string's own base clock stays where the row gives none.
+  if (!row.baseClock.empty()) form["Edit5"].text = std::string(row.baseClock);
+  form["Label14"].text = form["Edit5"].text;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const std::string& name : names) out += (out.empty() ? "" : ", ") + name;
+  return out;
+}
+
+CpuVendor vendorOf(const TForm15& form, const std::optional<ModelNumberReading>& reading) {
+  if (reading) return reading->vendor;
+  return form["Edit1"].text.find("AMD") != std::string::npos ? CpuVendor::Amd : CpuVendor::Intel;
+}
+
+void fillFromMachine(TForm15& form, const platform::MachineFacts& facts,
+                     const std::optional<ModelNumberReading>& reading) {
+  if (facts.cores > 0) form["Edit8"].text = std::to_string(facts.cores);
+  if (facts.threads > 0) form["Edit9"].text = std::to_string(facts.threads);
+  if (facts.l3Bytes) form["Edit17"].text = platform::cacheText(*facts.l3Bytes);
+  if (facts.maxMhz > 0) form["Edit6"].text = clockText(facts.maxMhz);
+  form["Memo2"].text = joined(facts.technologies);
+  const std::optional<FamilyModel> identity = shownFamilyModel(form);
+  if (identity) {
+    if (const auto row = findFamilyModelRow(vendorOf(form, reading), identity->family, identity->model)) {
+      form["Edit12"].text = std::string(row->codeName);
+      form["Edit13"].text = std::string(row->lithography);
+    }
+  }
+  form["Label14"].text = form["Edit5"].text;
+  if (reading) showModelNumber(form, *reading);
+}
+
+const char* sourceName(SheetSource source) {
+  switch (source) {
+    case SheetSource::Catalogue:
+      return "catalogue";
+    case SheetSource::Extended:
+      return "extended";
+    case SheetSource::Machine:
+      return "machine";
+    case SheetSource::None:
+      break;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::optional<FamilyModel> shownFamilyModel(const TForm15& form) {
+  const auto family = number(form["Edit2"].text);
+  const auto model = number(form["Edit3"].text);
+  if (!family || !model) return std::nullopt;
+  return FamilyModel{*family, *model};
+}
+
+std::string clockText(int megahertz) {
+  const int hundredths = (megahertz + 5) / 10;  // rounded to 10 MHz
+  char text[32];
+  std::snprintf(text, sizeof text, "%d.%02d GHz", hundredths / 100, hundredths % 100);
+  return text;
+}
+
+void refineModelKey(TForm15& form, const SecondSources& sources) {
+  if (!sources.consult) return;
+  const std::string& key = form["Edit7"].text;
+  if (key.empty()) return;
+  const auto reading = readShownProcessor(form);
+  if (!reading || reading->shown.size() <= key.size() || !reading->shown.starts_with(key)) return;
+  if (!onlyLetters(std::string_view(reading->shown).substr(key.size()))) return;
+  if (!findExtendedRow(reading->key)) return;
+  if (form.trace) {
+    traceReading(form, reading, true);
+    form.trace->modelNumber->refined = true;
+  }
+  showModelNumber(form, *reading);
+}
+
+void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
+  if (form.sheetSource == SheetSource::Catalogue || !sources.consult) {
+    if (form.trace && sources.consult) form.trace->source = sourceName(form.sheetSource);
+    return;
+  }
+  const auto reading = readShownProcessor(form);
+  const auto row = reading ? findExtendedRow(reading->key) : std::nullopt;
+  if (form.trace && !(form.trace->modelNumber && form.trace->modelNumber->refined))
+    traceReading(form, reading, row.has_value());
+  if (row) {
+    fillFromRow(form, *row);
+    showModelNumber(form, *reading);
+    form.sheetSource = SheetSource::Extended;
+  } else if (sources.machine) {
+    fillFromMachine(form, *sources.machine, reading);
+    form.sheetSource = SheetSource::Machine;
+  }
+  if (form.trace) form.trace->source = sourceName(form.sheetSource);
+}
+
+}  // namespace wexmora

@@ -1,0 +1,40 @@
+#pragma once
+// The data sheet of a processor that the catalogue does not hold. The model
+// number read from the brand string (identify/model_number.h) finds its row
+// of the extended table; where no table knows the processor, the machine's
+// own facts (cores, threads, caches, technologies, highest clock) and the
+// family/model table's code name and lithography fill what they can. The
+// catalogue answers first, and a catalogue processor's sheet stays as it is.
+#include <optional>
+
+#include "identify/model_number.h"
+#include "platform/machine_facts.h"
+#include "ui/model/form_model.h"
+
+namespace wexmora {
+
+// What the pass may consult besides the catalogue.
+struct SecondSources {
+  bool consult = false;                             // false: the catalogue alone answers
+  const platform::MachineFacts* machine = nullptr;  // this machine's facts; null for another brand string
+};
+
+// The family and model of the FMS fields Edit2 and Edit3, when both are numbers.
+std::optional<FamilyModel> shownFamilyModel(const TForm15& form);
+
+// Before the lookup: where the model number read from the brand string is the
+// key in Edit7 followed by further letters (‹i5-4570TE› against "i5-4570T")
+// and the extended table holds that exact model, Edit7 and Label1 take the
+// number, so that no catalogue entry matches and the extended row answers.
+void refineModelKey(TForm15& form, const SecondSources& sources);
+
+// After the lookup, when no catalogue entry matched: the extended row of the
+// model number fills the data sheet where a record would, Edit7 and Label1
+// show the number; else this machine's facts fill what they give. Sets
+// form.sheetSource to what answered.
+void fillFromSecondSources(TForm15& form, const SecondSources& sources);
+
+// A clock in the catalogue's form: 2800 -> "2.80 GHz".
+std::string clockText(int megahertz);
+
+}  // namespace wexmora
