@@ -1,0 +1,24 @@
+#include <exception>
+
+#include "platform/linux_cpu_files.h"
+#include "platform/machine_facts.h"
+
+namespace wexmora::platform {
+namespace {
+
+class LinuxMachineFactsSource : public MachineFactsSource {
+ public:
+  MachineFacts read() const override {
+    try {
+      return readLinuxMachineFacts(DirectoryTree("/"));
+    } catch (const std::exception&) {  // out of memory: the facts stay unknown
+      return {};
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<MachineFactsSource> makeMachineFactsSource() { return std::make_unique<LinuxMachineFactsSource>(); }
+
+}  // namespace wexmora::platform

@@ -1,0 +1,54 @@
+#pragma once
+// Linux's processor files read into the machine's facts: /proc/cpuinfo for
+// the maker, family and feature flags, /sys/devices/system/cpu for the
+// online processors, their cores and packages, the caches and the highest
+// clock. Portable code over a small file-reading seam, so that tests and the
+// fuzz targets hand it any tree they like. Everything is bounded: file
+// sizes, processor numbers, list lengths and cache indexes, so that hostile
+// files cost little time and no memory to speak of.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/machine_facts.h"
+
+namespace wexmora::platform {
+
+// Read-only files under one root.
+class FileTree {
+ public:
+  virtual ~FileTree() = default;
+  // At most the first `maxBytes` bytes of the regular file at `path`
+  // ("proc/cpuinfo", relative to the root, "/" between folders); nothing when
+  // it is missing, unreadable or not a regular file (a pipe would block).
+  virtual std::optional<std::string> read(const std::string& path, std::size_t maxBytes) const = 0;
+};
+
+// The files of a folder of the real file system ("/" for this machine).
+class DirectoryTree : public FileTree {
+ public:
+  explicit DirectoryTree(std::filesystem::path root) : root_(std::move(root)) {}
+  std::optional<std::string> read(const std::string& path, std::size_t maxBytes) const override;
+
+ private:
+  std::filesystem::path root_;
+};
+
+// The numbers of a processor list as the kernel writes it ("0-3,8,10-11",
+// a line end allowed), sorted and each once; an empty list for an empty
+// text. Nothing for any other text and for a list that names a number of
+// `limit` or more.
+std::optional<std::vector<int>> parseCpuList(std::string_view text, int limit);
+
+// The bytes of a cache size as the kernel writes it ("32K", "16384K", also
+// "16M" and plain bytes), a line end allowed. Nothing for any other text,
+// for no bytes and for more than a tebibyte.
+std::optional<std::uint64_t> parseCacheSize(std::string_view text);
+
+MachineFacts readLinuxMachineFacts(const FileTree& files);
+
+}  // namespace wexmora::platform
