@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QScreen>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "base/site.h"
 #include "pass/pass.h"
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QString::fromUtf8(site::kApplicationId.data(), site::kApplicationId.size()));
 
   SystemServices services;
+  services.takeOptions(std::vector<std::string>(argv, argv + argc));
   TForm15 form;
   const QSize screen = QApplication::primaryScreen()->size();
   FormCreate(form, services.pass, screen.width(), screen.height());

@@ -2,16 +2,18 @@
 // identification pass, the hidden about dialog, the message loop.
 #include "pass/pass.h"
 #include "pass/system_services.h"
+#include "platform/command_line.h"
 #include "platform/instance_lock.h"
 #include "ui/about.h"
 #include "ui/win32/program.h"
 
-int main() {
+int main(int argc, char** argv) {
   using namespace wexmora;
   const auto instance = platform::systemInstanceLock();
   if (!instance->acquire()) return 0;  // another instance runs: end silently
 
   SystemServices services;
+  services.takeOptions(platform::utf8Arguments(argc, argv));
   TForm15 form;
   win32::adoptFrameMetrics(form);
   const win32::ScreenSize screen = win32::primaryScreen();

@@ -167,7 +167,7 @@ void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
     showModelNumber(form, *reading);
     form.sheetSource = SheetSource::Extended;
   } else if (sources.machine) {
-    fillFromMachine(form, *sources.machine, reading);
+    fillFromMachine(form, sources.machine->read(), reading);
     form.sheetSource = SheetSource::Machine;
   }
   if (form.trace) form.trace->source = sourceName(form.sheetSource);

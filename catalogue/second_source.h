@@ -15,8 +15,10 @@ namespace wexmora {
 
 // What the pass may consult besides the catalogue.
 struct SecondSources {
-  bool consult = false;                             // false: the catalogue alone answers
-  const platform::MachineFacts* machine = nullptr;  // this machine's facts; null for another brand string
+  bool consult = false;  // false: the catalogue alone answers
+  // This machine's facts, read only when no table knows the processor; null
+  // for a brand string that is not this machine's.
+  const platform::MachineFactsSource* machine = nullptr;
 };
 
 // The family and model of the FMS fields Edit2 and Edit3, when both are numbers.
