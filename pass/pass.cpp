@@ -14,15 +14,15 @@ namespace wexmora {
 void startprog2test(TForm15& form, PassServices& services) {
   readProcessorIdentity(form, services.processor);
   if (form["Edit1"].text.size() > 10) deriveModelKey(form);
-  runFromModelKey(form, services.settings, services.sleeper);
+  runFromModelKey(form, services);
 }
 
-void runFromModelKey(TForm15& form, platform::SettingsStore& settings, platform::Sleeper& sleeper) {
+void runFromModelKey(TForm15& form, PassServices& services) {
   form.height = TForm15::kPassHeight;
-  loadSettings(form, settings);
-  lookUpCatalogue(form, sleeper);
+  loadSettings(form, services.settings);
+  lookUpCatalogue(form, services.catalogue, services.sleeper);
   chooseBadge(form);
-  handOver(form, sleeper);  // builds the links and makes the one 50 ms wait
+  handOver(form, services.sleeper);  // builds the links between a 15 ms and a 50 ms wait
   applyPassLanguage(form);
 }
 

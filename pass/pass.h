@@ -2,6 +2,7 @@
 // The identification pass startprog2test and the main window's creation
 // handler FormCreate. Stages talk to each other only through the window's
 // controls; this file fixes their order.
+#include "catalogue/data/lists.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"
@@ -9,11 +10,12 @@
 
 namespace wexmora {
 
-// What the pass needs from the system.
+// What the pass needs from the system, and the catalogue it reads.
 struct PassServices {
   platform::ProcessorSource& processor;
   platform::SettingsStore& settings;
   platform::Sleeper& sleeper;
+  catalogue::Lists& catalogue;
 };
 
 // Runs the stages in order; an exception ends the pass where it is raised.
@@ -23,7 +25,7 @@ void startprog2test(TForm15& form, PassServices& services);
 // height, the stored settings, the catalogue lookup, the badge and final
 // corrections, the hand-over to the links, the language. startprog2test ends
 // with them; wexmora-info's --key starts with them. Throws as the stages do.
-void runFromModelKey(TForm15& form, platform::SettingsStore& settings, platform::Sleeper& sleeper);
+void runFromModelKey(TForm15& form, PassServices& services);
 
 // Centres the window on a screen of the given size (rounding toward zero),
 // then runs the pass. An error that ends the pass is kept in form.passError

@@ -16,7 +16,8 @@ struct SystemServices {
   std::unique_ptr<platform::SettingsStore> settings = platform::systemSettingsStore();
   std::unique_ptr<platform::UrlOpener> opener = platform::systemUrlOpener();
   platform::ThreadSleeper sleeper;
-  PassServices pass{*processor, *settings, sleeper};  // what the identification pass uses of them
+  catalogue::Lists catalogue;
+  PassServices pass{*processor, *settings, sleeper, catalogue};  // what the identification pass uses of them
 };
 
 }  // namespace wexmora
