@@ -1,7 +1,6 @@
 #include "catalogue/lookup.h"
 
 #include "base/utf8.h"
-#include "catalogue/data/record_list.h"
 #include "identify/text.h"
 #include "ui/model/pass_trace.h"
 
@@ -74,11 +73,11 @@ void distributeRecord(TForm15& form, const std::string& record) {
   splitBaseFrequency(form, cursor);
 }
 
-void lookUpCatalogue(TForm15& form, platform::Sleeper& sleeper) {
+void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& sleeper) {
   // The processor field itself, so that its text is read afresh for every entry.
   const Control& processorField = form["Edit7"];
-  for (std::size_t i = 0; i < form.ListBox2.count(); ++i) {
-    const std::string& key = form.ListBox1.at(i);
+  for (std::size_t i = 0; i < lists.ListBox2.count(); ++i) {
+    const std::string& key = lists.ListBox1.at(i);
     const std::string& modelKey = processorField.text;
     if (!(key.size() == modelKey.size() && text::contains(key, modelKey))) continue;  // equal, in effect
     if (form.trace) form.trace->matches.push_back({i, key});
@@ -89,13 +88,13 @@ void lookUpCatalogue(TForm15& form, platform::Sleeper& sleeper) {
     qr.width = qr.height = kImageListSize;
     qr.picture = {PictureSource::Qr, static_cast<int>(i)};
 
-    if (!text::contains(form.ListBox2.stored(i), "Intel"))
-      form.ListBox2.replace(i, catalogue::decodeBase64(form.ListBox2.stored(i)));
+    if (!text::contains(lists.ListBox2.stored(i), "Intel"))
+      lists.ListBox2.replace(i, catalogue::decodeBase64(lists.ListBox2.stored(i)));
     else
       sleeper.sleepMs(kDecodeWaitMs);
     sleeper.sleepMs(kDecodeWaitMs);
 
-    distributeRecord(form, catalogue::cp1251ToUtf8(form.ListBox2.stored(i)));
+    distributeRecord(form, catalogue::cp1251ToUtf8(lists.ListBox2.stored(i)));
     form.sheetSource = SheetSource::Catalogue;
   }
 }

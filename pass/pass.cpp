@@ -18,17 +18,16 @@ void startprog2test(TForm15& form, PassServices& services) {
     deriveModelKey(form);
     refineModelKey(form, services.second);
   }
-  runFromModelKey(form, services.settings, services.sleeper, services.second);
+  runFromModelKey(form, services);
 }
 
-void runFromModelKey(TForm15& form, platform::SettingsStore& settings, platform::Sleeper& sleeper,
-                     const SecondSources& second) {
+void runFromModelKey(TForm15& form, PassServices& services) {
   form.height = TForm15::kPassHeight;
-  loadSettings(form, settings);
-  lookUpCatalogue(form, sleeper);
-  fillFromSecondSources(form, second);
+  loadSettings(form, services.settings);
+  lookUpCatalogue(form, services.catalogue, services.sleeper);
+  fillFromSecondSources(form, services.second);
   chooseBadge(form);
-  handOver(form, sleeper);  // builds the links, then waits 15 ms and 50 ms
+  handOver(form, services.sleeper);  // builds the links between a 15 ms and a 50 ms wait
   applyPassLanguage(form);
   markSheetSource(form);
 }

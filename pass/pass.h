@@ -2,6 +2,7 @@
 // The identification pass startprog2test and the main window's creation
 // handler FormCreate. Stages talk to each other only through the window's
 // controls; this file fixes their order.
+#include "catalogue/data/lists.h"
 #include "catalogue/second_source.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
@@ -10,11 +11,12 @@
 
 namespace wexmora {
 
-// What the pass needs from the system.
+// What the pass needs from the system, and the catalogue it reads.
 struct PassServices {
   platform::ProcessorSource& processor;
   platform::SettingsStore& settings;
   platform::Sleeper& sleeper;
+  catalogue::Lists& catalogue;
   // The extended table and the machine's own facts; off unless a program
   // turns them on, and off with --catalogue-only.
   SecondSources second{};
@@ -28,8 +30,7 @@ void startprog2test(TForm15& form, PassServices& services);
 // corrections, the hand-over to the links, the language; with the second
 // sources on, the extended table or the machine's facts right after the lookup. startprog2test ends
 // with them; wexmora-info's --key starts with them. Throws as the stages do.
-void runFromModelKey(TForm15& form, platform::SettingsStore& settings, platform::Sleeper& sleeper,
-                     const SecondSources& second = {});
+void runFromModelKey(TForm15& form, PassServices& services);
 
 // Centres the window on a screen of the given size (rounding toward zero),
 // then runs the pass. An error that ends the pass is kept in form.passError

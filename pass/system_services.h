@@ -20,10 +20,11 @@ struct SystemServices {
   std::unique_ptr<platform::SettingsStore> settings = platform::systemSettingsStore();
   std::unique_ptr<platform::UrlOpener> opener = platform::systemUrlOpener();
   platform::ThreadSleeper sleeper;
+  catalogue::Lists catalogue;
   std::unique_ptr<platform::MachineFactsSource> machineFacts = platform::makeMachineFactsSource();
   // What the identification pass uses of them: the catalogue, then the
   // extended table and the machine's facts (off with --catalogue-only).
-  PassServices pass{*processor, *settings, sleeper, {.consult = true, .machine = machineFacts.get()}};
+  PassServices pass{*processor, *settings, sleeper, catalogue, {.consult = true, .machine = machineFacts.get()}};
 
   // Takes the window program's options: "--catalogue-only" turns the sources
   // besides the catalogue off; anything else is left to the window system.

@@ -6,6 +6,7 @@
 
 #include "base/trim.h"
 #include "base/utf8.h"
+#include "catalogue/data/key_list.h"
 
 namespace wexmora::info {
 namespace {
@@ -148,9 +149,9 @@ std::string dataSheetRow(const TForm15& form) {
   };
   const Picture& qr = form["Image4"].picture;
   const Picture& badge = form["Image1"].picture;
-  const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < form.ListBox1.size();
+  const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < catalogue::kEntryCount;
   return field(form["Edit1"].text) + "\t" + field(form["Edit7"].text) + "\t" +
-         (matched ? field(form.ListBox1[static_cast<std::size_t>(qr.index)]) : "-") + "\t" +
+         (matched ? field(std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index)))) : "-") + "\t" +
          (badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-") + "\t" +
          field(form["Edit18"].text) + "\n";
 }

@@ -9,6 +9,7 @@
 
 #include "app/info/explain.h"
 #include "app/info/report.h"
+#include "catalogue/data/key_list.h"
 #include "pass/handlers.h"
 #include "pass/pass.h"
 #include "pass/settings.h"
@@ -55,16 +56,16 @@ void print(const nlohmann::ordered_json& json, std::ostream& out, int indent = 2
 // One identification: the pass on `processor` (or, with --key, the stages
 // after the model key), recorded in `trace` when one is given, then the
 // language switch the options ask for.
-void identify(const Options& options, TForm15& form, platform::ProcessorSource& processor,
+void identify(const Options& options, TForm15& form, catalogue::Lists& lists, platform::ProcessorSource& processor,
               platform::SettingsStore& settings, PassTrace* trace, std::ostream& err) {
   platform::SkippingSleeper noWaits;
+  PassServices services{processor, settings, noWaits, lists};
   form.trace = trace;
   try {
     if (options.key) {
       form["Edit7"].text = *options.key;
-      runFromModelKey(form, settings, noWaits);
+      runFromModelKey(form, services);
     } else {
-      PassServices services{processor, settings, noWaits};
       startprog2test(form, services);
     }
   } catch (const std::exception& error) {
@@ -92,30 +93,6 @@ void printSheet(const Options& options, const TForm15& form, const PassTrace& tr
   if (options.explain) out << "\n" << explainText(form, trace, options.key);
 }
 
-struct CatalogueLists {
-  std::vector<std::string> keys;
-  catalogue::RecordList records;
-};
-
-// Puts the lists into a form for one identification and takes them back.
-class LentLists {
- public:
-  LentLists(TForm15& form, CatalogueLists& lists) : form_(form), lists_(lists) {
-    form_.ListBox1 = std::move(lists_.keys);
-    form_.ListBox2 = std::move(lists_.records);
-  }
-  ~LentLists() {
-    lists_.keys = std::move(form_.ListBox1);
-    lists_.records = std::move(form_.ListBox2);
-  }
-  LentLists(const LentLists&) = delete;
-  LentLists& operator=(const LentLists&) = delete;
-
- private:
-  TForm15& form_;
-  CatalogueLists& lists_;
-};
-
 // --brands: every line of `in` identified on its own, one output line each.
 void identifyEach(const Options& options, std::istream& in, platform::SettingsStore& stored, std::ostream& out,
                   std::ostream& err) {
@@ -123,22 +100,19 @@ void identifyEach(const Options& options, std::istream& in, platform::SettingsSt
   platform::MemorySettingsStore snapshot;
   for (const char* name : {kLanguagesSetting, kSiteUrlSetting, kLicenseSetting})
     if (auto value = stored.read(name)) snapshot.values[name] = std::move(*value);
-  // Every line starts from the design state. The catalogue lists pass from
-  // one line's form to the next instead of being copied: the pass never
-  // changes a key, and a record it decoded reads the same as its stored form.
-  TForm15 design;
-  CatalogueLists lists{std::move(design.ListBox1), std::move(design.ListBox2)};
-  design.ListBox1.clear();
-  design.ListBox2 = catalogue::RecordList(std::vector<std::string>{});
+  // Every line starts from a copy of the design state. The catalogue serves
+  // every line: the pass never changes a key, and a record it decoded reads
+  // the same as its stored form.
+  const TForm15 design;
+  catalogue::Lists lists;
   std::string brand;
   while (std::getline(in, brand)) {
     if (!brand.empty() && brand.back() == '\r') brand.pop_back();
     platform::FixedProcessorSource processor(brand, options.identifier.value_or(""));
     ReadOnlySettings settings(snapshot);
     TForm15 form = design;
-    const LentLists lent(form, lists);
     PassTrace trace;
-    identify(options, form, processor, settings, options.explain ? &trace : nullptr, err);
+    identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err);
     if (options.output == Output::Json) {
       print(sheetJson(options, form, trace), out, -1);
       continue;
@@ -176,7 +150,7 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
     return 0;
   }
   if (options.output == Output::List) {
-    for (const auto& key : TForm15().ListBox1) out << key << "\n";
+    for (std::size_t i = 0; i < catalogue::kEntryCount; ++i) out << catalogue::keyAt(i) << "\n";
     return 0;
   }
 
@@ -184,15 +158,16 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
   platform::SettingsStore& chosen = options.storedLanguage ? static_cast<platform::SettingsStore&>(given) : stored;
   if (options.brandsFile) return runBrands(options, chosen, out, err);
 
-  TForm15 form;
-  if (options.key && std::find(form.ListBox1.begin(), form.ListBox1.end(), *options.key) == form.ListBox1.end()) {
+  catalogue::Lists lists;
+  if (options.key && std::find(lists.ListBox1.begin(), lists.ListBox1.end(), *options.key) == lists.ListBox1.end()) {
     err << "wexmora-info: no catalogue entry has the key '" << *options.key << "'\n";
     return 1;
   }
   auto processor = chosenProcessor(options, machine);
   ReadOnlySettings settings(chosen);
+  TForm15 form;
   PassTrace trace;
-  identify(options, form, processor, settings, options.explain ? &trace : nullptr, err);
+  identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err);
   printSheet(options, form, trace, out);
   return 0;
 }

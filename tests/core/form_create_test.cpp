@@ -30,7 +30,8 @@ TEST(FormCreate, CentresOnTheScreenRoundingTowardZero) {
     platform::FixedProcessorSource source("", "");
     testing::FakeSettingsStore settings;
     testing::RecordingSleeper sleeper;
-    PassServices services{source, settings, sleeper};
+    catalogue::Lists lists;
+    PassServices services{source, settings, sleeper, lists};
     FormCreate(form, services, c.screenWidth, c.screenHeight);
     EXPECT_EQ(form.left, c.left) << c.screenWidth;
     EXPECT_EQ(form.top, c.top) << c.screenHeight;
@@ -44,7 +45,8 @@ TEST(FormCreate, AnErrorEndsThePassAndIsKeptForTheWindow) {
   ThrowingSource source;
   testing::FakeSettingsStore settings;
   testing::RecordingSleeper sleeper;
-  PassServices services{source, settings, sleeper};
+  catalogue::Lists lists;
+  PassServices services{source, settings, sleeper, lists};
   FormCreate(form, services, 1024, 768);
   EXPECT_EQ(form.passError, "Invalid data type for 'Identifier'");
   EXPECT_EQ(form["Edit1"].text, "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz");  // filled before the error

@@ -22,11 +22,14 @@ const std::string kI5_12400 =
     "C|10 nm|DDR4-3200 MHz, DDR5-4800 MHz|"
     "Intel UHD Graphics 730|18 Mb|4.0, 5.0|AVX2, SHA|@2.50 GHz";
 
-// A form whose catalogue is the given keys and stored records.
-TForm15 formWith(std::vector<std::string> keys, std::vector<std::string> records, const std::string& modelKey) {
-  TForm15 form;
-  form.ListBox1 = std::move(keys);
-  form.ListBox2 = catalogue::RecordList(std::move(records));
+// A form with the given model key, together with the catalogue of the given
+// keys and stored records that it is looked up in.
+struct FormAndLists : TForm15 {
+  catalogue::Lists lists;
+};
+FormAndLists formWith(std::vector<std::string> keys, std::vector<std::string> records, const std::string& modelKey) {
+  FormAndLists form;
+  form.lists = catalogue::Lists(std::move(keys), catalogue::RecordList(std::move(records)));
   form["Edit7"].text = modelKey;
   form["Edit5"].text = "2.00 GHz";
   form["Label14"].text = "2.00 GHz";
@@ -59,9 +62,9 @@ TEST(Lookup, MatchesWholeKeysOnlyAndCaseSensitively) {
     SCOPED_TRACE(c.modelKey);
     std::vector<std::string> records;
     for (const auto& key : keys) records.push_back(recordFor(key));
-    TForm15 form = formWith(keys, records, c.modelKey);
+    FormAndLists form = formWith(keys, records, c.modelKey);
     testing::RecordingSleeper sleeper;
-    lookUpCatalogue(form, sleeper);
+    lookUpCatalogue(form, form.lists, sleeper);
     if (c.matchedIndex < 0) {
       EXPECT_TRUE(form["Image4"].picture.empty());
       EXPECT_EQ(form["Edit18"].text, "");
@@ -76,9 +79,9 @@ TEST(Lookup, MatchesWholeKeysOnlyAndCaseSensitively) {
 }
 
 TEST(Lookup, PlacesTheQrImage) {
-  TForm15 form = formWith({"A1", "i5-8400"}, {recordFor("A1"), recordFor("i5-8400")}, "i5-8400");
+  FormAndLists form = formWith({"A1", "i5-8400"}, {recordFor("A1"), recordFor("i5-8400")}, "i5-8400");
   testing::RecordingSleeper sleeper;
-  lookUpCatalogue(form, sleeper);
+  lookUpCatalogue(form, form.lists, sleeper);
   const Control& qr = form["Image4"];
   EXPECT_EQ(qr.picture, (Picture{PictureSource::Qr, 1}));
   EXPECT_EQ((std::vector<int>{qr.left, qr.top, qr.width, qr.height}), (std::vector<int>{203, 3, 128, 128}));
@@ -87,17 +90,17 @@ TEST(Lookup, PlacesTheQrImage) {
 TEST(Lookup, DecodesOnFirstUseOnlyWithItsWaits) {
   const std::string encoded = catalogue::encodeBase64(kE5405);
   if (catalogue::decodeBase64(encoded) != kE5405) GTEST_SKIP() << "the base64 coder has not landed yet";
-  TForm15 form = formWith({"E5405", "E5410"}, {encoded, "RTU0MTA="}, "E5405");
+  FormAndLists form = formWith({"E5405", "E5410"}, {encoded, "RTU0MTA="}, "E5405");
   testing::RecordingSleeper sleeper;
-  lookUpCatalogue(form, sleeper);
+  lookUpCatalogue(form, form.lists, sleeper);
   EXPECT_EQ(sleeper.waits, (std::vector<int>{10}));
-  EXPECT_EQ(form.ListBox2.stored(0), kE5405);      // plain CP1251 bytes kept in the list
-  EXPECT_EQ(form.ListBox2.stored(1), "RTU0MTA=");  // other records stay encoded
+  EXPECT_EQ(form.lists.ListBox2.stored(0), kE5405);      // plain CP1251 bytes kept in the list
+  EXPECT_EQ(form.lists.ListBox2.stored(1), "RTU0MTA=");  // other records stay encoded
 
   sleeper.waits.clear();
-  lookUpCatalogue(form, sleeper);  // plain now: not decoded again
+  lookUpCatalogue(form, form.lists, sleeper);  // plain now: not decoded again
   EXPECT_EQ(sleeper.waits, (std::vector<int>{10, 10}));
-  EXPECT_EQ(form.ListBox2.stored(0), kE5405);
+  EXPECT_EQ(form.lists.ListBox2.stored(0), kE5405);
 }
 
 struct SheetCase {
@@ -159,16 +162,16 @@ TEST(Lookup, DistributesTheFields) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    TForm15 form = formWith({"k"}, {}, "k");
+    FormAndLists form = formWith({"k"}, {}, "k");
     distributeRecord(form, utf8(c.record));
     for (const auto& [control, text] : c.expected) EXPECT_EQ(form[control].text, text) << control;
   }
 }
 
 TEST(Lookup, DegreeSignComesOutAsUtf8) {
-  TForm15 form = formWith({"E5405"}, {kE5405}, "E5405");
+  FormAndLists form = formWith({"E5405"}, {kE5405}, "E5405");
   testing::RecordingSleeper sleeper;
-  lookUpCatalogue(form, sleeper);
+  lookUpCatalogue(form, form.lists, sleeper);
   if (catalogue::cp1251ToUtf8("\xb0") != "°") GTEST_SKIP() << "the code page conversion has not landed yet";
   EXPECT_EQ(form["Edit10"].text, "67°C");
 }
@@ -176,9 +179,9 @@ TEST(Lookup, DegreeSignComesOutAsUtf8) {
 TEST(Lookup, ReadsTheModelKeyAfreshAndTestsEveryEntry) {
   // Two entries with the same key: both are applied in order, the later one
   // overwrites, and the earlier base frequency stays when the later has none.
-  TForm15 form = formWith({"k", "k"}, {kI5_12400, kE5405}, "k");
+  FormAndLists form = formWith({"k", "k"}, {kI5_12400, kE5405}, "k");
   testing::RecordingSleeper sleeper;
-  lookUpCatalogue(form, sleeper);
+  lookUpCatalogue(form, form.lists, sleeper);
   EXPECT_EQ(form["Image4"].picture, (Picture{PictureSource::Qr, 1}));
   EXPECT_EQ(form["Edit18"].text, "Intel Xeon");
   EXPECT_EQ(form["Edit5"].text, "2.50 GHz");

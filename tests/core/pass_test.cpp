@@ -23,11 +23,12 @@ struct PassRun {
   TForm15 form;
   testing::FakeSettingsStore settings;
   testing::RecordingSleeper sleeper;
+  catalogue::Lists catalogue;
 };
 
 void runPass(PassRun& run, const std::string& brand) {
   platform::FixedProcessorSource processor(brand, kIdentifier);
-  PassServices services{processor, run.settings, run.sleeper};
+  PassServices services{processor, run.settings, run.sleeper, run.catalogue};
   FormCreate(run.form, services, 1920, 1080);
 }
 
@@ -57,7 +58,9 @@ TEST(Pass, FromAModelKeyTheSameStagesRunAsAfterTheRuleChain) {
     ASSERT_EQ(full.form["Edit7"].text, c.key);
     PassRun fromKey;
     fromKey.form["Edit7"].text = c.key;
-    runFromModelKey(fromKey.form, fromKey.settings, fromKey.sleeper);
+    platform::FixedProcessorSource unread("", "");
+    PassServices services{unread, fromKey.settings, fromKey.sleeper, fromKey.catalogue};
+    runFromModelKey(fromKey.form, services);
     for (const char* field : {"Edit6", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15",
                               "Edit16", "Edit17", "Edit18", "Edit19", "Edit20", "Memo2", "Label15", "Label7"})
       EXPECT_EQ(fromKey.form[field].text, full.form[field].text) << field;
@@ -99,8 +102,8 @@ TEST(Pass, TypicalRun) {
   EXPECT_FALSE(form["Memo2"].text.empty());
   EXPECT_EQ(form["Memo2"].text.find('|'), std::string::npos);
   // The record was decoded in place; the others stay encoded.
-  EXPECT_TRUE(form.ListBox2.stored(catalogueIndex("i5-8400")).starts_with("i5-8400|Intel Core i5|"));
-  EXPECT_EQ(form.ListBox2.stored(0).find("Intel"), std::string::npos);
+  EXPECT_TRUE(run.catalogue.ListBox2.stored(catalogueIndex("i5-8400")).starts_with("i5-8400|Intel Core i5|"));
+  EXPECT_EQ(run.catalogue.ListBox2.stored(0).find("Intel"), std::string::npos);
 
   testing::RecordingUrlOpener opener;
   Image4Click(form, opener);
@@ -144,7 +147,7 @@ const BlockCase kBlocks[] = {
 // clang-format on
 
 TEST(Pass, OneProcessorPerSocketBlock) {
-  ASSERT_EQ(TForm15().ListBox2.count(), catalogue::kEntryCount) << "the catalogue's records are not built in";
+  ASSERT_EQ(catalogue::Lists().ListBox2.count(), catalogue::kEntryCount) << "the catalogue's records are not built in";
   for (const auto& c : kBlocks) {
     SCOPED_TRACE(c.brand);
     PassRun run;

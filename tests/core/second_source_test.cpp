@@ -22,13 +22,14 @@ struct PassRun {
   TForm15 form;
   testing::FakeSettingsStore settings;
   testing::RecordingSleeper sleeper;
+  catalogue::Lists catalogue;
 };
 
 void runPass(PassRun& run, const std::string& brand, const std::string& identifier, SecondSources second,
              int language = 1) {
   run.settings.values["Languages"] = std::to_string(language);
   platform::FixedProcessorSource processor(brand, identifier);
-  PassServices services{processor, run.settings, run.sleeper, second};
+  PassServices services{processor, run.settings, run.sleeper, run.catalogue, second};
   FormCreate(run.form, services, 1920, 1080);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The main window in its design state, shared by the targets that run stages
-// of the identification pass: building a TForm15 for every input would cost
-// more than the stage itself, so each input starts from a copy of the design
-// controls, and a check tells which controls a stage changed.
+// of the identification pass: building a TForm15 (and indexing its names) for
+// every input would cost more than the stage itself, so each input starts
+// from a copy of the design form, and a check tells which controls a stage
+// changed.
 #include <algorithm>
 #include <initializer_list>
 #include <span>
@@ -18,11 +19,8 @@ inline const TForm15& designForm() {
   return form;
 }
 
-// Puts every control and the caption back to the design state.
-inline void restoreControls(TForm15& form) {
-  form.controls() = designForm().controls();
-  form.caption = designForm().caption;
-}
+// Puts the whole form back to the design state.
+inline void restoreControls(TForm15& form) { form = designForm(); }
 
 // Puts only the named controls back to the design state.
 inline void restoreControls(TForm15& form, std::initializer_list<std::string_view> names) {

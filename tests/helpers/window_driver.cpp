@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
   platform::FixedProcessorSource processor(brand, "Intel64 Family 6 Model 158 Stepping 10");
   const auto settings = platform::systemSettingsStore();
   platform::SkippingSleeper noWaits;
-  PassServices services{processor, *settings, noWaits};
+  catalogue::Lists lists;
+  PassServices services{processor, *settings, noWaits, lists};
   TForm15 form;
   FormCreate(form, services, 1280, 1024);
   NoBrowser browser;

@@ -108,7 +108,8 @@ int main(int argc, char** argv) {
   if (options->storedLanguage) settings.values["Languages"] = *options->storedLanguage;
   platform::SkippingSleeper sleeper;
   NoBrowser opener;
-  PassServices services{processor, settings, sleeper};
+  catalogue::Lists lists;
+  PassServices services{processor, settings, sleeper, lists};
 
   TForm15 form;
   FormCreate(form, services, kScreenWidth, kScreenHeight);

@@ -12,8 +12,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "catalogue/data/record_list.h"
-
 namespace wexmora {
 
 struct PassTrace;  // ui/model/pass_trace.h
@@ -108,8 +106,9 @@ class TForm4 : public Form {
   static constexpr int kDesignYear = 2023;  // the last year of the design text
 };
 
-// The main window. Besides its visible controls it holds the catalogue lists
-// it was designed with, the language selector's items and the link addresses.
+// The main window. Besides its visible controls it holds the language
+// selector's items and the link addresses; the catalogue's lists are passed
+// to the stages that read them (catalogue/data/lists.h).
 class TForm15 : public Form {
  public:
   TForm15();  // design state
@@ -123,10 +122,6 @@ class TForm15 : public Form {
   // ComboBox1: items and selected index (-1 = none).
   std::vector<std::string> comboItems{"Russian", "English"};
   int comboIndex = 0;
-
-  // ListBox1 and ListBox2: the catalogue's keys and stored records.
-  std::vector<std::string> ListBox1;
-  catalogue::RecordList ListBox2;
 
   // The three web addresses of the identified processor, built once per run.
   std::string frontUrl, backUrl, detailedUrl;

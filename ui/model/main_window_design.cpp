@@ -2,7 +2,6 @@
 // left them: positions are in the parent's coordinates, "" being the client
 // area. The identification pass starts from exactly this state.
 #include "base/site.h"
-#include "catalogue/data/key_list.h"
 #include "ui/model/form_model.h"
 
 namespace wexmora {
@@ -137,7 +136,6 @@ TForm15::TForm15() {
   width = kClientWidth + 2 * kFrameWidth;
   height = kClientHeight + kTitleHeight + kFrameWidth;
   setControls(build(kMainWindow));
-  for (std::size_t i = 0; i < catalogue::kEntryCount; ++i) ListBox1.emplace_back(catalogue::keyAt(i));
 }
 
 TForm4::TForm4() {
