@@ -71,8 +71,21 @@ constexpr RowField kRowFields[] = {
 };
 // clang-format on
 
+// The code name and lithography of the family/model table, where the
+// processor's identifier names a family and model the table knows.
+void fillFromFamilyModel(TForm15& form, CpuVendor vendor) {
+  const std::optional<FamilyModel> identity = shownFamilyModel(form);
+  if (!identity) return;
+  const auto row = findFamilyModelRow(vendor, identity->family, identity->model);
+  if (!row) return;
+  if (form["Edit12"].text.empty()) form["Edit12"].text = std::string(row->codeName);
+  if (form["Edit13"].text.empty()) form["Edit13"].text = std::string(row->lithography);
+}
+
 void fillFromRow(TForm15& form, const ExtendedRow& row) {
   for (const RowField& f : kRowFields) form[f.control].text = std::string(row.*f.field);
+  // What the row leaves open of the code name and lithography, the family/model table may know.
+  fillFromFamilyModel(form, row.vendor == "AMD" ? CpuVendor::Amd : CpuVendor::Intel);
   form["Label15"].text = form["Edit11"].text;
   // The brand string's own base clock stays where the row gives none.
   if (!row.baseClock.empty()) form["Edit5"].text = std::string(row.baseClock);
@@ -97,18 +110,14 @@ void fillFromMachine(TForm15& form, const platform::MachineFacts& facts,
   if (facts.l3Bytes) form["Edit17"].text = platform::cacheText(*facts.l3Bytes);
   if (facts.maxMhz > 0) form["Edit6"].text = clockText(facts.maxMhz);
   form["Memo2"].text = joined(facts.technologies);
-  const std::optional<FamilyModel> identity = shownFamilyModel(form);
-  if (identity) {
-    if (const auto row = findFamilyModelRow(vendorOf(form, reading), identity->family, identity->model)) {
-      form["Edit12"].text = std::string(row->codeName);
-      form["Edit13"].text = std::string(row->lithography);
-    }
-  }
+  fillFromFamilyModel(form, vendorOf(form, reading));
   form["Label14"].text = form["Edit5"].text;
   if (reading) showModelNumber(form, *reading);
 }
 
-const char* sourceName(SheetSource source) {
+}  // namespace
+
+const char* sheetSourceName(SheetSource source) {
   switch (source) {
     case SheetSource::Catalogue:
       return "catalogue";
@@ -121,8 +130,6 @@ const char* sourceName(SheetSource source) {
   }
   return "";
 }
-
-}  // namespace
 
 std::optional<FamilyModel> shownFamilyModel(const TForm15& form) {
   const auto family = number(form["Edit2"].text);
@@ -153,9 +160,18 @@ void refineModelKey(TForm15& form, const SecondSources& sources) {
   showModelNumber(form, *reading);
 }
 
+bool fillFromExtendedKey(TForm15& form, std::string_view key) {
+  const auto row = findExtendedRow(key);
+  if (!row) return false;
+  fillFromRow(form, *row);
+  form["Edit7"].text = form["Label1"].text = std::string(key);
+  form.sheetSource = SheetSource::Extended;
+  return true;
+}
+
 void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
-  if (form.sheetSource == SheetSource::Catalogue || !sources.consult) {
-    if (form.trace && sources.consult) form.trace->source = sourceName(form.sheetSource);
+  if (form.sheetSource != SheetSource::None || !sources.consult) {
+    if (form.trace && sources.consult) form.trace->source = sheetSourceName(form.sheetSource);
     return;
   }
   const auto reading = readShownProcessor(form);
@@ -170,7 +186,7 @@ void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
     fillFromMachine(form, sources.machine->read(), reading);
     form.sheetSource = SheetSource::Machine;
   }
-  if (form.trace) form.trace->source = sourceName(form.sheetSource);
+  if (form.trace) form.trace->source = sheetSourceName(form.sheetSource);
 }
 
 }  // namespace wexmora

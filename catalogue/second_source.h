@@ -36,6 +36,15 @@ void refineModelKey(TForm15& form, const SecondSources& sources);
 // form.sheetSource to what answered.
 void fillFromSecondSources(TForm15& form, const SecondSources& sources);
 
+// A model number of the extended table given as a key (wexmora-info --key):
+// Edit7 and Label1 show it and its row fills the sheet. False, with the form
+// unchanged, when the table has no such row.
+bool fillFromExtendedKey(TForm15& form, std::string_view key);
+
+// The name of a source in wexmora-info's output: "catalogue", "extended",
+// "machine", or empty for none.
+const char* sheetSourceName(SheetSource source);
+
 // A clock in the catalogue's form: 2800 -> "2.80 GHz".
 std::string clockText(int megahertz);
 

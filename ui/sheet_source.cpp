@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/localisation.h"
+
 namespace wexmora {
 namespace {
 
@@ -15,14 +17,15 @@ constexpr SheetSourceTexts kTexts[] = {
 
 constexpr std::string_view kMemoBreak = "\r\n";
 
-// Drops a note line that a run before left at the end of the memo.
-void dropNote(std::string& memo) {
+// The length of the memo without a note line that ends it.
+std::size_t lengthWithoutNote(std::string_view memo) {
   for (const SheetSourceTexts& row : kTexts)
     for (const std::string_view note : {row.russian, row.english}) {
-      const std::string line = std::string(kMemoBreak) + std::string(note);
-      if (memo == note) return memo.clear();
-      if (memo.size() >= line.size() && memo.ends_with(line)) return memo.resize(memo.size() - line.size());
+      if (memo == note) return 0;
+      if (memo.ends_with(note) && memo.substr(0, memo.size() - note.size()).ends_with(kMemoBreak))
+        return memo.size() - note.size() - kMemoBreak.size();
     }
+  return memo.size();
 }
 
 }  // namespace
@@ -37,9 +40,24 @@ void markSheetSource(TForm15& form) {
     const std::string hintLine = "\r" + std::string(note);
     if (!hint.ends_with(hintLine)) hint += hintLine;
     std::string& memo = form["Memo2"].text;
-    dropNote(memo);
+    memo.resize(lengthWithoutNote(memo));
     memo += (memo.empty() ? std::string() : std::string(kMemoBreak)) + std::string(note);
   }
+}
+
+std::string_view sheetSourceNote(const TForm15& form) {
+  for (const SheetSourceTexts& row : kTexts)
+    if (row.source == form.sheetSource) return form.comboIndex == 1 ? row.english : row.russian;
+  return {};
+}
+
+std::string_view technologiesOf(const TForm15& form) {
+  const std::string& memo = form["Memo2"].text;
+  if (form.sheetSource != SheetSource::Extended && form.sheetSource != SheetSource::Machine) return memo;
+  const std::string_view technologies = std::string_view(memo).substr(0, lengthWithoutNote(memo));
+  // A row without technologies got the language's no-record text: no technology either.
+  if (technologies == kNoRecordRussian || technologies == kNoRecordEnglish) return {};
+  return technologies;
 }
 
 }  // namespace wexmora

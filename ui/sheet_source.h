@@ -23,4 +23,11 @@ std::span<const SheetSourceTexts> sheetSourceTexts();
 // replaces the other language's line.
 void markSheetSource(TForm15& form);
 
+// The note of the form's source in the selected language; empty for the
+// catalogue and for no source.
+std::string_view sheetSourceNote(const TForm15& form);
+
+// The technologies memo without the note line.
+std::string_view technologiesOf(const TForm15& form);
+
 }  // namespace wexmora

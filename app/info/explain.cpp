@@ -50,6 +50,16 @@ struct ExplainWords {
   const char* index;
   const char* routine;
   const char* noRoutine;
+  const char* modelNumber;
+  const char* readBy;
+  const char* noModelNumber;
+  const char* shown;
+  const char* extendedTable;
+  const char* rowFound;
+  const char* noRow;
+  const char* refined;
+  const char* source;
+  const char* noSource;
 };
 
 constexpr ExplainWords kRussian{
@@ -93,6 +103,16 @@ constexpr ExplainWords kRussian{
     .index = "индекс",
     .routine = "процедура",
     .noRoutine = "процедура не выполнялась",
+    .modelNumber = "Номер модели",
+    .readBy = "прочитан правилом",
+    .noModelNumber = "не прочитан",
+    .shown = "в поле процессора",
+    .extendedTable = "Расширенная таблица",
+    .rowFound = "строка есть",
+    .noRow = "строки нет",
+    .refined = "заменяет ключ каталога, который лишь приближает его:",
+    .source = "Источник данных",
+    .noSource = "нет",
 };
 
 constexpr ExplainWords kEnglish{
@@ -136,6 +156,16 @@ constexpr ExplainWords kEnglish{
     .index = "index",
     .routine = "routine",
     .noRoutine = "no routine ran",
+    .modelNumber = "Model number",
+    .readBy = "read by rule",
+    .noModelNumber = "none read",
+    .shown = "processor field",
+    .extendedTable = "Extended table",
+    .rowFound = "row found",
+    .noRow = "no row",
+    .refined = "replaces a catalogue key that only approximates it:",
+    .source = "Source",
+    .noSource = "none",
 };
 
 // A text in double quotes with control characters escaped, as JSON writes it.
@@ -227,6 +257,21 @@ std::string explainText(const TForm15& form, const PassTrace& trace, const std::
     line(std::string(w.catalogue) + ": " + w.entry + " " + std::to_string(match.index) + ", " + w.key + " " +
          inQuotes(match.key));
 
+  // The sources besides the catalogue, when they were consulted and the catalogue did not answer.
+  if ((trace.modelNumber || !trace.source.empty()) && trace.source != "catalogue") {
+    const ModelNumberTrace m = trace.modelNumber.value_or(ModelNumberTrace{});
+    if (!trace.modelNumber) {
+    } else if (!m.read) {
+      line(std::string(w.modelNumber) + ": " + w.noModelNumber);
+    } else {
+      line(std::string(w.modelNumber) + ": " + inQuotes(m.number) + ", " + w.readBy + " " + m.rule + ", " + w.key +
+           " " + inQuotes(m.key) + ", " + w.shown + " " + inQuotes(m.shown));
+      line(std::string(w.extendedTable) + ": " + (m.rowFound ? w.rowFound : w.noRow));
+      if (m.refined) line(std::string(w.refined) + " " + inQuotes(m.catalogueKey), 2);
+    }
+    line(std::string(w.source) + ": " + (trace.source.empty() ? std::string(w.noSource) : trace.source));
+  }
+
   const Deciders decided = deciders(trace);
   if (trace.badgeRules.empty()) {
     line(std::string(w.badgeRules) + ": " + w.noBadgeRule);
@@ -302,8 +347,21 @@ Json explainJson(const TForm15& form, const PassTrace& trace, const std::optiona
                          {"index", trace.languageIndex},
                          {"routine", textOrNull(trace.routine)}};
   const std::string& brand = form["Edit1"].text;
-  return {{"brand", brand}, {"length", brand.size()},     {"model_key", modelKey}, {"catalogue", catalogue},
-          {"badge", badge}, {"corrections", corrections}, {"language", language}};
+  Json out = {{"brand", brand}, {"length", brand.size()}, {"model_key", modelKey}, {"catalogue", catalogue}};
+  // The sources besides the catalogue, when they were consulted and the catalogue did not answer.
+  if ((trace.modelNumber || !trace.source.empty()) && trace.source != "catalogue") {
+    const ModelNumberTrace m = trace.modelNumber.value_or(ModelNumberTrace{});
+    out["model_number"] =
+        m.read ? Json{{"rule", m.rule},    {"number", m.number},
+                      {"key", m.key},      {"shown", m.shown},
+                      {"row", m.rowFound}, {"refined_from", m.refined ? Json(m.catalogueKey) : Json(nullptr)}}
+               : Json(nullptr);
+    out["source"] = textOrNull(trace.source);
+  }
+  out["badge"] = badge;
+  out["corrections"] = corrections;
+  out["language"] = language;
+  return out;
 }
 
 }  // namespace wexmora::info

@@ -16,12 +16,16 @@ std::string usage() {
          "  --switch-language N      afterwards, pick item N of the language selector (0 Russian, 1 English)\n"
          "  --json                   print the data sheet as one JSON object\n"
          "  --dump-controls          print every control of the main window as JSON\n"
-         "  --key KEY                print the data sheet of catalogue entry KEY (text, --json or --dump-controls)\n"
+         "  --key KEY                print the data sheet of catalogue entry KEY, or of the extended\n"
+         "                           table's model number KEY (text, --json or --dump-controls)\n"
          "  --explain                after the data sheet, show why: the model-key rules that fired, the\n"
          "                           catalogue entry, the badge rules that held, the corrections, the language\n"
-         "  --brands FILE            identify each line of FILE (\"-\" = standard input) as a brand string;\n"
-         "                           prints brand, model key, catalogue key, badge and product line\n"
-         "                           separated by tabs, or with --json one JSON object per line\n"
+         "  --brands FILE            identify each line of FILE (\"-\" = standard input) as a brand string,\n"
+         "                           or as brand string TAB identifier; prints brand, model key, catalogue\n"
+         "                           key, badge, product line and source separated by tabs, or with\n"
+         "                           --json one JSON object per line\n"
+         "  --catalogue-only         answer from the built-in catalogue alone: no extended table and no\n"
+         "                           facts of the machine itself\n"
          "  --list                   print the catalogue's model keys, one per line\n"
          "  --help                   print this help\n"
          "\n"
@@ -55,6 +59,8 @@ std::variant<Options, UsageError> parseArguments(int argc, const char* const* ar
       error = chooseOutput(Output::List, arg);
     } else if (arg == "--explain") {
       options.explain = true;
+    } else if (arg == "--catalogue-only") {
+      options.catalogueOnly = true;
     } else if (arg == "--brand" || arg == "--identifier" || arg == "--stored-language" || arg == "--key" ||
                arg == "--switch-language" || arg == "--brands") {
       auto text = value();

@@ -17,6 +17,7 @@ struct Options {
   std::optional<std::string> key;             // --key: a catalogue entry instead of a processor
   bool explain = false;                       // --explain: why the processor is identified as it is
   std::optional<std::string> brandsFile;      // --brands: one brand string per line ("-" = standard input)
+  bool catalogueOnly = false;                 // --catalogue-only: no extended table, no machine facts
 };
 
 struct UsageError {

@@ -7,6 +7,8 @@
 #include "base/trim.h"
 #include "base/utf8.h"
 #include "catalogue/data/key_list.h"
+#include "catalogue/second_source.h"
+#include "ui/sheet_source.h"
 
 namespace wexmora::info {
 namespace {
@@ -37,7 +39,18 @@ constexpr SheetRow kSheet[] = {
 };
 // clang-format on
 
-bool identified(const TForm15& form) { return form["Image4"].picture.source == PictureSource::Qr; }
+// A catalogue entry shows its QR code; the other two sources show none.
+bool identified(const TForm15& form) {
+  return form["Image4"].picture.source == PictureSource::Qr || form.sheetSource == SheetSource::Extended ||
+         form.sheetSource == SheetSource::Machine;
+}
+
+std::string sourceCaption(const TForm15& form) { return form.comboIndex == 1 ? "Data source" : "Источник данных"; }
+
+std::string sourceColumn(const TForm15& form) {
+  const std::string source = sheetSourceName(form.sheetSource);
+  return source.empty() ? "-" : source;
+}
 
 std::string brandCaption(const TForm15& form) { return form.comboIndex == 1 ? "Brand string" : "Наименование"; }
 
@@ -48,7 +61,7 @@ nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source
 std::vector<std::string> technologyTokens(const TForm15& form) {
   std::vector<std::string> tokens;
   if (!identified(form)) return tokens;
-  std::string rest = form["Memo2"].text;
+  std::string rest(technologiesOf(form));
   while (!rest.empty()) {
     const auto comma = rest.find(", ");
     tokens.emplace_back(base::trim(rest.substr(0, comma)));
@@ -104,7 +117,10 @@ std::string dataSheetText(const TForm15& form) {
   for (const auto& row : kSheet) {
     std::string caption = row.caption ? std::string(base::trim(form[row.caption].text)) : brandCaption(form);
     std::replace(caption.begin(), caption.end(), '\r', ' ');
-    std::string value = form[row.field].text;
+    std::string value =
+        row.field == std::string_view("Memo2") ? std::string(technologiesOf(form)) : form[row.field].text;
+    if (row.field == std::string_view("Memo2") && !sheetSourceNote(form).empty())
+      lines.emplace_back(sourceCaption(form) + ":", std::string(sheetSourceNote(form)));
     std::replace(value.begin(), value.end(), '\r', ' ');
     std::replace(value.begin(), value.end(), '\n', ' ');
     lines.emplace_back(caption + ":", value);
@@ -119,7 +135,7 @@ std::string dataSheetText(const TForm15& form) {
   return out;
 }
 
-nlohmann::ordered_json dataSheetJson(const TForm15& form) {
+nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
   nlohmann::ordered_json sheet;
   for (const auto& row : kSheet) {
     if (std::string_view(row.key) == "technologies")
@@ -131,10 +147,14 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form) {
   sheet["qr"] = pictureIndex(form["Image4"].picture, PictureSource::Qr);
   sheet["links"] = {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}};
   sheet["identified"] = identified(form);
+  if (withSource) {
+    const std::string source = sheetSourceName(form.sheetSource);
+    sheet["source"] = source.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(source);
+  }
   return sheet;
 }
 
-std::string dataSheetRow(const TForm15& form) {
+std::string dataSheetRow(const TForm15& form, bool withSource) {
   const auto field = [](std::string_view text) {
     std::string out;
     for (const char c : text) {
@@ -153,7 +173,7 @@ std::string dataSheetRow(const TForm15& form) {
   return field(form["Edit1"].text) + "\t" + field(form["Edit7"].text) + "\t" +
          (matched ? field(std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index)))) : "-") + "\t" +
          (badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-") + "\t" +
-         field(form["Edit18"].text) + "\n";
+         field(form["Edit18"].text) + (withSource ? "\t" + sourceColumn(form) : std::string()) + "\n";
 }
 
 nlohmann::ordered_json controlsJson(const TForm15& form) {

@@ -19,13 +19,19 @@ struct SheetRow {
 };
 std::span<const SheetRow> dataSheetRows();
 
+// A sheet from the extended table or the machine's facts gets a line that
+// says so, before the technologies.
 std::string dataSheetText(const TForm15& form);
-nlohmann::ordered_json dataSheetJson(const TForm15& form);
+// withSource: a "source" member after "identified" ("catalogue", "extended",
+// "machine" or null); off with --catalogue-only.
+nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource = false);
 nlohmann::ordered_json controlsJson(const TForm15& form);
 
 // One line of --brands: brand string, model key, catalogue key or "-", badge
 // index or "-", product line, separated by tabs and ended by a newline. A tab
 // inside a field is written "\t" and a backslash "\\", so the columns hold.
-std::string dataSheetRow(const TForm15& form);
+// withSource: the source ("catalogue", "extended", "machine" or "-") as a
+// last column.
+std::string dataSheetRow(const TForm15& form, bool withSource = false);
 
 }  // namespace wexmora::info

@@ -10,6 +10,8 @@
 #include "app/info/explain.h"
 #include "app/info/report.h"
 #include "catalogue/data/key_list.h"
+#include "catalogue/extended_table.h"
+#include "catalogue/second_source.h"
 #include "pass/handlers.h"
 #include "pass/pass.h"
 #include "pass/settings.h"
@@ -53,17 +55,24 @@ void print(const nlohmann::ordered_json& json, std::ostream& out, int indent = 2
   out << json.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
 }
 
+bool isCatalogueKey(const catalogue::Lists& lists, const std::string& key) {
+  return std::find(lists.ListBox1.begin(), lists.ListBox1.end(), key) != lists.ListBox1.end();
+}
+
 // One identification: the pass on `processor` (or, with --key, the stages
 // after the model key), recorded in `trace` when one is given, then the
 // language switch the options ask for.
 void identify(const Options& options, TForm15& form, catalogue::Lists& lists, platform::ProcessorSource& processor,
-              platform::SettingsStore& settings, PassTrace* trace, std::ostream& err) {
+              platform::SettingsStore& settings, PassTrace* trace, std::ostream& err,
+              const platform::MachineFactsSource* machineFacts = nullptr) {
   platform::SkippingSleeper noWaits;
   PassServices services{processor, settings, noWaits, lists};
+  if (!options.catalogueOnly) services.second = {.consult = true, .machine = machineFacts};
   form.trace = trace;
   try {
     if (options.key) {
       form["Edit7"].text = *options.key;
+      if (!options.catalogueOnly && !isCatalogueKey(lists, *options.key)) fillFromExtendedKey(form, *options.key);
       runFromModelKey(form, services);
     } else {
       startprog2test(form, services);
@@ -80,15 +89,31 @@ void identify(const Options& options, TForm15& form, catalogue::Lists& lists, pl
   }
 }
 
-nlohmann::ordered_json sheetJson(const Options& options, const TForm15& form, const PassTrace& trace) {
-  auto json = options.output == Output::Controls ? controlsJson(form) : dataSheetJson(form);
+// The machine's facts as --json shows them: counts, cache sizes in bytes and
+// in the sheet's form, the highest clock, the technologies.
+nlohmann::ordered_json machineJson(const platform::MachineFacts& facts) {
+  const auto count = [](int n) { return n > 0 ? nlohmann::ordered_json(n) : nlohmann::ordered_json(nullptr); };
+  const auto cache = [](const std::optional<std::uint64_t>& bytes) {
+    return bytes ? nlohmann::ordered_json{{"bytes", *bytes}, {"text", platform::cacheText(*bytes)}}
+                 : nlohmann::ordered_json(nullptr);
+  };
+  return {{"packages", count(facts.packages)}, {"cores", count(facts.cores)},      {"threads", count(facts.threads)},
+          {"l2_cache", cache(facts.l2Bytes)},  {"l3_cache", cache(facts.l3Bytes)}, {"max_mhz", count(facts.maxMhz)},
+          {"technologies", facts.technologies}};
+}
+
+nlohmann::ordered_json sheetJson(const Options& options, const TForm15& form, const PassTrace& trace,
+                                 const platform::MachineFactsSource* machineFacts = nullptr) {
+  auto json = options.output == Output::Controls ? controlsJson(form) : dataSheetJson(form, !options.catalogueOnly);
+  if (options.output == Output::Json && machineFacts) json["machine"] = machineJson(machineFacts->read());
   if (options.explain) json["explain"] = explainJson(form, trace, options.key);
   return json;
 }
 
-void printSheet(const Options& options, const TForm15& form, const PassTrace& trace, std::ostream& out) {
+void printSheet(const Options& options, const TForm15& form, const PassTrace& trace, std::ostream& out,
+                const platform::MachineFactsSource* machineFacts) {
   if (options.output == Output::Json || options.output == Output::Controls)
-    return print(sheetJson(options, form, trace), out);
+    return print(sheetJson(options, form, trace, machineFacts), out);
   out << dataSheetText(form);
   if (options.explain) out << "\n" << explainText(form, trace, options.key);
 }
@@ -108,7 +133,13 @@ void identifyEach(const Options& options, std::istream& in, platform::SettingsSt
   std::string brand;
   while (std::getline(in, brand)) {
     if (!brand.empty() && brand.back() == '\r') brand.pop_back();
-    platform::FixedProcessorSource processor(brand, options.identifier.value_or(""));
+    std::string identifier = options.identifier.value_or("");
+    // "brand<TAB>identifier"; with --catalogue-only a tab stays in the brand string, as before.
+    if (const auto tab = brand.find('\t'); tab != std::string::npos && !options.catalogueOnly) {
+      identifier = brand.substr(tab + 1);
+      brand.resize(tab);
+    }
+    platform::FixedProcessorSource processor(brand, identifier);
     ReadOnlySettings settings(snapshot);
     TForm15 form = design;
     PassTrace trace;
@@ -117,7 +148,7 @@ void identifyEach(const Options& options, std::istream& in, platform::SettingsSt
       print(sheetJson(options, form, trace), out, -1);
       continue;
     }
-    out << dataSheetRow(form);
+    out << dataSheetRow(form, !options.catalogueOnly);
     if (options.explain) out << explainText(form, trace, std::nullopt) << "\n";
   }
 }
@@ -144,7 +175,7 @@ int runBrands(const Options& options, platform::SettingsStore& stored, std::ostr
 }  // namespace
 
 int run(const Options& options, platform::ProcessorSource& machine, platform::SettingsStore& stored, std::ostream& out,
-        std::ostream& err) {
+        std::ostream& err, const platform::MachineFactsSource* machineFacts) {
   if (options.output == Output::Help) {
     out << usage();
     return 0;
@@ -159,23 +190,29 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
   if (options.brandsFile) return runBrands(options, chosen, out, err);
 
   catalogue::Lists lists;
-  if (options.key && std::find(lists.ListBox1.begin(), lists.ListBox1.end(), *options.key) == lists.ListBox1.end()) {
-    err << "wexmora-info: no catalogue entry has the key '" << *options.key << "'\n";
+  if (options.key && !isCatalogueKey(lists, *options.key) &&
+      (options.catalogueOnly || !findExtendedRow(*options.key))) {
+    err << "wexmora-info: no catalogue entry " << (options.catalogueOnly ? "" : "and no extended-table row ")
+        << "has the key '" << *options.key << "'\n";
     return 1;
   }
   auto processor = chosenProcessor(options, machine);
   ReadOnlySettings settings(chosen);
   TForm15 form;
   PassTrace trace;
-  identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err);
-  printSheet(options, form, trace, out);
+  // This machine's own facts serve its own processor only, never --brand or --key.
+  const bool thisMachine = !options.brand && !options.key && !options.catalogueOnly;
+  const platform::MachineFactsSource* facts = thisMachine ? machineFacts : nullptr;
+  identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err, facts);
+  printSheet(options, form, trace, out, facts);
   return 0;
 }
 
 int run(const Options& options, std::ostream& out, std::ostream& err) {
   const auto machine = platform::systemProcessorSource();
   const auto stored = platform::systemSettingsStore();
-  return run(options, *machine, *stored, out, err);
+  const auto facts = platform::makeMachineFactsSource();
+  return run(options, *machine, *stored, out, err, facts.get());
 }
 
 }  // namespace wexmora::info

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/info/options.h"
+#include "platform/machine_facts.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 
@@ -13,7 +14,9 @@ namespace wexmora::info {
 int run(const Options& options, std::ostream& out, std::ostream& err);
 
 // The same with the system's sources given, for tests.
+// machineFacts: this machine's own facts, read only when no table knows its
+// processor or --json asks for them; null to read none.
 int run(const Options& options, platform::ProcessorSource& machine, platform::SettingsStore& stored, std::ostream& out,
-        std::ostream& err);
+        std::ostream& err, const platform::MachineFactsSource* machineFacts = nullptr);
 
 }  // namespace wexmora::info
