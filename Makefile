@@ -29,7 +29,7 @@ FUZZ_TARGETS := model_key probe cpuinfo records settings info_args pass
 FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: run test build deps deps-fuzz fuzz format check-format check-windows install uninstall deb windows test-windows \
+.PHONY: run test build deps deps-fuzz fuzz format check-format install uninstall deb windows test-windows \
         deps-windows deps-wine
 
 run: build
@@ -120,17 +120,3 @@ check-format: deps
 
 format:
 	clang-format -i $(SOURCES)
-
-# Compiles the headless core and the Windows platform layer with MinGW-w64
-# (syntax and types only), so the Windows path is known to build. Needs the
-# Debian package g++-mingw-w64-x86-64-posix and a configured test build.
-WINDOWS_SOURCES = $(filter-out app/main.cpp base/file_io_posix.cpp,$(wildcard base/*.cpp platform/windows/*.cpp \
-  platform/*.cpp catalogue/data/*.cpp ui/model/*.cpp identify/*.cpp catalogue/*.cpp ui/*.cpp app/*.cpp app/info/*.cpp))
-check-windows:
-	@mkdir -p build/windows-include && ln -sfn /usr/include/nlohmann build/windows-include/nlohmann && \
-	  cp /usr/include/qrencode.h /usr/include/jpeglib.h /usr/include/jmorecfg.h /usr/include/jerror.h \
-	     /usr/include/*/jconfig.h build/windows-include/
-	@for f in $(WINDOWS_SOURCES); do \
-	  x86_64-w64-mingw32-g++-posix -std=c++20 -fsyntax-only -Wall -Wextra -Werror \
-	    -I. -Ibuild/test/generated -Ibuild/windows-include $$f || exit 1; \
-	done; echo "Windows sources compile."

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/model/control_names.h"
+
 namespace wexmora::info {
 namespace {
 
@@ -206,7 +208,7 @@ std::string correctionLine(const ExplainWords& w, const Correction& c) {
 
 std::string explainText(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
   const ExplainWords& w = form.comboIndex == 1 ? kEnglish : kRussian;
-  const std::string& brand = form["Edit1"].text;
+  const std::string& brand = form[main_controls::kBrandString].text;
   std::string out = std::string(w.title) + "\n";
   const auto line = [&](const std::string& text, int depth = 1) { out += std::string(2 * depth, ' ') + text + "\n"; };
 
@@ -301,7 +303,7 @@ Json explainJson(const TForm15& form, const PassTrace& trace, const std::optiona
   const Json language = {{"stored", trace.storedLanguage ? Json(*trace.storedLanguage) : Json()},
                          {"index", trace.languageIndex},
                          {"routine", textOrNull(trace.routine)}};
-  const std::string& brand = form["Edit1"].text;
+  const std::string& brand = form[main_controls::kBrandString].text;
   return {{"brand", brand}, {"length", brand.size()},     {"model_key", modelKey}, {"catalogue", catalogue},
           {"badge", badge}, {"corrections", corrections}, {"language", language}};
 }

@@ -7,37 +7,40 @@
 #include "base/trim.h"
 #include "base/utf8.h"
 #include "catalogue/data/key_list.h"
+#include "ui/model/control_names.h"
 
 namespace wexmora::info {
 namespace {
 
+using namespace main_controls;  // the tables name the controls by their meaning
+
 // clang-format off
-// key                caption     field
+// key                caption                 field
 constexpr SheetRow kSheet[] = {
-  {"brand",           nullptr,    "Edit1"},
-  {"family",          "Label2",   "Edit2"},
-  {"model",           "Label3",   "Edit3"},
-  {"stepping",        "Label4",   "Edit4"},
-  {"model_key",       "Label7",   "Edit7"},
-  {"product_line",    "Label26",  "Edit18"},
-  {"base_frequency",  "Label5",   "Edit5"},
-  {"turbo_frequency", "Label6",   "Edit6"},
-  {"cores",           "Label8",   "Edit8"},
-  {"threads",         "Label9",   "Edit9"},
-  {"socket",          "Label28",  "Edit11"},
-  {"segment",         "Label17",  "Edit15"},
-  {"code_name",       "Label12",  "Edit12"},
-  {"max_temperature", "Label10",  "Edit10"},
-  {"lithography",     "Label13",  "Edit13"},
-  {"memory",          "Label16",  "Edit14"},
-  {"graphics",        "Label27",  "Edit19"},
-  {"l3_cache",        "Label25",  "Edit17"},
-  {"pcie",            "Label24",  "Edit16"},
-  {"technologies",    "Label18",  "Memo2"},
+  {"brand",           nullptr,                kBrandString},
+  {"family",          kFamilyCaption,         kFamily},
+  {"model",           kModelCaption,          kModel},
+  {"stepping",        kSteppingCaption,       kStepping},
+  {"model_key",       kModelKeyCaption,       kModelKey},
+  {"product_line",    kProductLineCaption,    kProductLine},
+  {"base_frequency",  kBaseClockCaption,      kBaseClock},
+  {"turbo_frequency", kTurboClockCaption,     kTurboClock},
+  {"cores",           kCoresCaption,          kCores},
+  {"threads",         kThreadsCaption,        kThreads},
+  {"socket",          kSocketCaption,         kSocket},
+  {"segment",         kSegmentCaption,        kSegment},
+  {"code_name",       kCodeNameCaption,       kCodeName},
+  {"max_temperature", kMaxTemperatureCaption, kMaxTemperature},
+  {"lithography",     kLithographyCaption,    kLithography},
+  {"memory",          kMemoryCaption,         kMemory},
+  {"graphics",        kGraphicsCaption,       kGraphics},
+  {"l3_cache",        kL3CacheCaption,        kL3Cache},
+  {"pcie",            kPcieCaption,           kPcie},
+  {"technologies",    kTechnologiesCaption,   kTechnologies},
 };
 // clang-format on
 
-bool identified(const TForm15& form) { return form["Image4"].picture.source == PictureSource::Qr; }
+bool identified(const TForm15& form) { return form[main_controls::kQrImage].picture.source == PictureSource::Qr; }
 
 std::string brandCaption(const TForm15& form) { return form.comboIndex == 1 ? "Brand string" : "Наименование"; }
 
@@ -48,7 +51,7 @@ nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source
 std::vector<std::string> technologyTokens(const TForm15& form) {
   std::vector<std::string> tokens;
   if (!identified(form)) return tokens;
-  std::string rest = form["Memo2"].text;
+  std::string rest = form[main_controls::kTechnologies].text;
   while (!rest.empty()) {
     const auto comma = rest.find(", ");
     tokens.emplace_back(base::trim(rest.substr(0, comma)));
@@ -127,8 +130,8 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form) {
     else
       sheet[row.key] = form[row.field].text;
   }
-  sheet["badge"] = pictureIndex(form["Image1"].picture, PictureSource::Badges);
-  sheet["qr"] = pictureIndex(form["Image4"].picture, PictureSource::Qr);
+  sheet["badge"] = pictureIndex(form[main_controls::kBadgeImage].picture, PictureSource::Badges);
+  sheet["qr"] = pictureIndex(form[main_controls::kQrImage].picture, PictureSource::Qr);
   sheet["links"] = {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}};
   sheet["identified"] = identified(form);
   return sheet;
@@ -147,13 +150,13 @@ std::string dataSheetRow(const TForm15& form) {
     }
     return out;
   };
-  const Picture& qr = form["Image4"].picture;
-  const Picture& badge = form["Image1"].picture;
+  const Picture& qr = form[main_controls::kQrImage].picture;
+  const Picture& badge = form[main_controls::kBadgeImage].picture;
   const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < catalogue::kEntryCount;
-  return field(form["Edit1"].text) + "\t" + field(form["Edit7"].text) + "\t" +
+  return field(form[main_controls::kBrandString].text) + "\t" + field(form[main_controls::kModelKey].text) + "\t" +
          (matched ? field(std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index)))) : "-") + "\t" +
          (badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-") + "\t" +
-         field(form["Edit18"].text) + "\n";
+         field(form[main_controls::kProductLine].text) + "\n";
 }
 
 nlohmann::ordered_json controlsJson(const TForm15& form) {
@@ -164,7 +167,7 @@ nlohmann::ordered_json controlsJson(const TForm15& form) {
                                     {"left", c.left},           {"top", c.top},
                                     {"width", c.width},         {"height", c.height},
                                     {"visible", c.visible},     {"picture", pictureJson(c.picture)}};
-    if (c.name == "ComboBox1") {  // its edit part shows the selected item
+    if (c.name == main_controls::kLanguage) {  // its edit part shows the selected item
       const bool selected = form.comboIndex >= 0 && form.comboIndex < static_cast<int>(form.comboItems.size());
       entry["text"] = selected ? form.comboItems[static_cast<std::size_t>(form.comboIndex)] : "";
       entry["index"] = form.comboIndex;

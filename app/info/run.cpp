@@ -13,6 +13,7 @@
 #include "pass/handlers.h"
 #include "pass/pass.h"
 #include "pass/settings.h"
+#include "ui/model/control_names.h"
 
 namespace wexmora::info {
 namespace {
@@ -63,7 +64,7 @@ void identify(const Options& options, TForm15& form, catalogue::Lists& lists, pl
   form.trace = trace;
   try {
     if (options.key) {
-      form["Edit7"].text = *options.key;
+      form[main_controls::kModelKey].text = *options.key;
       runFromModelKey(form, services);
     } else {
       startprog2test(form, services);
