@@ -8,6 +8,8 @@
 #              libFuzzer, ASan, UBSan) and runs each for FUZZ_SECONDS (60)
 # make windows - installs what is missing, builds wexmora.exe and wexmora-info.exe with MinGW-w64
 # make test-windows - the same, then runs every Windows test under Wine (and Xvfb)
+# make coverage [SAMPLE=...] - how many real machines of the sample get a sheet from
+#              the catalogue or the extended table, and whether its counts agree
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
@@ -29,7 +31,7 @@ FUZZ_TARGETS := model_key probe cpuinfo records settings info_args pass
 FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: run test build deps deps-fuzz fuzz format check-format check-windows install uninstall deb windows test-windows \
+.PHONY: coverage run test build deps deps-fuzz fuzz format check-format install uninstall deb windows test-windows \
         deps-windows deps-wine
 
 run: build
@@ -97,6 +99,11 @@ define install-missing
 	fi
 endef
 
+# The sources measured against the brand strings of real machines.
+SAMPLE ?= ../shared/data/machines-sample.tsv
+coverage: build
+	python3 tools/coverage/coverage.py "$(SAMPLE)" build/release/app/wexmora-info
+
 # Each target runs for FUZZ_SECONDS; a finding is kept in build/fuzz/findings.
 fuzz: deps-fuzz
 	cmake --preset fuzz
@@ -120,17 +127,3 @@ check-format: deps
 
 format:
 	clang-format -i $(SOURCES)
-
-# Compiles the headless core and the Windows platform layer with MinGW-w64
-# (syntax and types only), so the Windows path is known to build. Needs the
-# Debian package g++-mingw-w64-x86-64-posix and a configured test build.
-WINDOWS_SOURCES = $(filter-out app/main.cpp base/file_io_posix.cpp,$(wildcard base/*.cpp platform/windows/*.cpp \
-  platform/*.cpp catalogue/data/*.cpp ui/model/*.cpp identify/*.cpp catalogue/*.cpp ui/*.cpp app/*.cpp app/info/*.cpp))
-check-windows:
-	@mkdir -p build/windows-include && ln -sfn /usr/include/nlohmann build/windows-include/nlohmann && \
-	  cp /usr/include/qrencode.h /usr/include/jpeglib.h /usr/include/jmorecfg.h /usr/include/jerror.h \
-	     /usr/include/*/jconfig.h build/windows-include/
-	@for f in $(WINDOWS_SOURCES); do \
-	  x86_64-w64-mingw32-g++-posix -std=c++20 -fsyntax-only -Wall -Wextra -Werror \
-	    -I. -Ibuild/test/generated -Ibuild/windows-include $$f || exit 1; \
-	done; echo "Windows sources compile."

@@ -8,10 +8,13 @@
 #include "catalogue/links.h"
 #include "catalogue/lookup.h"
 #include "identify/text.h"
+#include "ui/model/control_names.h"
 #include "ui/model/pass_trace.h"
 
 namespace wexmora {
 namespace {
+
+using namespace main_controls;  // the tables name the controls by their meaning
 
 using T = TestedText;
 constexpr int kSame = kLeftUnchanged;
@@ -91,13 +94,13 @@ constexpr BadgeRule kRules[] = {
 
 // The LGA1150 fill-in: empty fields get the unknown-value text of the
 // selected language, the counts a dash, the technologies list its own text.
-constexpr const char* kLga1150Unknown[] = {"Edit11", "Edit6",  "Edit16", "Edit15", "Edit12", "Edit18",
-                                           "Edit19", "Edit14", "Edit13", "Edit10", "Edit17", "Edit7"};
-// language index  unknown value   technologies list
+constexpr const char* kLga1150Unknown[] = {kSocket,   kTurboClock, kPcie,        kSegment,        kCodeName, kProductLine,
+                                           kGraphics, kMemory,     kLithography, kMaxTemperature, kL3Cache,  kModelKey};
+// language index  unknown value           technologies list
 struct Lga1150Texts { int languageIndex; const char* unknown; const char* noRecord; };
 constexpr Lga1150Texts kLga1150Texts[] = {
-  {0,              "Неизвестно",   "Нет данных в нашей базе"},
-  {1,              "Unknown",      "Unknown in database"},
+  {0,              kUnknownRussian.data(), "Нет данных в нашей базе"},
+  {1,              kUnknownEnglish.data(), "Unknown in database"},
 };
 // clang-format on
 
@@ -110,7 +113,7 @@ bool holds(const TForm15& form, const BadgeRule& rule) {
 }
 
 void applyRules(TForm15& form, std::span<const BadgeRule> rules) {
-  Control& badge = form["Image1"];
+  Control& badge = form[main_controls::kBadgeImage];
   for (const BadgeRule& rule : rules) {
     if (!holds(form, rule)) continue;
     badge.picture = {PictureSource::Badges, rule.badge};
@@ -133,9 +136,9 @@ void correctBaseClock(TForm15& form) {
   // brand string contains   base clock
   constexpr std::pair<const char*, const char*> kCorrections[] = {{"G6900T", "2.80 GHz"}, {"G6900", "3.40 GHz"}};
   for (const auto& [model, clock] : kCorrections) {
-    if (!text::contains(form["Edit1"].text, model)) continue;
-    form["Edit5"].text = clock;
-    return traceCorrection(form, CorrectionKind::BaseClock, model, {"Edit5"}, clock);
+    if (!text::contains(form[main_controls::kBrandString].text, model)) continue;
+    form[main_controls::kBaseClock].text = clock;
+    return traceCorrection(form, CorrectionKind::BaseClock, model, {main_controls::kBaseClock}, clock);
   }
 }
 
@@ -150,8 +153,8 @@ void fillLga1150(TForm15& form) {
       if (form.trace) filled.emplace_back(name);
     };
     for (const char* name : kLga1150Unknown) fill(name, texts.unknown);
-    for (const char* count : {"Edit8", "Edit9"}) fill(count, "-");
-    fill("Memo2", texts.noRecord);
+    for (const char* count : {main_controls::kCores, main_controls::kThreads}) fill(count, "-");
+    fill(main_controls::kTechnologies, texts.noRecord);
     traceCorrection(form, CorrectionKind::Lga1150Fill, "1150", std::move(filled));
   }
 }
@@ -160,7 +163,8 @@ void fillLga1150(TForm15& form) {
 
 const char* testedField(TestedText tested) {
   // Indexed by TestedText: product line, brand string, model key.
-  constexpr const char* kTestedFields[] = {"Edit18", "Edit1", "Edit7"};
+  constexpr const char* kTestedFields[] = {main_controls::kProductLine, main_controls::kBrandString,
+                                           main_controls::kModelKey};
   return kTestedFields[static_cast<int>(tested)];
 }
 
@@ -173,19 +177,12 @@ void chooseBadge(TForm15& form) {
   correctBaseClock(form);
   applyRules(form, kRules);
   if (form.trace) {
-    const Control& badge = form["Image1"];
+    const Control& badge = form[main_controls::kBadgeImage];
     if (badge.picture.source == PictureSource::Badges) form.trace->badge = badge.picture.index;
     form.trace->badgeLeft = badge.left;
     form.trace->badgeTop = badge.top;
   }
   fillLga1150(form);
-}
-
-void handOver(TForm15& form, platform::Sleeper& sleeper) {
-  form["Edit20"].text = form["Edit7"].text;
-  sleeper.sleepMs(kHandOverWaitMs);
-  buildLinks(form);
-  sleeper.sleepMs(kLanguageWaitMs);
 }
 
 }  // namespace wexmora

@@ -2,12 +2,12 @@
 // The badge of Image1 and the final corrections of the identification pass:
 // badge rules evaluated in order (the last rule that holds decides the
 // picture, the last one with a left decides the left), the base clock of the
-// G6900 and G6900T, the LGA1150 fill-in and the hand-over of the model key
-// to Edit20 and the link addresses.
+// G6900 and G6900T and the LGA1150 fill-in.
 #include <array>
 #include <span>
+#include <string_view>
 
-#include "platform/sleeper.h"
+#include "ui/model/control_names.h"
 #include "ui/model/form_model.h"
 
 namespace wexmora {
@@ -17,7 +17,7 @@ enum class TestedText { ProductLine, BrandString, ModelKey };
 // The field that shows it: Edit18, Edit1 or Edit7.
 const char* testedField(TestedText tested);
 // The field whose text holds a rule's socket group.
-inline constexpr const char* kSocketField = "Edit11";
+inline constexpr const char* kSocketField = main_controls::kSocket;
 
 inline constexpr int kLeftUnchanged = -1;
 
@@ -38,14 +38,13 @@ std::span<const BadgeRule> badgeRules();
 std::span<const char* const> lga1150UnknownFields();
 
 inline constexpr int kBadgeTop = 3;
-inline constexpr int kHandOverWaitMs = 15;
-inline constexpr int kLanguageWaitMs = 50;
+
+// The unknown-value text of each language, which the LGA1150 fill-in and the
+// language routines give empty fields.
+inline constexpr std::string_view kUnknownRussian = "Неизвестно";
+inline constexpr std::string_view kUnknownEnglish = "Unknown";
 
 // Rules 1 to 10 with the G6900 correction and the LGA1150 fill-in.
 void chooseBadge(TForm15& form);
-
-// Edit20 gets the model key; after 15 ms the link addresses are built from
-// it; then 50 ms pass before the language routine.
-void handOver(TForm15& form, platform::Sleeper& sleeper);
 
 }  // namespace wexmora

@@ -1,14 +1,22 @@
 #include "catalogue/links.h"
 
 #include "catalogue/data/web_pages.h"
+#include "ui/model/control_names.h"
 
 namespace wexmora {
 
 void buildLinks(TForm15& form) {
-  const std::string& modelKey = form["Edit20"].text;
+  const std::string& modelKey = form[main_controls::kHandOver].text;
   form.frontUrl = frontPageAddress(modelKey);
   form.backUrl = backPageAddress(modelKey);
   form.detailedUrl = detailedPageAddress(modelKey);
+}
+
+void handOver(TForm15& form, platform::Sleeper& sleeper) {
+  form[main_controls::kHandOver].text = form[main_controls::kModelKey].text;
+  sleeper.sleepMs(kHandOverWaitMs);
+  buildLinks(form);
+  sleeper.sleepMs(kLanguageWaitMs);
 }
 
 void openurl(const TForm15& form, platform::UrlOpener& opener) { opener.open(form.frontUrl); }

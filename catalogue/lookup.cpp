@@ -2,10 +2,13 @@
 
 #include "base/utf8.h"
 #include "identify/text.h"
+#include "ui/model/control_names.h"
 #include "ui/model/pass_trace.h"
 
 namespace wexmora {
 namespace {
+
+using namespace main_controls;  // the tables name the controls by their meaning
 
 // The record cursor: fields are taken off its front one at a time.
 class RecordCursor {
@@ -43,16 +46,16 @@ void splitBaseFrequency(TForm15& form, RecordCursor& cursor) {
   } else {
     rest = text::remove(rest, length - 8, 9);
   }
-  form["Edit5"].text = frequency;
-  form["Label14"].text = form["Edit5"].text;
-  form["Memo2"].text = rest;
+  form[main_controls::kBaseClock].text = frequency;
+  form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
+  form[main_controls::kTechnologies].text = rest;
 }
 
 // clang-format off
 // The fields that show record fields 2 to 14, in record order.
 constexpr const char* kFieldTargets[] = {
-  "Edit18", "Edit6", "Edit8", "Edit9", "Edit11", "Edit15", "Edit12",
-  "Edit10", "Edit13", "Edit14", "Edit19", "Edit17", "Edit16",
+  kProductLine, kTurboClock, kCores, kThreads, kSocket, kSegment, kCodeName,
+  kMaxTemperature, kLithography, kMemory, kGraphics, kL3Cache, kPcie,
 };
 // clang-format on
 
@@ -65,29 +68,35 @@ void distributeRecord(TForm15& form, const std::string& record) {
   cursor.cut();  // field 1 is the key itself
   for (const char* target : kFieldTargets) {
     form[target].text = cursor.take();
-    if (std::string_view(target) == "Edit11") form["Label15"].text = form["Edit11"].text;
+    if (std::string_view(target) == main_controls::kSocket)
+      form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
     cursor.cut();
   }
   cursor.dropLast();
-  form["Memo2"].text = cursor.text();
+  form[main_controls::kTechnologies].text = cursor.text();
   splitBaseFrequency(form, cursor);
 }
 
 void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& sleeper) {
   // The processor field itself, so that its text is read afresh for every entry.
-  const Control& processorField = form["Edit7"];
+  const Control& processorField = form[main_controls::kModelKey];
   for (std::size_t i = 0; i < lists.ListBox2.count(); ++i) {
     const std::string& key = lists.ListBox1.at(i);
     const std::string& modelKey = processorField.text;
-    if (!(key.size() == modelKey.size() && text::contains(key, modelKey))) continue;  // equal, in effect
+    // Same length and contained: equal, in effect (a text contained in one of
+    // its own length is that text); kept in the form the lookup rule states.
+    if (!(key.size() == modelKey.size() && text::contains(key, modelKey))) continue;
     if (form.trace) form.trace->matches.push_back({i, key});
 
-    Control& qr = form["Image4"];
+    Control& qr = form[main_controls::kQrImage];
     qr.left = kQrLeft;
     qr.top = kQrTop;
     qr.width = qr.height = kImageListSize;
     qr.picture = {PictureSource::Qr, static_cast<int>(i)};
 
+    // Every match waits 10 ms; a record that needs no decoding waits another
+    // 10 ms in its place, so a match takes as long whether or not it was
+    // decoded before. The waits are part of the pass's fixed timing.
     if (!text::contains(lists.ListBox2.stored(i), "Intel"))
       lists.ListBox2.replace(i, catalogue::decodeBase64(lists.ListBox2.stored(i)));
     else

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "catalogue/extended_table.h"
+#include "ui/model/control_names.h"
 #include "ui/model/pass_trace.h"
 
 namespace wexmora {
@@ -25,13 +26,13 @@ bool onlyLetters(std::string_view text) {
 }
 
 std::optional<ModelNumberReading> readShownProcessor(const TForm15& form) {
-  return readModelNumber(form["Edit1"].text, shownFamilyModel(form));
+  return readModelNumber(form[main_controls::kBrandString].text, shownFamilyModel(form));
 }
 
 void traceReading(TForm15& form, const std::optional<ModelNumberReading>& reading, bool rowFound) {
   if (!form.trace) return;
   ModelNumberTrace& t = form.trace->modelNumber.emplace();
-  t.catalogueKey = form["Edit7"].text;
+  t.catalogueKey = form[main_controls::kModelKey].text;
   if (!reading) return;
   t.read = true;
   t.rule = std::string(reading->rule);
@@ -42,8 +43,8 @@ void traceReading(TForm15& form, const std::optional<ModelNumberReading>& readin
 }
 
 void showModelNumber(TForm15& form, const ModelNumberReading& reading) {
-  form["Edit7"].text = reading.shown;
-  form["Label1"].text = reading.shown;
+  form[main_controls::kModelKey].text = reading.shown;
+  form[main_controls::kPhotoModelKey].text = reading.shown;
 }
 
 // clang-format off
@@ -54,20 +55,20 @@ struct RowField {
   std::string_view ExtendedRow::*field;
 };
 constexpr RowField kRowFields[] = {
-  {"Edit18", &ExtendedRow::productLine},
-  {"Edit6",  &ExtendedRow::turboClock},
-  {"Edit8",  &ExtendedRow::cores},
-  {"Edit9",  &ExtendedRow::threads},
-  {"Edit11", &ExtendedRow::socket},
-  {"Edit15", &ExtendedRow::segmentEnglish},
-  {"Edit12", &ExtendedRow::codeName},
-  {"Edit10", &ExtendedRow::maxTemperature},
-  {"Edit13", &ExtendedRow::lithography},
-  {"Edit14", &ExtendedRow::memory},
-  {"Edit19", &ExtendedRow::graphics},
-  {"Edit17", &ExtendedRow::l3Cache},
-  {"Edit16", &ExtendedRow::pcie},
-  {"Memo2",  &ExtendedRow::technologies},
+  {main_controls::kProductLine, &ExtendedRow::productLine},
+  {main_controls::kTurboClock,  &ExtendedRow::turboClock},
+  {main_controls::kCores,  &ExtendedRow::cores},
+  {main_controls::kThreads,  &ExtendedRow::threads},
+  {main_controls::kSocket, &ExtendedRow::socket},
+  {main_controls::kSegment, &ExtendedRow::segmentEnglish},
+  {main_controls::kCodeName, &ExtendedRow::codeName},
+  {main_controls::kMaxTemperature, &ExtendedRow::maxTemperature},
+  {main_controls::kLithography, &ExtendedRow::lithography},
+  {main_controls::kMemory, &ExtendedRow::memory},
+  {main_controls::kGraphics, &ExtendedRow::graphics},
+  {main_controls::kL3Cache, &ExtendedRow::l3Cache},
+  {main_controls::kPcie, &ExtendedRow::pcie},
+  {main_controls::kTechnologies,  &ExtendedRow::technologies},
 };
 // clang-format on
 
@@ -78,18 +79,19 @@ void fillFromFamilyModel(TForm15& form, CpuVendor vendor) {
   if (!identity) return;
   const auto row = findFamilyModelRow(vendor, identity->family, identity->model);
   if (!row) return;
-  if (form["Edit12"].text.empty()) form["Edit12"].text = std::string(row->codeName);
-  if (form["Edit13"].text.empty()) form["Edit13"].text = std::string(row->lithography);
+  if (form[main_controls::kCodeName].text.empty()) form[main_controls::kCodeName].text = std::string(row->codeName);
+  if (form[main_controls::kLithography].text.empty())
+    form[main_controls::kLithography].text = std::string(row->lithography);
 }
 
 void fillFromRow(TForm15& form, const ExtendedRow& row) {
   for (const RowField& f : kRowFields) form[f.control].text = std::string(row.*f.field);
   // What the row leaves open of the code name and lithography, the family/model table may know.
   fillFromFamilyModel(form, row.vendor == "AMD" ? CpuVendor::Amd : CpuVendor::Intel);
-  form["Label15"].text = form["Edit11"].text;
+  form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   // The brand string's own base clock stays where the row gives none.
-  if (!row.baseClock.empty()) form["Edit5"].text = std::string(row.baseClock);
-  form["Label14"].text = form["Edit5"].text;
+  if (!row.baseClock.empty()) form[main_controls::kBaseClock].text = std::string(row.baseClock);
+  form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
 }
 
 std::string joined(const std::vector<std::string>& names) {
@@ -100,18 +102,18 @@ std::string joined(const std::vector<std::string>& names) {
 
 CpuVendor vendorOf(const TForm15& form, const std::optional<ModelNumberReading>& reading) {
   if (reading) return reading->vendor;
-  return form["Edit1"].text.find("AMD") != std::string::npos ? CpuVendor::Amd : CpuVendor::Intel;
+  return form[main_controls::kBrandString].text.find("AMD") != std::string::npos ? CpuVendor::Amd : CpuVendor::Intel;
 }
 
 void fillFromMachine(TForm15& form, const platform::MachineFacts& facts,
                      const std::optional<ModelNumberReading>& reading) {
-  if (facts.cores > 0) form["Edit8"].text = std::to_string(facts.cores);
-  if (facts.threads > 0) form["Edit9"].text = std::to_string(facts.threads);
-  if (facts.l3Bytes) form["Edit17"].text = platform::cacheText(*facts.l3Bytes);
-  if (facts.maxMhz > 0) form["Edit6"].text = clockText(facts.maxMhz);
-  form["Memo2"].text = joined(facts.technologies);
+  if (facts.cores > 0) form[main_controls::kCores].text = std::to_string(facts.cores);
+  if (facts.threads > 0) form[main_controls::kThreads].text = std::to_string(facts.threads);
+  if (facts.l3Bytes) form[main_controls::kL3Cache].text = platform::cacheText(*facts.l3Bytes);
+  if (facts.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(facts.maxMhz);
+  form[main_controls::kTechnologies].text = joined(facts.technologies);
   fillFromFamilyModel(form, vendorOf(form, reading));
-  form["Label14"].text = form["Edit5"].text;
+  form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
   if (reading) showModelNumber(form, *reading);
 }
 
@@ -132,8 +134,8 @@ const char* sheetSourceName(SheetSource source) {
 }
 
 std::optional<FamilyModel> shownFamilyModel(const TForm15& form) {
-  const auto family = number(form["Edit2"].text);
-  const auto model = number(form["Edit3"].text);
+  const auto family = number(form[main_controls::kFamily].text);
+  const auto model = number(form[main_controls::kModel].text);
   if (!family || !model) return std::nullopt;
   return FamilyModel{*family, *model};
 }
@@ -147,7 +149,7 @@ std::string clockText(int megahertz) {
 
 void refineModelKey(TForm15& form, const SecondSources& sources) {
   if (!sources.consult) return;
-  const std::string& key = form["Edit7"].text;
+  const std::string& key = form[main_controls::kModelKey].text;
   if (key.empty()) return;
   const auto reading = readShownProcessor(form);
   if (!reading || reading->shown.size() <= key.size() || !reading->shown.starts_with(key)) return;
@@ -164,7 +166,7 @@ bool fillFromExtendedKey(TForm15& form, std::string_view key) {
   const auto row = findExtendedRow(key);
   if (!row) return false;
   fillFromRow(form, *row);
-  form["Edit7"].text = form["Label1"].text = std::string(key);
+  form[main_controls::kModelKey].text = form[main_controls::kPhotoModelKey].text = std::string(key);
   form.sheetSource = SheetSource::Extended;
   return true;
 }

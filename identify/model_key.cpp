@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "identify/text.h"
+#include "ui/model/control_names.h"
 #include "ui/model/pass_trace.h"
 
 namespace wexmora {
@@ -174,7 +175,11 @@ struct Found {
 class Chain {
  public:
   explicit Chain(TForm15& form)
-      : form_(form), key_(form["Edit7"]), caption_(form["Label1"]), brand_(form["Edit1"].text), trace_(form.trace) {}
+      : form_(form),
+        key_(form[main_controls::kModelKey]),
+        caption_(form[main_controls::kPhotoModelKey]),
+        brand_(form[main_controls::kBrandString].text),
+        trace_(form.trace) {}
 
   void run() {
     for (const auto& rule : kRules) {
@@ -189,7 +194,7 @@ class Chain {
     if (trace_) {
       trace_->chainRan = true;
       trace_->L = suffixLength_;
-      trace_->key = form_["Edit7"].text;
+      trace_->key = form_[main_controls::kModelKey].text;
     }
   }
 
@@ -242,7 +247,7 @@ class Chain {
     if (!writes.empty()) writes.back().overwritten = true;
     const bool usesL = rule_->form == HyphenInsertion || rule_->form == VersionSuffix;
     writes.push_back({std::to_string(rule_->number), std::string(found_.pattern), found_.p, std::string(suffix_),
-                      form_["Label1"].text, form_["Edit7"].text,
+                      form_[main_controls::kPhotoModelKey].text, form_[main_controls::kModelKey].text,
                       usesL ? std::optional<long>(suffixLength_) : std::nullopt, shiftedLeft_});
   }
   void write(const std::string& x) { write(x, x); }
@@ -286,7 +291,7 @@ class Chain {
       case BadgeShift:
         if (const long p = lastOccurring(rule.patterns).p; p > 0) {
           if (occurs(kShiftedBadgePattern)) {
-            form_["Image1"].left = kShiftedBadgeLeft;
+            form_[main_controls::kBadgeImage].left = kShiftedBadgeLeft;
             if (trace_) shiftedLeft_ = kShiftedBadgeLeft;
           }
           writeCopies(rule, p);

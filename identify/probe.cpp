@@ -1,6 +1,7 @@
 #include "identify/probe.h"
 
 #include "identify/text.h"
+#include "ui/model/control_names.h"
 
 namespace wexmora {
 
@@ -11,10 +12,16 @@ using text::trim;
 namespace {
 
 // Emptied at the start of every pass, in this order.
-constexpr const char* kDataFields[] = {"Edit11", "Edit7",  "Edit5",  "Edit6",  "Edit8",  "Edit9",  "Edit16", "Edit15",
-                                       "Edit12", "Edit18", "Edit19", "Edit14", "Edit13", "Edit10", "Edit17", "Memo2"};
+constexpr const char* kDataFields[] = {
+    main_controls::kSocket,      main_controls::kModelKey,       main_controls::kBaseClock,
+    main_controls::kTurboClock,  main_controls::kCores,          main_controls::kThreads,
+    main_controls::kPcie,        main_controls::kSegment,        main_controls::kCodeName,
+    main_controls::kProductLine, main_controls::kGraphics,       main_controls::kMemory,
+    main_controls::kLithography, main_controls::kMaxTemperature, main_controls::kL3Cache,
+    main_controls::kTechnologies};
 
-constexpr IdentifierField kIdentifierFields[] = {{"Family", "Edit2"}, {"Model", "Edit3"}, {"Stepping", "Edit4"}};
+constexpr IdentifierField kIdentifierFields[] = {
+    {"Family", main_controls::kFamily}, {"Model", main_controls::kModel}, {"Stepping", main_controls::kStepping}};
 
 }  // namespace
 
@@ -32,9 +39,9 @@ std::string identifierNumber(const std::string& identifier, std::string_view wor
 }
 
 void readProcessorIdentity(TForm15& form, platform::ProcessorSource& source) {
-  form["Image1"].picture = {};
-  form["Image4"].picture = {};
-  form["Edit1"].text = source.readcpuname();
+  form[main_controls::kBadgeImage].picture = {};
+  form[main_controls::kQrImage].picture = {};
+  form[main_controls::kBrandString].text = source.readcpuname();
 
   const std::string identifier = source.readcpuid() + " ";
   if (identifier.size() > 5) {
@@ -44,11 +51,11 @@ void readProcessorIdentity(TForm15& form, platform::ProcessorSource& source) {
 
   for (const char* field : kDataFields) form[field].text.clear();
 
-  const std::string& brand = form["Edit1"].text;
+  const std::string& brand = form[main_controls::kBrandString].text;
   if (brand.size() > 10) {
     if (const long p = search("GHz", brand); p > 0) {
-      form["Edit5"].text = copy(brand, p - 4, 4) + " GHz";
-      form["Label14"].text = form["Edit5"].text;
+      form[main_controls::kBaseClock].text = copy(brand, p - 4, 4) + " GHz";
+      form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
     }
   }
 }

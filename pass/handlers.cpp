@@ -4,24 +4,26 @@
 #include "catalogue/links.h"
 #include "pass/settings.h"
 #include "ui/localisation.h"
+#include "ui/model/control_names.h"
 #include "ui/sheet_source.h"
 
 namespace wexmora {
 namespace {
 
-bool noProcessor(const TForm15& form) { return form["Edit7"].text == kNoProcessorKey; }
+bool noProcessor(const TForm15& form) { return form[main_controls::kModelKey].text == kNoProcessorKey; }
 
 }  // namespace
 
 std::span<const PictureClick> pictureClicks() {
+  using namespace main_controls;
   // clang-format off
   static constexpr PictureClick kClicks[] = {
-    {"Image2",  Image2Click},
-    {"Label1",  Image2Click},
-    {"Label14", Image2Click},
-    {"Label15", Image2Click},
-    {"Image3",  Image3Click},
-    {"Image4",  Image4Click},
+    {kFrontPhotoImage, Image2Click},
+    {kPhotoModelKey,   Image2Click},
+    {kPhotoBaseClock,  Image2Click},
+    {kPhotoSocket,     Image2Click},
+    {kBackPhotoImage,  Image3Click},
+    {kQrImage,         Image4Click},
   };
   // clang-format on
   return kClicks;
@@ -29,21 +31,21 @@ std::span<const PictureClick> pictureClicks() {
 
 void Image2Click(TForm15& form, platform::UrlOpener& opener) {
   if (noProcessor(form))
-    form["Image2"].hint = std::string(kUndefinedProcessorHint);
+    form[main_controls::kFrontPhotoImage].hint = std::string(kUndefinedProcessorHint);
   else
     openurl(form, opener);
 }
 
 void Image3Click(TForm15& form, platform::UrlOpener& opener) {
   if (noProcessor(form))
-    form["Image3"].hint = std::string(kUndefinedProcessorHint);
+    form[main_controls::kBackPhotoImage].hint = std::string(kUndefinedProcessorHint);
   else
     openurl2(form, opener);
 }
 
 void Image4Click(TForm15& form, platform::UrlOpener& opener) {
   if (!noProcessor(form)) return openurl3(form, opener);
-  form["Image1"].hint = std::string(kUndefinedProcessorHint);  // the badge's hint, not the QR image's
+  form[main_controls::kBadgeImage].hint = std::string(kUndefinedProcessorHint);  // the badge's hint, not the QR image's
   opener.open(site::homePage());
 }
 

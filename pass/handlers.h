@@ -1,6 +1,6 @@
 #pragma once
 // The main window's event handlers that belong to the identification logic:
-// the web links of the pictures and the language selector. The Qt layer calls
+// the web links of the pictures and the language selector. A view calls
 // them with the window model; they change the model only.
 #include <span>
 

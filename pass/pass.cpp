@@ -3,18 +3,20 @@
 #include <exception>
 
 #include "catalogue/badge_rules.h"
+#include "catalogue/links.h"
 #include "catalogue/lookup.h"
 #include "identify/model_key.h"
 #include "identify/probe.h"
 #include "pass/settings.h"
 #include "ui/localisation.h"
+#include "ui/model/control_names.h"
 #include "ui/sheet_source.h"
 
 namespace wexmora {
 
 void startprog2test(TForm15& form, PassServices& services) {
   readProcessorIdentity(form, services.processor);
-  if (form["Edit1"].text.size() > 10) {
+  if (form[main_controls::kBrandString].text.size() > 10) {
     deriveModelKey(form);
     refineModelKey(form, services.second);
   }

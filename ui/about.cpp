@@ -6,6 +6,7 @@
 #include "base/decimal.h"
 #include "base/site.h"
 #include "identify/text.h"
+#include "ui/model/control_names.h"
 
 namespace wexmora {
 namespace {
@@ -36,7 +37,7 @@ const AboutTexts& textsFor(int languageIndex) { return languageIndex == 1 ? kEng
 }  // namespace
 
 void FormCreate(TForm4& about, std::string_view shortDate) {
-  Control& title = about["Label1"];
+  Control& title = about[about_controls::kTitle];
   // The characters are bytes: a short date that puts a year there is ASCII.
   const std::string year = text::copy(shortDate, 7, 4);
   if (const auto number = toInteger(year); number && *number > TForm4::kDesignYear)
@@ -46,8 +47,8 @@ void FormCreate(TForm4& about, std::string_view shortDate) {
 
 void FormActivate(TForm4& about, const TForm15& main) {
   const AboutTexts& texts = textsFor(main.comboIndex);
-  about["Button1"].text = texts.close;
-  about["Button2"].text = texts.site;
+  about[about_controls::kClose].text = texts.close;
+  about[about_controls::kSiteButton].text = texts.site;
   about.caption = aboutCaption(main.comboIndex);
 }
 

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include "ui/model/control_names.h"
+
 namespace wexmora {
 namespace {
 
 bool fitsItsText(const Control& control) {
-  return control.name == "Label1" || control.name == "Label14" || control.name == "Label15";
+  return control.name == main_controls::kPhotoModelKey || control.name == main_controls::kPhotoBaseClock ||
+         control.name == main_controls::kPhotoSocket;
 }
 
 }  // namespace

@@ -6,11 +6,10 @@
 
 #include "base/jpeg_error_trap.h"
 #include "base/replace_file.h"
+#include "base/utf8_path.h"
 
 namespace wexmora {
 namespace {
-
-namespace fs = std::filesystem;
 
 // What the user is told when the file cannot be put in place.
 std::string whatFailed(const base::ReplaceFileError& failure) {
@@ -21,13 +20,6 @@ std::string whatFailed(const base::ReplaceFileError& failure) {
 }
 
 }  // namespace
-
-fs::path pathFromUtf8(const std::string& path) { return fs::path(std::u8string(path.begin(), path.end())); }
-
-std::string pathToUtf8(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 std::vector<std::uint8_t> encodeJpeg(const RgbImage& image) {
   if (image.width <= 0 || image.height <= 0 ||
@@ -69,7 +61,8 @@ std::vector<std::uint8_t> encodeJpeg(const RgbImage& image) {
 void writeJpegFile(const RgbImage& image, const std::string& path) {
   const std::vector<std::uint8_t> data = encodeJpeg(image);
   try {
-    base::replaceFile(pathFromUtf8(path), std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
+    base::replaceFile(base::pathFromUtf8(path),
+                      std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
                       base::FileAccess::Everyone);
   } catch (const base::ReplaceFileError& failure) {
     throw std::runtime_error("Cannot save the picture as " + path + ": " + whatFailed(failure));

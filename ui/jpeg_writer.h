@@ -4,17 +4,12 @@
 // target under a temporary name and renamed over it only once complete, so a
 // failed save never leaves a damaged or half-written file.
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace wexmora {
 
 inline constexpr int kJpegQuality = 90;
-
-// A UTF-8 path as the file system's path type (wide on Windows), and back.
-std::filesystem::path pathFromUtf8(const std::string& path);
-std::string pathToUtf8(const std::filesystem::path& path);
 
 // A picture as rows of red, green, blue bytes, top row first.
 struct RgbImage {

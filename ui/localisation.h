@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "catalogue/badge_rules.h"  // the unknown-value texts
 #include "ui/model/form_model.h"
 
 namespace wexmora {
@@ -50,12 +51,8 @@ std::span<const FillIn> fillIns();
 // The pictures whose hint the no-processor case sets, for a selector index.
 std::span<const char* const> noProcessorHintTargets(int languageIndex);
 
-inline constexpr std::string_view kUnknownRussian = "Неизвестно";
-inline constexpr std::string_view kUnknownEnglish = "Unknown";
 inline constexpr std::string_view kNoRecordRussian = "Информации о данном процессоре нет в базе программы.";
 inline constexpr std::string_view kNoRecordEnglish = "Unknown in database";
-inline constexpr int kNoPhotoBadge = 46;
-inline constexpr int kSiteQrBadge = 47;
 
 void ruslang(TForm15& form);
 void Englang(TForm15& form);

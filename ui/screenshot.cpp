@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "base/utf8_path.h"
+
 namespace wexmora {
 namespace {
 
@@ -26,20 +28,20 @@ const std::vector<std::string>& SavePictureDialog::filters() {
 }
 
 std::string SavePictureDialog::withDefaultExtension(const std::string& path) {
-  if (pathFromUtf8(path).has_extension()) return path;
+  if (base::pathFromUtf8(path).has_extension()) return path;
   return path + "." + kDefaultExtension;
 }
 
 void SavePictureDialog::remember(const std::string& path, int chosenFilter) {
-  const fs::path chosen = pathFromUtf8(withDefaultExtension(path));
-  folder = pathToUtf8(chosen.parent_path());
-  fileName = pathToUtf8(chosen.filename());
+  const fs::path chosen = base::pathFromUtf8(withDefaultExtension(path));
+  folder = base::pathToUtf8(chosen.parent_path());
+  fileName = base::pathToUtf8(chosen.filename());
   filterIndex = chosenFilter;
 }
 
 std::string SavePictureDialog::chosenPath() const {
   if (folder.empty()) return fileName;
-  return pathToUtf8(pathFromUtf8(folder) / pathFromUtf8(fileName));
+  return base::pathToUtf8(base::pathFromUtf8(folder) / base::pathFromUtf8(fileName));
 }
 
 std::optional<std::string> SpeedButton3Click(const TForm15& form, SavePictureDialog& dialog, SaveDialogRunner& runner,

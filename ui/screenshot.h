@@ -1,7 +1,7 @@
 #pragma once
 // The screenshot of the main window: the save dialog's settings, which live
 // as long as the window, and the order of the work (dialog, capture, JPEG).
-// The dialog and the capture are interfaces so that the Qt window supplies
+// The dialog and the capture are interfaces so that each view supplies
 // the real ones and tests supply fakes.
 #include <optional>
 #include <string>

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/localisation.h"
+#include "ui/model/control_names.h"
 
 namespace wexmora {
 namespace {
@@ -36,10 +37,10 @@ void markSheetSource(TForm15& form) {
   for (const SheetSourceTexts& row : kTexts) {
     if (row.source != form.sheetSource) continue;
     const std::string_view note = form.comboIndex == 1 ? row.english : row.russian;
-    std::string& hint = form["Edit7"].hint;
+    std::string& hint = form[main_controls::kModelKey].hint;
     const std::string hintLine = "\r" + std::string(note);
     if (!hint.ends_with(hintLine)) hint += hintLine;
-    std::string& memo = form["Memo2"].text;
+    std::string& memo = form[main_controls::kTechnologies].text;
     memo.resize(lengthWithoutNote(memo));
     memo += (memo.empty() ? std::string() : std::string(kMemoBreak)) + std::string(note);
   }
@@ -52,7 +53,7 @@ std::string_view sheetSourceNote(const TForm15& form) {
 }
 
 std::string_view technologiesOf(const TForm15& form) {
-  const std::string& memo = form["Memo2"].text;
+  const std::string& memo = form[main_controls::kTechnologies].text;
   if (form.sheetSource != SheetSource::Extended && form.sheetSource != SheetSource::Machine) return memo;
   const std::string_view technologies = std::string_view(memo).substr(0, lengthWithoutNote(memo));
   // A row without technologies got the language's no-record text: no technology either.

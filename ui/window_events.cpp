@@ -1,22 +1,26 @@
 #include "ui/window_events.h"
 
+#include "ui/model/control_names.h"
+
 namespace wexmora {
 namespace {
+
+using namespace main_controls;  // the tables name the controls by their meaning
 
 // Every position is absolute, in the parent's coordinates. The rest place of
 // Image4 is where the pass puts the QR image (203, 3), not its design place.
 // clang-format off
-// over            positions set, in order
+// over              positions set, in order
 const HoverShift kHoverShifts[] = {
-  {"Image2",       {{"Image2", 12, 21}, {"Label1", 23, 63}, {"Label14", 23, 76}, {"Label15", 23, 90}}},
-  {"Image3",       {{"Image3", 117, 21}}},
-  {"Image4",       {{"Image4", 206, 7}}},
-  {"Image1",       {{"Image4", 203, 3}}},
-  {"GroupBox1",    {{"Image2", 11, 18}, {"Image3", 115, 18}, {"Image4", 203, 3}, {"Label1", 22, 59},
-                    {"Label14", 22, 74}, {"Label15", 22, 87}, {"SpeedButton5", 382, 16}}},
-  {"SpeedButton4", {{"SpeedButton4", 412, 18}, {"SpeedButton5", 382, 16}}},
-  {"SpeedButton5", {{"SpeedButton5", 385, 18}}},
-  {"GroupBox2",    {{"SpeedButton4", 410, 16}, {"SpeedButton5", 382, 16}}},
+  {kFrontPhotoImage, {{kFrontPhotoImage, 12, 21}, {kPhotoModelKey, 23, 63}, {kPhotoBaseClock, 23, 76}, {kPhotoSocket, 23, 90}}},
+  {kBackPhotoImage,  {{kBackPhotoImage, 117, 21}}},
+  {kQrImage,         {{kQrImage, 206, 7}}},
+  {kBadgeImage,      {{kQrImage, 203, 3}}},
+  {kPicturesFrame,   {{kFrontPhotoImage, 11, 18}, {kBackPhotoImage, 115, 18}, {kQrImage, 203, 3}, {kPhotoModelKey, 22, 59},
+                    {kPhotoBaseClock, 22, 74}, {kPhotoSocket, 22, 87}, {kIdentityButton, 382, 16}}},
+  {kAboutButton,     {{kAboutButton, 412, 18}, {kIdentityButton, 382, 16}}},
+  {kIdentityButton,  {{kIdentityButton, 385, 18}}},
+  {kSheetGroup,      {{kAboutButton, 410, 16}, {kIdentityButton, 382, 16}}},
 };
 // clang-format on
 
@@ -30,11 +34,11 @@ constexpr int kCaptionPressedLeft = 372;
 std::span<const HoverShift> hoverShifts() { return kHoverShifts; }
 
 void SpeedButton5Click(TForm15& form) {
-  Control& panel = form["Panel1"];
+  Control& panel = form[main_controls::kIdentityPanel];
   panel.visible = !panel.visible;
 }
 
-void Button3Click(TForm15& form) { form["Panel1"].visible = false; }
+void Button3Click(TForm15& form) { form[main_controls::kIdentityPanel].visible = false; }
 
 void SpeedButton4Click(TForm15& form, TForm4& about) {
   about.visible = !about.visible;
@@ -56,7 +60,7 @@ bool MouseMoveOver(TForm15& form, std::string_view control) {
   return false;
 }
 
-void Label11MouseDown(TForm15& form) { form["Label11"].left = kCaptionPressedLeft; }
-void Label11MouseUp(TForm15& form) { form["Label11"].left = kCaptionRestLeft; }
+void Label11MouseDown(TForm15& form) { form[main_controls::kScreenshotCaption].left = kCaptionPressedLeft; }
+void Label11MouseUp(TForm15& form) { form[main_controls::kScreenshotCaption].left = kCaptionRestLeft; }
 
 }  // namespace wexmora

@@ -2,7 +2,8 @@
 // The main window's own small handlers: the ones that only move, show or hide
 // controls (the FMS panel, the about dialog's placement, the hover shifts and
 // the press effect of the screenshot caption). They change the model only;
-// the Qt window calls them and repaints from the model.
+// the views reach them through pass/main_window_events.h and repaint from
+// the model.
 #include <span>
 #include <string_view>
 

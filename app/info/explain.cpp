@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/model/control_names.h"
+
 namespace wexmora::info {
 namespace {
 
@@ -236,7 +238,7 @@ std::string correctionLine(const ExplainWords& w, const Correction& c) {
 
 std::string explainText(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
   const ExplainWords& w = form.comboIndex == 1 ? kEnglish : kRussian;
-  const std::string& brand = form["Edit1"].text;
+  const std::string& brand = form[main_controls::kBrandString].text;
   std::string out = std::string(w.title) + "\n";
   const auto line = [&](const std::string& text, int depth = 1) { out += std::string(2 * depth, ' ') + text + "\n"; };
 
@@ -346,7 +348,7 @@ Json explainJson(const TForm15& form, const PassTrace& trace, const std::optiona
   const Json language = {{"stored", trace.storedLanguage ? Json(*trace.storedLanguage) : Json()},
                          {"index", trace.languageIndex},
                          {"routine", textOrNull(trace.routine)}};
-  const std::string& brand = form["Edit1"].text;
+  const std::string& brand = form[main_controls::kBrandString].text;
   Json out = {{"brand", brand}, {"length", brand.size()}, {"model_key", modelKey}, {"catalogue", catalogue}};
   // The sources besides the catalogue, when they were consulted and the catalogue did not answer.
   if ((trace.modelNumber || !trace.source.empty()) && trace.source != "catalogue") {

@@ -8,41 +8,44 @@
 #include "base/utf8.h"
 #include "catalogue/data/key_list.h"
 #include "catalogue/second_source.h"
+#include "ui/model/control_names.h"
 #include "ui/sheet_source.h"
 
 namespace wexmora::info {
 namespace {
 
+using namespace main_controls;  // the tables name the controls by their meaning
+
 // clang-format off
-// key                caption     field
+// key                caption                 field
 constexpr SheetRow kSheet[] = {
-  {"brand",           nullptr,    "Edit1"},
-  {"family",          "Label2",   "Edit2"},
-  {"model",           "Label3",   "Edit3"},
-  {"stepping",        "Label4",   "Edit4"},
-  {"model_key",       "Label7",   "Edit7"},
-  {"product_line",    "Label26",  "Edit18"},
-  {"base_frequency",  "Label5",   "Edit5"},
-  {"turbo_frequency", "Label6",   "Edit6"},
-  {"cores",           "Label8",   "Edit8"},
-  {"threads",         "Label9",   "Edit9"},
-  {"socket",          "Label28",  "Edit11"},
-  {"segment",         "Label17",  "Edit15"},
-  {"code_name",       "Label12",  "Edit12"},
-  {"max_temperature", "Label10",  "Edit10"},
-  {"lithography",     "Label13",  "Edit13"},
-  {"memory",          "Label16",  "Edit14"},
-  {"graphics",        "Label27",  "Edit19"},
-  {"l3_cache",        "Label25",  "Edit17"},
-  {"pcie",            "Label24",  "Edit16"},
-  {"technologies",    "Label18",  "Memo2"},
+  {"brand",           nullptr,                kBrandString},
+  {"family",          kFamilyCaption,         kFamily},
+  {"model",           kModelCaption,          kModel},
+  {"stepping",        kSteppingCaption,       kStepping},
+  {"model_key",       kModelKeyCaption,       kModelKey},
+  {"product_line",    kProductLineCaption,    kProductLine},
+  {"base_frequency",  kBaseClockCaption,      kBaseClock},
+  {"turbo_frequency", kTurboClockCaption,     kTurboClock},
+  {"cores",           kCoresCaption,          kCores},
+  {"threads",         kThreadsCaption,        kThreads},
+  {"socket",          kSocketCaption,         kSocket},
+  {"segment",         kSegmentCaption,        kSegment},
+  {"code_name",       kCodeNameCaption,       kCodeName},
+  {"max_temperature", kMaxTemperatureCaption, kMaxTemperature},
+  {"lithography",     kLithographyCaption,    kLithography},
+  {"memory",          kMemoryCaption,         kMemory},
+  {"graphics",        kGraphicsCaption,       kGraphics},
+  {"l3_cache",        kL3CacheCaption,        kL3Cache},
+  {"pcie",            kPcieCaption,           kPcie},
+  {"technologies",    kTechnologiesCaption,   kTechnologies},
 };
 // clang-format on
 
 // A catalogue entry shows its QR code; the other two sources show none.
 bool identified(const TForm15& form) {
-  return form["Image4"].picture.source == PictureSource::Qr || form.sheetSource == SheetSource::Extended ||
-         form.sheetSource == SheetSource::Machine;
+  return form[main_controls::kQrImage].picture.source == PictureSource::Qr ||
+         form.sheetSource == SheetSource::Extended || form.sheetSource == SheetSource::Machine;
 }
 
 std::string sourceCaption(const TForm15& form) { return form.comboIndex == 1 ? "Data source" : "Источник данных"; }
@@ -117,9 +120,9 @@ std::string dataSheetText(const TForm15& form) {
   for (const auto& row : kSheet) {
     std::string caption = row.caption ? std::string(base::trim(form[row.caption].text)) : brandCaption(form);
     std::replace(caption.begin(), caption.end(), '\r', ' ');
-    std::string value =
-        row.field == std::string_view("Memo2") ? std::string(technologiesOf(form)) : form[row.field].text;
-    if (row.field == std::string_view("Memo2") && !sheetSourceNote(form).empty())
+    std::string value = row.field == std::string_view(main_controls::kTechnologies) ? std::string(technologiesOf(form))
+                                                                                    : form[row.field].text;
+    if (row.field == std::string_view(main_controls::kTechnologies) && !sheetSourceNote(form).empty())
       lines.emplace_back(sourceCaption(form) + ":", std::string(sheetSourceNote(form)));
     std::replace(value.begin(), value.end(), '\r', ' ');
     std::replace(value.begin(), value.end(), '\n', ' ');
@@ -143,8 +146,8 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
     else
       sheet[row.key] = form[row.field].text;
   }
-  sheet["badge"] = pictureIndex(form["Image1"].picture, PictureSource::Badges);
-  sheet["qr"] = pictureIndex(form["Image4"].picture, PictureSource::Qr);
+  sheet["badge"] = pictureIndex(form[main_controls::kBadgeImage].picture, PictureSource::Badges);
+  sheet["qr"] = pictureIndex(form[main_controls::kQrImage].picture, PictureSource::Qr);
   sheet["links"] = {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}};
   sheet["identified"] = identified(form);
   if (withSource) {
@@ -167,13 +170,14 @@ std::string dataSheetRow(const TForm15& form, bool withSource) {
     }
     return out;
   };
-  const Picture& qr = form["Image4"].picture;
-  const Picture& badge = form["Image1"].picture;
+  const Picture& qr = form[main_controls::kQrImage].picture;
+  const Picture& badge = form[main_controls::kBadgeImage].picture;
   const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < catalogue::kEntryCount;
-  return field(form["Edit1"].text) + "\t" + field(form["Edit7"].text) + "\t" +
+  return field(form[main_controls::kBrandString].text) + "\t" + field(form[main_controls::kModelKey].text) + "\t" +
          (matched ? field(std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index)))) : "-") + "\t" +
          (badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-") + "\t" +
-         field(form["Edit18"].text) + (withSource ? "\t" + sourceColumn(form) : std::string()) + "\n";
+         field(form[main_controls::kProductLine].text) + (withSource ? "\t" + sourceColumn(form) : std::string()) +
+         "\n";
 }
 
 nlohmann::ordered_json controlsJson(const TForm15& form) {
@@ -184,7 +188,7 @@ nlohmann::ordered_json controlsJson(const TForm15& form) {
                                     {"left", c.left},           {"top", c.top},
                                     {"width", c.width},         {"height", c.height},
                                     {"visible", c.visible},     {"picture", pictureJson(c.picture)}};
-    if (c.name == "ComboBox1") {  // its edit part shows the selected item
+    if (c.name == main_controls::kLanguage) {  // its edit part shows the selected item
       const bool selected = form.comboIndex >= 0 && form.comboIndex < static_cast<int>(form.comboItems.size());
       entry["text"] = selected ? form.comboItems[static_cast<std::size_t>(form.comboIndex)] : "";
       entry["index"] = form.comboIndex;

@@ -15,6 +15,7 @@
 #include "pass/handlers.h"
 #include "pass/pass.h"
 #include "pass/settings.h"
+#include "ui/model/control_names.h"
 
 namespace wexmora::info {
 namespace {
@@ -71,7 +72,7 @@ void identify(const Options& options, TForm15& form, catalogue::Lists& lists, pl
   form.trace = trace;
   try {
     if (options.key) {
-      form["Edit7"].text = *options.key;
+      form[main_controls::kModelKey].text = *options.key;
       if (!options.catalogueOnly && !isCatalogueKey(lists, *options.key)) fillFromExtendedKey(form, *options.key);
       runFromModelKey(form, services);
     } else {

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "catalogue/links.h"
 #include "support/fakes.h"
 
 namespace wexmora {

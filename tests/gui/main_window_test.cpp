@@ -140,13 +140,42 @@ TEST(MainWindowLayout, ClientSizeFollowsTheOuterSize) {
 }
 
 TEST(MainWindowLayout, HintsBecomeTooltipsWithLineBreaks) {
+  application();
+  TForm15 form;
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
   const std::pair<const char*, const char*> cases[] = {
       {"Смотреть фото процессора \r\n", "Смотреть фото процессора "},
       {"Модель \rпроцессора", "Модель \nпроцессора"},
       {"a\r\nb\rc", "a\nb\nc"},
       {"", ""},
   };
-  for (const auto& [hint, tooltip] : cases) EXPECT_EQ(FormView::tooltipText(hint).toStdString(), tooltip);
+  for (const auto& [hint, tooltip] : cases) {
+    form["Edit18"].hint = hint;
+    window.syncFromModel();
+    EXPECT_EQ(window.control("Edit18")->toolTip().toStdString(), tooltip);
+  }
+}
+
+// Captions are single lines in both views: a carriage return or a line feed
+// in a caption is dropped, never shown as a second line.
+TEST(MainWindowLayout, CaptionsShowOnOneLine) {
+  application();
+  TForm15 form;
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
+  const std::pair<const char*, const char*> cases[] = {
+      {"Краткая информация \rо процессоре ", "Краткая информация о процессоре "},
+      {"a\r\nb\n", "ab"},
+      {"Скриншот", "Скриншот"},
+  };
+  for (const auto& [caption, shown] : cases) {
+    form["Label11"].text = caption;
+    form["GroupBox2"].text = caption;
+    window.syncFromModel();
+    EXPECT_EQ(static_cast<QLabel*>(window.control("Label11"))->text().toStdString(), shown);
+    EXPECT_EQ(static_cast<QGroupBox*>(window.control("GroupBox2"))->title().toStdString(), shown);
+  }
 }
 
 void moveOver(QWidget* widget, QPoint position) {

@@ -76,7 +76,7 @@ void writeIcons(const QString& directory) {
 void writeContactSheet(const QString& path) {
   std::vector<QImage> badges;
   for (int i = 0; i < artwork::kDrawnBadgeCount; ++i) badges.push_back(artwork::drawBadge(i));
-  badges.push_back(pictures::image({PictureSource::Badges, pictures::kBadgeCount - 1}));  // the site QR code
+  badges.push_back(pictures::image({PictureSource::Badges, kSiteQrBadge}));  // the site QR code
   savePng(artwork::contactSheet(badges), path);
 }
 

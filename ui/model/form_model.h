@@ -1,9 +1,9 @@
 #pragma once
 // The headless model of the program's two windows. Every stage of the
 // identification pass and every event handler reads and writes these controls
-// only; the Qt layer paints them and forwards events. Controls carry the form
-// designer's component names ("Edit7", "Label14", ...), which the rule tables
-// and the localisation tables use as well.
+// only; the views paint them and forward events. Controls carry the form
+// designer's component names; ui/model/control_names.h says what each one
+// means, and the rest of the program names them through it.
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -39,7 +39,7 @@ enum class SheetSource { None, Catalogue, Extended, Machine };
 enum class CursorShape { Default, Hand, Help, IBeam, Arrow };
 enum class FontFace { Tahoma11, TimesNewRoman12, TimesNewRoman11 };
 
-// How a control looks; fixed at design time, read by the Qt layer only.
+// How a control looks; fixed at design time, read by the views only.
 struct ControlStyle {
   FontFace font = FontFace::Tahoma11;
   CursorShape cursor = CursorShape::Default;

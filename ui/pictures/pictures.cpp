@@ -8,33 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/data/key_list.h"
-#include "catalogue/data/qr_image.h"
+#include "ui/picture_origin.h"
 #include "ui/pictures/jpeg_decode.h"
 
 namespace wexmora::pictures {
 namespace {
-
-// The site QR code is the last badge; the ones before it are artwork files.
-constexpr int kSiteQrBadge = kBadgeCount - 1;
-
-// The artwork built into the program (resources/images), by design picture.
-struct DesignFile {
-  DesignPicture picture;
-  const char* path;
-  bool jpeg;  // decoded by libjpeg; the others are PNG
-};
-// clang-format off
-constexpr DesignFile kDesignFiles[] = {
-    // picture      resource path                          jpeg
-    {kFrontPhoto,  ":/wexmora/images/front-photo.jpg",    true },
-    {kBackPhoto,   ":/wexmora/images/back-photo.jpg",     true },
-    {kAboutGlyph,  ":/wexmora/images/about-glyph.png",    false},
-    {kCameraGlyph, ":/wexmora/images/camera-glyph.png",   false},
-    {kAboutLogo,   ":/wexmora/images/about-logo.jpg",     true },
-    {kIcon,        ":/wexmora/images/icon.png",           false},
-};
-// clang-format on
 
 QImage fromArgb(const catalogue::ArgbImage& argb) {
   QImage image(argb.width, argb.height, QImage::Format_ARGB32);
@@ -56,30 +34,16 @@ QImage loadFile(const QString& path, bool jpeg) {
 }
 
 QImage make(const Picture& picture) {
-  switch (picture.source) {
-    case PictureSource::None:
-      return {};
-    case PictureSource::Badges:
-      if (picture.index == kSiteQrBadge) return fromArgb(catalogue::siteQrImage());
-      if (picture.index < 0 || picture.index >= kSiteQrBadge) return {};
-      return loadFile(badgeResourcePath(picture.index), false).convertToFormat(QImage::Format_ARGB32);
-    case PictureSource::Qr:
-      if (picture.index < 0 || static_cast<std::size_t>(picture.index) >= catalogue::kEntryCount) return {};
-      return fromArgb(catalogue::entryQrImage(static_cast<std::size_t>(picture.index)));
-    case PictureSource::Design:
-      for (const auto& file : kDesignFiles) {
-        if (file.picture == picture.index) return loadFile(file.path, file.jpeg);
-      }
-      return {};
-  }
-  return {};
+  const PictureOrigin origin = pictureOrigin(picture);
+  if (origin.drawn) return fromArgb(*origin.drawn);
+  if (origin.file.empty()) return {};
+  // The artwork of resources/images is built in under this prefix (resources/images/CMakeLists.txt).
+  QImage image =
+      loadFile(QStringLiteral(":/wexmora/images/") + QString::fromStdString(origin.file), isJpegFile(origin.file));
+  return picture.source == PictureSource::Badges ? image.convertToFormat(QImage::Format_ARGB32) : image;
 }
 
 }  // namespace
-
-QString badgeResourcePath(int index) {
-  return QStringLiteral(":/wexmora/images/badges/badge-%1.png").arg(index, 2, 10, QLatin1Char('0'));
-}
 
 QImage image(const Picture& picture) {
   // Made on first use and kept for the run; the window thread is the only user.

@@ -7,11 +7,9 @@
 #include <QString>
 
 #include "ui/model/form_model.h"
+#include "ui/picture_origin.h"  // the badge list
 
 namespace wexmora::pictures {
-
-// Badges 0-45 are product badges, 46 the no-photo sign, 47 the site QR code.
-inline constexpr int kBadgeCount = 48;
 
 // The image a model picture stands for (a null image for PictureSource::None
 // and for indices outside the lists). Badges and QR images are 128x128 with
@@ -21,8 +19,5 @@ QImage image(const Picture& picture);
 // The program's icon: the 95x95 window icon first, then the same chip drawn
 // for each icon-theme size (16 to 256).
 QIcon programIcon();
-
-// Where badge `index` (0-46) is built in; badge 47 is generated instead.
-QString badgeResourcePath(int index);
 
 }  // namespace wexmora::pictures

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/about.h"
+#include "ui/model/control_names.h"
 #include "ui/pictures/pictures.h"
 
 namespace wexmora::qt {
@@ -21,14 +22,14 @@ AboutWindow::AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener
   view_ = std::make_unique<FormView>(about_, this, true);
   resize(about_.width - 2 * TForm15::kFrameWidth, about_.height - TForm15::kTitleHeight - TForm15::kFrameWidth);
   setAttribute(Qt::WA_QuitOnClose, false);
-  connect(static_cast<QPushButton*>(control("Button1")), &QPushButton::clicked, this, [this] {
+  connect(static_cast<QPushButton*>(control(about_controls::kClose)), &QPushButton::clicked, this, [this] {
     Button1Click(about_);
     syncFromModel();
   });
-  connect(static_cast<QPushButton*>(control("Button2")), &QPushButton::clicked, this,
+  connect(static_cast<QPushButton*>(control(about_controls::kSiteButton)), &QPushButton::clicked, this,
           [this] { Button2Click(about_, opener_); });
-  control("Label4")->installEventFilter(this);
-  static_cast<QPushButton*>(control("Button1"))->setFocus();
+  control(about_controls::kSiteLink)->installEventFilter(this);
+  static_cast<QPushButton*>(control(about_controls::kClose))->setFocus();
   syncFromModel();
 }
 
@@ -72,9 +73,10 @@ void AboutWindow::moveEvent(QMoveEvent* event) {
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == control("Label4") && event->type() == QEvent::MouseButtonRelease) {
+  if (watched == control(about_controls::kSiteLink) && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton && control("Label4")->rect().contains(mouse->position().toPoint()))
+    if (mouse->button() == Qt::LeftButton &&
+        control(about_controls::kSiteLink)->rect().contains(mouse->position().toPoint()))
       Button2Click(about_, opener_);
   }
   return QWidget::eventFilter(watched, event);

@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "ui/control_text.h"
+#include "ui/model/control_names.h"
 #include "ui/pictures/pictures.h"
 #include "ui/qt/fonts.h"
 
@@ -21,14 +23,8 @@ const QColor kCream(255, 251, 240);
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
-// Captions are single lines: a carriage return in one is dropped.
-QString captionText(const std::string& text) { return qs(text).remove(QChar('\r')); }
-
-// The captions over the front photo size themselves to their text whatever
-// width the design gave them.
-bool alwaysFitsText(const Control& control) {
-  return control.name == "Label1" || control.name == "Label14" || control.name == "Label15";
-}
+// Captions are single lines (ui/control_text.h).
+QString captionText(const std::string& text) { return qs(captionLine(text)); }
 
 Qt::CursorShape cursorOf(CursorShape shape) {
   switch (shape) {
@@ -126,7 +122,7 @@ FormView::FormView(Form& form, QWidget* root, bool stretchPictures, const TForm1
     widgets_.emplace(control.name, widget);
     names_.emplace(widget, control.name);
   }
-  if (auto* combo = qobject_cast<QComboBox*>(widget("ComboBox1")); combo && selector_)
+  if (auto* combo = qobject_cast<QComboBox*>(widget(main_controls::kLanguage)); combo && selector_)
     for (const std::string& item : selector_->comboItems) combo->addItem(qs(item));
 }
 
@@ -141,24 +137,14 @@ std::string FormView::nameOf(const QObject* object) const {
 }
 
 QRect FormView::geometryOf(const Control& control, const QFont& font) {
-  QRect rect(control.left, control.top, control.width, control.height);
-  if (control.kind != ControlKind::Label) return rect;
-  const QFontMetricsF metrics(font);
-  const int textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(captionText(control.text))));
-  const int textHeight = static_cast<int>(std::ceil(metrics.height()));
-  if (control.width == 0 || alwaysFitsText(control))
-    rect.setWidth(textWidth);
-  else
-    rect.setWidth(std::max(control.width, textWidth));
-  rect.setHeight(std::max(control.height, textHeight));
-  return rect;
-}
-
-QString FormView::tooltipText(const std::string& hint) {
-  QString text = qs(hint);
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QChar('\r'), QChar('\n'));
-  while (text.endsWith(QChar('\n'))) text.chop(1);
-  return text;
+  int textWidth = 0, textHeight = 0;
+  if (control.kind == ControlKind::Label) {
+    const QFontMetricsF metrics(font);
+    textWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(captionText(control.text))));
+    textHeight = static_cast<int>(std::ceil(metrics.height()));
+  }
+  const ControlRect rect = controlRect(control, textWidth, textHeight);
+  return {rect.left, rect.top, rect.width, rect.height};
 }
 
 void FormView::sync() {
@@ -218,7 +204,7 @@ void FormView::syncControl(const Control& control, QWidget* widget) {
     shownPictures_[control.name] = control.picture;
   }
 
-  widget->setToolTip(tooltipText(control.hint));
+  widget->setToolTip(qs(tooltipText(control.hint, "\n")));
   widget->setGeometry(geometryOf(control, widget->font()));
   widget->setVisible(control.visible);
 }

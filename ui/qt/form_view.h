@@ -26,10 +26,8 @@ class FormView {
   std::string nameOf(const QObject* object) const;
   void sync();
 
-  // Labels size themselves to their text; others keep the model's size.
+  // Labels size themselves to their text in `font`; others keep the model's size.
   static QRect geometryOf(const Control& control, const QFont& font);
-  // A hint as a tooltip: carriage returns become line breaks.
-  static QString tooltipText(const std::string& hint);
 
  private:
   void syncControl(const Control& control, QWidget* widget);

@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 #include "base/site.h"
-#include "pass/handlers.h"
 #include "ui/pictures/pictures.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/save_dialog.h"
@@ -23,7 +22,8 @@ MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::Set
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       form_(form),
       opener_(opener),
-      settings_(settings) {
+      settings_(settings),
+      events_(form, opener, settings, *this) {
   setWindowIcon(pictures::programIcon());
   view_ = std::make_unique<FormView>(form_, this, false, &form_);
   reportError_ = [this](const QString& message) {
@@ -37,23 +37,20 @@ MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::Set
 
 MainWindow::~MainWindow() = default;
 
+// Buttons, the language selector and typing reach the dispatcher through the
+// widgets' own signals, so that the keyboard works them as well.
 void MainWindow::connectControls() {
-  const auto clicked = [this](const char* name, auto handler) {
-    if (auto* button = qobject_cast<QAbstractButton*>(control(name)))
-      connect(button, &QAbstractButton::clicked, this, [this, handler] {
-        handler();
-        syncFromModel();
-      });
-  };
-  clicked("SpeedButton5", [this] { SpeedButton5Click(form_); });
-  clicked("Button3", [this] { Button3Click(form_); });
-  clicked("Button2", [this] { close(); });
-  clicked("SpeedButton4", [this] { toggleAbout(); });
-  clicked("SpeedButton3", [this] { takeScreenshot(); });
-  connect(static_cast<QComboBox*>(control("ComboBox1")), &QComboBox::activated, this,
-          [this](int index) { chooseLanguage(index); });
-  connect(static_cast<QLineEdit*>(control("Edit18")), &QLineEdit::textEdited, this,
-          [this](const QString& text) { form_["Edit18"].text = text.toStdString(); });
+  for (const Control& c : form_.controls()) {
+    const std::string name = c.name;
+    QWidget* widget = control(name);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+      connect(button, &QAbstractButton::clicked, this, [this, name] { events_.click(name); });
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+      connect(combo, &QComboBox::activated, this, [this](int index) { events_.pickLanguage(index); });
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, name](const QString& text) { events_.textEdited(name, text.toStdString()); });
+  }
 }
 
 void MainWindow::syncFromModel() {
@@ -86,10 +83,6 @@ void MainWindow::toggleAbout() {
   positionToModel();
   SpeedButton4Click(form_, *form_.aboutDialog);
   if (about) about->syncFromModel();
-}
-
-void MainWindow::chooseLanguage(int index) {
-  runGuarded([&] { pickLanguage(form_, index, settings_); });
 }
 
 void MainWindow::takeScreenshot() {
@@ -126,28 +119,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (widget->childAt(position)) return QWidget::eventFilter(watched, event);
 
   if (type == QEvent::MouseMove) {
-    if (widget->hasMouseTracking() && MouseMoveOver(form_, name)) view_->sync();
+    if (widget->hasMouseTracking()) events_.mouseMove(name);
   } else if (type == QEvent::MouseButtonPress) {
     pressedControl_ = name;
-    if (name == "Label11") {
-      Label11MouseDown(form_);
-      view_->sync();
-    }
+    events_.mouseDown(name);
   } else {
-    const bool click =
-        mouse->button() == Qt::LeftButton && pressedControl_ == name && widget->rect().contains(position);
+    // Buttons report their clicks through clicked() (connectControls).
+    const bool click = !qobject_cast<QAbstractButton*>(widget) && mouse->button() == Qt::LeftButton &&
+                       pressedControl_ == name && widget->rect().contains(position);
     pressedControl_.clear();
-    if (name == "Label11") {
-      // The screenshot runs before the release handler: the caption is
-      // captured in its pressed place.
-      if (click) takeScreenshot();
-      Label11MouseUp(form_);
-      view_->sync();
-      return true;
-    }
-    if (click)
-      for (const PictureClick& entry : pictureClicks())
-        if (name == entry.control) runGuarded([&] { entry.handler(form_, opener_); });
+    if (events_.mouseUp(name, click)) return true;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "pass/main_window_events.h"
 #include "platform/settings_store.h"
 #include "platform/url_opener.h"
 #include "ui/model/form_model.h"
@@ -18,7 +19,7 @@ namespace wexmora::qt {
 
 class AboutWindow;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private MainWindowView {
   Q_OBJECT
  public:
   MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings);
@@ -53,14 +54,22 @@ class MainWindow : public QWidget {
  private:
   void connectControls();
   void toggleAbout();
-  void chooseLanguage(int index);
   void positionToModel();
+
+  // What the event dispatcher asks of this window.
+  void syncControls() override { view_->sync(); }
+  void syncWindow() override { syncFromModel(); }
+  void showError(const std::string& message) override { reportError_(QString::fromStdString(message)); }
+  void closeWindow() override { close(); }
+  void toggleAboutWindow() override { toggleAbout(); }
+  void saveScreenshot() override { takeScreenshot(); }
   void runGuarded(const std::function<void()>& handler);
 
   TForm15& form_;
   platform::UrlOpener& opener_;
   platform::SettingsStore& settings_;
   std::unique_ptr<FormView> view_;
+  MainWindowEvents events_;
   std::function<AboutWindow*()> makeAbout_;
   SaveDialogRunner* saveDialogRunner_ = nullptr;
   SavePictureDialog saveDialog_;

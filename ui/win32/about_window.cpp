@@ -2,6 +2,7 @@
 
 #include "platform/windows/wide_text.h"
 #include "ui/about.h"
+#include "ui/model/control_names.h"
 #include "ui/win32/pictures.h"
 
 namespace wexmora::win32 {
@@ -32,15 +33,15 @@ void AboutWindow::syncFromModel() {
 }
 
 void AboutWindow::mouseUp(const std::string& control, int, bool click) {
-  if (click && control == "Label4") Button2Click(about_, opener_);
+  if (click && control == about_controls::kSiteLink) Button2Click(about_, opener_);
 }
 
 void AboutWindow::command(const std::string& control, WORD notification) {
   if (notification != BN_CLICKED) return;
-  if (control == "Button1") {
+  if (control == about_controls::kClose) {
     Button1Click(about_);
     syncFromModel();
-  } else if (control == "Button2") {
+  } else if (control == about_controls::kSiteButton) {
     Button2Click(about_, opener_);
   }
 }

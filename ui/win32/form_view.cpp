@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/windows/wide_text.h"
+#include "ui/model/control_names.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/pictures.h"
 
@@ -22,9 +23,14 @@ constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr int kDropDownHeight = 80;
 
 // The tab order inside the data sheet; the other frames keep the design order.
-constexpr const char* kDataSheetTabOrder[] = {"Edit1",  "Edit5",  "Edit6",   "Edit7",  "Edit8", "Edit9",     "Edit10",
-                                              "Edit12", "Edit13", "Edit14",  "Edit15", "Memo2", "ComboBox1", "Edit17",
-                                              "Edit18", "Edit19", "Button2", "Edit16", "Edit11"};
+constexpr const char* kDataSheetTabOrder[] = {
+    main_controls::kBrandString,    main_controls::kBaseClock, main_controls::kTurboClock,
+    main_controls::kModelKey,       main_controls::kCores,     main_controls::kThreads,
+    main_controls::kMaxTemperature, main_controls::kCodeName,  main_controls::kLithography,
+    main_controls::kMemory,         main_controls::kSegment,   main_controls::kTechnologies,
+    main_controls::kLanguage,       main_controls::kL3Cache,   main_controls::kProductLine,
+    main_controls::kGraphics,       main_controls::kClose,     main_controls::kPcie,
+    main_controls::kSocket};
 
 bool isFrame(ControlKind kind) { return kind == ControlKind::GroupBox || kind == ControlKind::Panel; }
 bool hasWindow(ControlKind kind) {

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "base/site.h"
-#include "pass/handlers.h"
 #include "platform/windows/wide_text.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/capture.h"
@@ -24,7 +23,7 @@ constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 }  // namespace
 
 MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings)
-    : form_(form), opener_(opener), settings_(settings) {
+    : form_(form), opener_(opener), settings_(settings), events_(form, opener, settings, *this) {
   createWindow(kMainClass, kMainStyle, form_, nullptr);
   view_ = std::make_unique<FormView>(form_, window_, *this, false, &form_);
   syncFromModel();
@@ -76,10 +75,6 @@ void MainWindow::toggleAbout() {
   if (about_) about_->syncFromModel();
 }
 
-void MainWindow::chooseLanguage(int index) {
-  runGuarded([&] { pickLanguage(form_, index, settings_); });
-}
-
 void MainWindow::takeScreenshot() {
   positionToModel();
   SaveFileDialog dialog(window_);
@@ -87,56 +82,27 @@ void MainWindow::takeScreenshot() {
   runGuarded([&] { SpeedButton3Click(form_, saveDialog_, dialog, capture); });
 }
 
-void MainWindow::mouseMove(const std::string& control) {
-  if (MouseMoveOver(form_, control)) view_->sync();
-}
+void MainWindow::mouseMove(const std::string& control) { events_.mouseMove(control); }
 
 void MainWindow::mouseDown(const std::string& control, int) {
-  if (control != "Label11") return;
-  Label11MouseDown(form_);
-  view_->sync();
-  UpdateWindow(window_);
+  events_.mouseDown(control);
+  UpdateWindow(window_);  // the pressed caption shows at once
 }
 
-void MainWindow::mouseUp(const std::string& control, int, bool click) {
-  if (control == "Label11") {
-    // The screenshot runs before the release handler: the caption is
-    // captured in its pressed place.
-    if (click) takeScreenshot();
-    Label11MouseUp(form_);
-    view_->sync();
-    return;
-  }
-  if (!click) return;
-  if (control == "SpeedButton5") {
-    SpeedButton5Click(form_);
-    view_->sync();
-  } else if (control == "SpeedButton4") {
-    toggleAbout();
-  } else if (control == "SpeedButton3") {
-    takeScreenshot();
-  } else {
-    for (const PictureClick& entry : pictureClicks())
-      if (control == entry.control) runGuarded([&] { entry.handler(form_, opener_); });
-  }
-}
+void MainWindow::mouseUp(const std::string& control, int, bool click) { events_.mouseUp(control, click); }
 
 void MainWindow::command(const std::string& control, WORD notification) {
   if (!view_) return;  // the controls' own notifications while they are made
-  if (control == "Button2" && notification == BN_CLICKED) {
-    PostMessageW(window_, WM_CLOSE, 0, 0);
-  } else if (control == "Button3" && notification == BN_CLICKED) {
-    Button3Click(form_);
-    view_->sync();
-  } else if (control == "ComboBox1" && notification == CBN_SELCHANGE) {
-    const auto index = SendMessageW(view_->window("ComboBox1"), CB_GETCURSEL, 0, 0);
-    chooseLanguage(static_cast<int>(index));
-  } else if (control == "Edit18" && notification == EN_CHANGE) {
-    // The product line accepts typing; the model keeps what the user typed.
-    HWND edit = view_->window("Edit18");
+  if (notification == BN_CLICKED) {
+    events_.click(control);
+  } else if (notification == CBN_SELCHANGE) {
+    const auto index = SendMessageW(view_->window(control), CB_GETCURSEL, 0, 0);
+    events_.pickLanguage(static_cast<int>(index));
+  } else if (notification == EN_CHANGE) {
+    HWND edit = view_->window(control);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    form_["Edit18"].text = narrow(text);
+    events_.textEdited(control, narrow(text));
   }
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "pass/main_window_events.h"
 #include "platform/settings_store.h"
 #include "platform/url_opener.h"
 #include "ui/model/form_model.h"
@@ -19,7 +20,7 @@ namespace wexmora::win32 {
 
 class AboutWindow;
 
-class MainWindow : public FormEvents, public TopLevelWindow {
+class MainWindow : public FormEvents, public TopLevelWindow, private MainWindowView {
  public:
   MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings);
 
@@ -39,14 +40,22 @@ class MainWindow : public FormEvents, public TopLevelWindow {
   bool ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void takeScreenshot();
   void toggleAbout();
-  void chooseLanguage(int index);
   void positionToModel();
   void runGuarded(const std::function<void()>& handler);
   void reportError(const std::string& message);
 
+  // What the event dispatcher asks of this window.
+  void syncControls() override { view_->sync(); }
+  void syncWindow() override { syncFromModel(); }
+  void showError(const std::string& message) override { reportError(message); }
+  void closeWindow() override { PostMessageW(window_, WM_CLOSE, 0, 0); }
+  void toggleAboutWindow() override { toggleAbout(); }
+  void saveScreenshot() override { takeScreenshot(); }
+
   TForm15& form_;
   platform::UrlOpener& opener_;
   platform::SettingsStore& settings_;
+  MainWindowEvents events_;
   AboutWindow* about_ = nullptr;
   SavePictureDialog saveDialog_;
   bool passErrorShown_ = false;

@@ -3,40 +3,23 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <string>
 #include <utility>
 
-#include "catalogue/data/key_list.h"
-#include "catalogue/data/qr_image.h"
-#include "ui/localisation.h"
+#include "ui/picture_origin.h"
 
 namespace wexmora::win32 {
 namespace {
 
-// The artwork built into the executable (resources/images, see
-// ui/win32/CMakeLists.txt): each file is an RCDATA resource named after it,
-// upper case, "-" and "." as "_".
-// clang-format off
-struct DesignResource {
-  DesignPicture picture;
-  const wchar_t* name;
-};
-constexpr DesignResource kDesignResources[] = {
-    // picture      resource
-    {kFrontPhoto,  L"FRONT_PHOTO_JPG"},
-    {kBackPhoto,   L"BACK_PHOTO_JPG"},
-    {kAboutGlyph,  L"ABOUT_GLYPH_PNG"},
-    {kCameraGlyph, L"CAMERA_GLYPH_PNG"},
-    {kAboutLogo,   L"ABOUT_LOGO_JPG"},
-    {kIcon,        L"ICON_PNG"},
-};
-// clang-format on
-
-std::wstring badgeResource(int index) {
-  wchar_t name[32];
-  swprintf(name, 32, L"BADGE_%02d_PNG", index);
+// The RCDATA resource an artwork file of resources/images is built in as
+// (ui/win32/CMakeLists.txt): the file's name, upper case, "-" and "." as "_".
+std::wstring resourceName(const std::string& file) {
+  std::wstring name;
+  for (const char c : file.substr(file.rfind('/') + 1))
+    name += c == '-' || c == '.' ? L'_' : static_cast<wchar_t>(std::toupper(static_cast<unsigned char>(c)));
   return name;
 }
 
@@ -109,22 +92,10 @@ void finish(Bitmap& bitmap) {
 }
 
 Bitmap make(const Picture& picture) {
-  switch (picture.source) {
-    case PictureSource::None:
-      return {};
-    case PictureSource::Badges:
-      if (picture.index == kSiteQrBadge) return fromArgb(catalogue::siteQrImage());
-      if (picture.index < 0 || picture.index > kSiteQrBadge) return {};
-      return decodeResource(badgeResource(picture.index).c_str());
-    case PictureSource::Qr:
-      if (picture.index < 0 || static_cast<std::size_t>(picture.index) >= catalogue::kEntryCount) return {};
-      return fromArgb(catalogue::entryQrImage(static_cast<std::size_t>(picture.index)));
-    case PictureSource::Design:
-      for (const auto& resource : kDesignResources)
-        if (resource.picture == picture.index) return decodeResource(resource.name);
-      return {};
-  }
-  return {};
+  const PictureOrigin origin = pictureOrigin(picture);
+  if (origin.drawn) return fromArgb(*origin.drawn);
+  if (origin.file.empty()) return {};
+  return decodeResource(resourceName(origin.file).c_str());
 }
 
 }  // namespace
