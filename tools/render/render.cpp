@@ -29,6 +29,7 @@ struct Options {
   std::optional<std::string> storedLanguage;
   std::optional<int> switchLanguage;
   bool about = false;
+  bool catalogueOnly = false;
 };
 
 // Clicks cannot happen in a picture; nothing is ever opened.
@@ -40,7 +41,7 @@ class NoBrowser : public wexmora::platform::UrlOpener {
 int usage() {
   std::fputs(
       "usage: wexmora-render --brand TEXT --identifier TEXT [--stored-language VALUE]\n"
-      "                      [--switch-language N] [--about] [--out FILE.png]\n"
+      "                      [--switch-language N] [--about] [--catalogue-only] [--out FILE.png]\n"
       "Paints the main window for that processor into FILE.png (default wexmora.png);\n"
       "--about also paints the about dialog into FILE-about.png.\n",
       stderr);
@@ -53,7 +54,9 @@ std::optional<Options> parse(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (arg == "--about") {
+    if (arg == "--catalogue-only") {
+      options.catalogueOnly = true;
+    } else if (arg == "--about") {
       options.about = true;
     } else if (arg == "--brand" && hasValue) {
       options.brand = argv[++i];
@@ -110,6 +113,9 @@ int main(int argc, char** argv) {
   NoBrowser opener;
   catalogue::Lists lists;
   PassServices services{processor, settings, sleeper, lists};
+  // The extended table as the window program uses it; the machine's own facts
+  // describe this machine, not the brand string painted.
+  if (!options->catalogueOnly) services.second = {.consult = true, .machine = nullptr};
 
   TForm15 form;
   FormCreate(form, services, kScreenWidth, kScreenHeight);
