@@ -1,20 +1,8 @@
 # Windows resources of a program: the program icon, the version information
 # and the application manifest (common controls 6, UTF-8 code page, no DPI
 # scaling of its own).
+# The program icon, drawn by tools/artwork (wexmora-artwork --icons resources/icons).
 set(_icon ${CMAKE_SOURCE_DIR}/resources/icons/wexmora.ico)
-if(NOT EXISTS ${_icon})
-  # Until the artwork tool's icon is committed, a stand-in made from the
-  # window icon, in the build folder only.
-  find_package(Python3 REQUIRED COMPONENTS Interpreter)
-  set(_icon ${CMAKE_BINARY_DIR}/generated/windows/wexmora-standin.ico)
-  add_custom_command(
-    OUTPUT ${_icon}
-    COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/windows/standin_icon.py
-            ${CMAKE_SOURCE_DIR}/resources/images/icon.png ${_icon}
-    DEPENDS ${CMAKE_SOURCE_DIR}/tools/windows/standin_icon.py ${CMAKE_SOURCE_DIR}/resources/images/icon.png
-    COMMENT "Making a stand-in program icon"
-    VERBATIM)
-endif()
 add_custom_target(wexmora_windows_icon DEPENDS ${_icon})
 set(WEXMORA_WINDOWS_ICON ${_icon})
 

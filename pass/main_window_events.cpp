@@ -57,13 +57,22 @@ void MainWindowEvents::click(std::string_view control) {
   } else if (control == kClose) {
     view_.closeWindow();
   } else if (control == kAboutButton) {
-    view_.toggleAboutWindow();
+    toggleAbout();
   } else if (control == kScreenshotButton) {
     view_.saveScreenshot();
   } else {
     for (const PictureClick& entry : pictureClicks())
       if (control == entry.control) guarded([&] { entry.handler(form_, opener_); });
   }
+}
+
+// The dialog is placed from the main window's place on the screen.
+void MainWindowEvents::toggleAbout() {
+  if (!form_.aboutDialog) return;
+  view_.prepareAboutWindow();
+  view_.placeToModel();
+  SpeedButton4Click(form_, *form_.aboutDialog);
+  view_.syncAboutWindow();
 }
 
 void MainWindowEvents::pickLanguage(int index) {

@@ -21,8 +21,12 @@ class MainWindowView {
   virtual void syncWindow() = 0;    // caption, size and place, then the controls
   virtual void showError(const std::string& message) = 0;
   virtual void closeWindow() = 0;
-  virtual void toggleAboutWindow() = 0;  // the about button's handler with the dialog's window
-  virtual void saveScreenshot() = 0;     // the screenshot button's handler with the view's dialog and capture
+  virtual void placeToModel() = 0;  // the window's place on the screen into the model
+  // Before the about dialog is toggled: a view that makes the dialog's window
+  // when it is first needed makes it now, while it is still hidden.
+  virtual void prepareAboutWindow() {}
+  virtual void syncAboutWindow() = 0;  // the about dialog's window from its model
+  virtual void saveScreenshot() = 0;   // the screenshot button's handler with the view's dialog and capture
 };
 
 class MainWindowEvents {
@@ -47,6 +51,7 @@ class MainWindowEvents {
  private:
   template <class Handler>
   void guarded(Handler handler);
+  void toggleAbout();
 
   TForm15& form_;
   platform::UrlOpener& opener_;

@@ -1,5 +1,6 @@
 #include "ui/jpeg_writer.h"
 
+#include "base/utf8_path.h"
 #include "support/jpeg_header.h"
 #include "support/temp_dir.h"
 
@@ -86,7 +87,7 @@ TEST(JpegEncoding, RejectsImagesWithoutPixels) {
 TEST_F(TempDir, ReplacesAnExistingFileAndLeavesNoTemporary) {
   const fs::path target = dir / "Screen.jpg";
   std::ofstream(target) << "old";
-  writeJpegFile(gradient(20, 10), pathToUtf8(target));
+  writeJpegFile(gradient(20, 10), base::pathToUtf8(target));
   const auto data = readFile(target);
   EXPECT_EQ(decode(data).width, 20);
   EXPECT_EQ(entries(), 1u);
@@ -95,7 +96,7 @@ TEST_F(TempDir, ReplacesAnExistingFileAndLeavesNoTemporary) {
 TEST_F(TempDir, UncreatablePathReportsAndLeavesNothing) {
   std::ofstream(dir / "plain-file") << "x";
   const fs::path target = dir / "plain-file" / "Screen.jpg";
-  EXPECT_THROW(writeJpegFile(gradient(8, 8), pathToUtf8(target)), std::runtime_error);
+  EXPECT_THROW(writeJpegFile(gradient(8, 8), base::pathToUtf8(target)), std::runtime_error);
   EXPECT_EQ(entries(), 1u);
 }
 
@@ -103,7 +104,7 @@ TEST_F(TempDir, RemovedFolderReportsTheError) {
   const fs::path folder = dir / "gone";
   fs::create_directories(folder);
   fs::remove(folder);
-  EXPECT_THROW(writeJpegFile(gradient(8, 8), pathToUtf8(folder / "Screen.jpg")), std::runtime_error);
+  EXPECT_THROW(writeJpegFile(gradient(8, 8), base::pathToUtf8(folder / "Screen.jpg")), std::runtime_error);
   EXPECT_FALSE(fs::exists(folder));
 }
 
@@ -120,7 +121,7 @@ TEST_F(TempDir, PreviousFileSurvivesAFailedOverwrite) {
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   bool threw = false;
   try {
-    writeJpegFile(gradient(474, 389), pathToUtf8(target));
+    writeJpegFile(gradient(474, 389), base::pathToUtf8(target));
   } catch (const std::runtime_error&) {
     threw = true;
   }

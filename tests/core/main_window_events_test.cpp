@@ -25,7 +25,9 @@ class RecordingView : public MainWindowView {
   void syncWindow() override { calls.push_back("syncWindow"); }
   void showError(const std::string& message) override { calls.push_back("showError: " + message); }
   void closeWindow() override { calls.push_back("closeWindow"); }
-  void toggleAboutWindow() override { calls.push_back("toggleAboutWindow"); }
+  void placeToModel() override { calls.push_back("placeToModel"); }
+  void prepareAboutWindow() override { calls.push_back("prepareAboutWindow"); }
+  void syncAboutWindow() override { calls.push_back("syncAboutWindow"); }
   void saveScreenshot() override {
     calls.push_back("saveScreenshot at " + std::to_string(form_[kScreenshotCaption].left));
   }
@@ -37,6 +39,12 @@ class RecordingView : public MainWindowView {
 
 struct Window {
   TForm15 form;
+  TForm4 about;
+  void attachAbout() {
+    form.aboutDialog = &about;
+    form.top = 100;
+    form.left = 200;
+  }
   testing::RecordingUrlOpener opener;
   testing::FakeSettingsStore settings;
   RecordingView view{form};
@@ -106,10 +114,24 @@ const std::vector<EventCase>& eventCases() {
        {"syncControls"},
        [](const Window& w) { EXPECT_FALSE(w.form[kIdentityPanel].visible); }},
       {"the close button closes the window", {}, [](MainWindowEvents& e) { e.click(kClose); }, {"closeWindow"}, {}},
-      {"the about button toggles the about window",
+      {"the about button shows the dialog below the window's place",
+       [](Window& w) { w.attachAbout(); },
+       [](MainWindowEvents& e) { e.click(kAboutButton); },
+       {"prepareAboutWindow", "placeToModel", "syncAboutWindow"},
+       [](const Window& w) {
+         EXPECT_TRUE(w.about.visible);
+         EXPECT_EQ(w.about.top, 100 + 145);
+         EXPECT_EQ(w.about.left, 200 + 95);
+       }},
+      {"the about button hides the shown dialog",
+       [](Window& w) { w.attachAbout(), w.about.visible = true; },
+       [](MainWindowEvents& e) { e.click(kAboutButton); },
+       {"prepareAboutWindow", "placeToModel", "syncAboutWindow"},
+       [](const Window& w) { EXPECT_FALSE(w.about.visible); }},
+      {"the about button does nothing before the dialog exists",
        {},
        [](MainWindowEvents& e) { e.click(kAboutButton); },
-       {"toggleAboutWindow"},
+       {},
        {}},
       {"the camera button saves a screenshot in place",
        {},

@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "base/utf8_path.h"
 #include "support/jpeg_header.h"
 #include "support/temp_dir.h"
 
@@ -82,12 +83,12 @@ TEST_F(TempDir, ScreenshotWritesJpegWhateverNameAndType) {
   SavePictureDialog dialog;
   ScriptedDialog runner;
   PlainCapture capture;
-  for (const Case& c : cases) runner.answers.push_back(SaveChoice{pathToUtf8(dir / c.typed), c.filter});
+  for (const Case& c : cases) runner.answers.push_back(SaveChoice{base::pathToUtf8(dir / c.typed), c.filter});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     const auto written = SpeedButton3Click(form, dialog, runner, capture);
     ASSERT_TRUE(written);
-    EXPECT_EQ(*written, pathToUtf8(dir / c.written));
+    EXPECT_EQ(*written, base::pathToUtf8(dir / c.written));
     const testing::JpegHeader header = decode(readFile(dir / c.written));
     EXPECT_EQ(header.width, form.width);
     EXPECT_EQ(header.height, form.height + 2);
@@ -98,7 +99,7 @@ TEST_F(TempDir, ScreenshotWritesJpegWhateverNameAndType) {
   // The dialog offered what was chosen last, and JPEG after the bitmap type.
   EXPECT_EQ(runner.shown[0].fileName, "Screen");
   EXPECT_EQ(runner.shown[1].fileName, "Screen.jpg");
-  EXPECT_EQ(runner.shown[1].folder, pathToUtf8(dir));
+  EXPECT_EQ(runner.shown[1].folder, base::pathToUtf8(dir));
   EXPECT_EQ(runner.shown[2].fileName, "picture.bmp");
   EXPECT_EQ(runner.shown[2].filterIndex, 2);
   for (const auto& size : capture.sizes) EXPECT_EQ(size, std::make_pair(474, 389));
@@ -122,7 +123,7 @@ TEST_F(TempDir, FailedScreenshotThrowsAndResetsTheType) {
   SavePictureDialog dialog;
   ScriptedDialog runner;
   PlainCapture capture;
-  runner.answers.push_back(SaveChoice{pathToUtf8(dir / "plain-file" / "Screen"), 4});
+  runner.answers.push_back(SaveChoice{base::pathToUtf8(dir / "plain-file" / "Screen"), 4});
   EXPECT_THROW(SpeedButton3Click(form, dialog, runner, capture), std::runtime_error);
   EXPECT_EQ(dialog.filterIndex, 2);
   EXPECT_EQ(entries(), 1u);

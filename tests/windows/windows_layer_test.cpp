@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "base/utf8_path.h"
 #include "platform/windows/arguments.h"
 #include "platform/windows/named_mutex.h"
 #include "platform/windows/registry.h"
@@ -171,7 +172,7 @@ TEST(JpegFile, ReplacesAnExistingFileWithANonAsciiName) {
   const auto target = folder / L"Снимок экрана.jpg";
   std::ofstream(target, std::ios::binary) << "old";
   RgbImage image{4, 2, std::vector<std::uint8_t>(4 * 2 * 3, 200)};
-  writeJpegFile(image, pathToUtf8(target));
+  writeJpegFile(image, base::pathToUtf8(target));
   std::ifstream in(target, std::ios::binary);
   char magic[3] = {};
   in.read(magic, 3);
@@ -180,7 +181,7 @@ TEST(JpegFile, ReplacesAnExistingFileWithANonAsciiName) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 
   std::filesystem::create_directory(folder / "taken.jpg");  // a folder in the way: the save fails
-  EXPECT_THROW(writeJpegFile(image, pathToUtf8(folder / "taken.jpg")), std::runtime_error);
+  EXPECT_THROW(writeJpegFile(image, base::pathToUtf8(folder / "taken.jpg")), std::runtime_error);
   EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.jpg"));
   std::filesystem::remove_all(folder);
 }

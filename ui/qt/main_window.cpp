@@ -77,12 +77,12 @@ void MainWindow::runGuarded(const std::function<void()>& handler) {
   syncFromModel();
 }
 
-void MainWindow::toggleAbout() {
-  if (!form_.aboutDialog) return;
-  AboutWindow* about = makeAbout_ ? makeAbout_() : nullptr;  // made while the dialog is still hidden
-  positionToModel();
-  SpeedButton4Click(form_, *form_.aboutDialog);
-  if (about) about->syncFromModel();
+void MainWindow::prepareAboutWindow() {
+  if (makeAbout_) makeAbout_();
+}
+
+void MainWindow::syncAboutWindow() {
+  if (AboutWindow* about = makeAbout_ ? makeAbout_() : nullptr) about->syncFromModel();
 }
 
 void MainWindow::takeScreenshot() {

@@ -53,7 +53,6 @@ class MainWindow : public QWidget, private MainWindowView {
 
  private:
   void connectControls();
-  void toggleAbout();
   void positionToModel();
 
   // What the event dispatcher asks of this window.
@@ -61,7 +60,9 @@ class MainWindow : public QWidget, private MainWindowView {
   void syncWindow() override { syncFromModel(); }
   void showError(const std::string& message) override { reportError_(QString::fromStdString(message)); }
   void closeWindow() override { close(); }
-  void toggleAboutWindow() override { toggleAbout(); }
+  void placeToModel() override { positionToModel(); }
+  void prepareAboutWindow() override;
+  void syncAboutWindow() override;
   void saveScreenshot() override { takeScreenshot(); }
   void runGuarded(const std::function<void()>& handler);
 

@@ -8,7 +8,6 @@
 #include "ui/win32/capture.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/save_dialog.h"
-#include "ui/window_events.h"
 
 namespace wexmora::win32 {
 namespace {
@@ -68,10 +67,7 @@ void MainWindow::positionToModel() {
   form_.top = outer.top;
 }
 
-void MainWindow::toggleAbout() {
-  if (!form_.aboutDialog) return;
-  positionToModel();
-  SpeedButton4Click(form_, *form_.aboutDialog);
+void MainWindow::syncAboutWindow() {
   if (about_) about_->syncFromModel();
 }
 

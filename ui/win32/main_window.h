@@ -39,7 +39,6 @@ class MainWindow : public FormEvents, public TopLevelWindow, private MainWindowV
  private:
   bool ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void takeScreenshot();
-  void toggleAbout();
   void positionToModel();
   void runGuarded(const std::function<void()>& handler);
   void reportError(const std::string& message);
@@ -49,7 +48,8 @@ class MainWindow : public FormEvents, public TopLevelWindow, private MainWindowV
   void syncWindow() override { syncFromModel(); }
   void showError(const std::string& message) override { reportError(message); }
   void closeWindow() override { PostMessageW(window_, WM_CLOSE, 0, 0); }
-  void toggleAboutWindow() override { toggleAbout(); }
+  void placeToModel() override { positionToModel(); }
+  void syncAboutWindow() override;
   void saveScreenshot() override { takeScreenshot(); }
 
   TForm15& form_;
