@@ -42,6 +42,9 @@ void markSheetSource(TForm15& form) {
     if (!hint.ends_with(hintLine)) hint += hintLine;
     std::string& memo = form[main_controls::kTechnologies].text;
     memo.resize(lengthWithoutNote(memo));
+    // The no-record text that the language routine put in an empty memo
+    // would deny the sheet shown: the note stands alone instead.
+    if (memo == kNoRecordRussian || memo == kNoRecordEnglish) memo.clear();
     memo += (memo.empty() ? std::string() : std::string(kMemoBreak)) + std::string(note);
   }
 }
@@ -55,10 +58,7 @@ std::string_view sheetSourceNote(const TForm15& form) {
 std::string_view technologiesOf(const TForm15& form) {
   const std::string& memo = form[main_controls::kTechnologies].text;
   if (form.sheetSource != SheetSource::Extended && form.sheetSource != SheetSource::Machine) return memo;
-  const std::string_view technologies = std::string_view(memo).substr(0, lengthWithoutNote(memo));
-  // A row without technologies got the language's no-record text: no technology either.
-  if (technologies == kNoRecordRussian || technologies == kNoRecordEnglish) return {};
-  return technologies;
+  return std::string_view(memo).substr(0, lengthWithoutNote(memo));
 }
 
 }  // namespace wexmora

@@ -76,7 +76,9 @@ TEST(SecondSources, TheExtendedRowFillsTheSheetOfAProcessorTheCatalogueLacks) {
     EXPECT_EQ(run.form.sheetSource, SheetSource::Extended);
     for (const auto& [control, text] : c.fields) EXPECT_EQ(run.form[control].text, text) << control;
     EXPECT_TRUE(run.form["Image4"].picture.empty()) << "no QR code outside the catalogue";
-    EXPECT_TRUE(run.form["Memo2"].text.ends_with("\r\n" + noteOf(SheetSource::Extended, 1)));
+    const std::string& memo = run.form["Memo2"].text;
+    const std::string note = noteOf(SheetSource::Extended, 1);
+    EXPECT_TRUE(memo == note || memo.ends_with("\r\n" + note)) << memo;
     EXPECT_TRUE(run.form["Edit7"].hint.ends_with("\r" + noteOf(SheetSource::Extended, 1)));
   }
 }
@@ -178,6 +180,23 @@ TEST(SecondSources, ALanguageSwitchKeepsOneNoteInTheNewLanguage) {
     const std::string& hint = run.form["Edit7"].hint;
     EXPECT_EQ(hint.find(noteOf(SheetSource::Extended, 1 - language)), std::string::npos);
     EXPECT_TRUE(hint.ends_with("\r" + noteOf(SheetSource::Extended, language)));
+  }
+}
+
+// A sheet without technologies: the memo holds the note alone, in either
+// language, never the text that says the processor is unknown.
+TEST(SecondSources, ASheetWithoutTechnologiesShowsTheNoteAlone) {
+  const testing::FakeMachineFactsSource facts({.packages = 1, .cores = 2, .threads = 2});
+  PassRun run;
+  runPass(run, "QEMU Virtual CPU version 2.5+", "", {.consult = true, .machine = &facts}, 0);
+  ASSERT_EQ(run.form.sheetSource, SheetSource::Machine);
+  const auto noteOf = [](SheetSource, int language) { return ::wexmora::noteOf(SheetSource::Machine, language); };
+  for (const int language : {0, 1, 0}) {
+    SCOPED_TRACE(language);
+    run.form.comboIndex = language;
+    ComboBox1Click(run.form);
+    EXPECT_EQ(run.form["Memo2"].text, noteOf(SheetSource::Extended, language));
+    EXPECT_EQ(technologiesOf(run.form), "");
   }
 }
 
