@@ -49,13 +49,13 @@ constexpr CpuVendor kAmd = CpuVendor::Amd;
 // name                     vendor  lead                      form            key prefix                  shown prefix
 constexpr std::array<ModelNumberRule, 53> kRules = {{
   {"intel-core-first",      kIntel, "Core i#",                IntelFirstCore, "i#-",                      "i#-"},
-  {"intel-core",            kIntel, "Core",                   Intel,          "",                         ""},
-  {"intel-core2",           kIntel, "Core2",                  IntelCore2,     "",                         ""},
+  {"intel-core",            kIntel, "Core",                   Intel,          "Core ",                    ""},
+  {"intel-core2",           kIntel, "Core2",                  IntelCore2,     "Core2 ",                   ""},
   {"intel-celeron-m",       kIntel, "Celeron M",              Intel,          "Celeron M ",               "M "},
   {"intel-celeron-d",       kIntel, "Celeron D",              Intel,          "Celeron D ",               "D "},
   {"intel-celeron",         kIntel, "Celeron",                Intel,          "Celeron ",                 ""},
-  {"intel-pentium-gold",    kIntel, "Pentium Gold",           Intel,          "Pentium Gold ",            "Gold "},
-  {"intel-pentium-silver",  kIntel, "Pentium Silver",         Intel,          "Pentium Silver ",          "Silver "},
+  {"intel-pentium-gold",    kIntel, "Pentium Gold",           Intel,          "Pentium ",                 "Gold "},
+  {"intel-pentium-silver",  kIntel, "Pentium Silver",         Intel,          "Pentium ",                 "Silver "},
   {"intel-pentium-m",       kIntel, "Pentium M",              Intel,          "Pentium M ",               "M "},
   {"intel-pentium-4",       kIntel, "Pentium 4",              Intel,          "Pentium 4 ",               ""},
   {"intel-pentium-d",       kIntel, "Pentium D",              Intel,          "Pentium D ",               "D "},
@@ -68,7 +68,7 @@ constexpr std::array<ModelNumberRule, 53> kRules = {{
   {"intel-xeon-phi",        kIntel, "Xeon Phi",               Intel,          "Xeon Phi ",                "Phi "},
   {"intel-xeon",            kIntel, "Xeon",                   IntelXeon,      "Xeon ",                    ""},
   {"intel-genuine",         kIntel, "Genuine Intel",          Intel,          "",                         ""},
-  {"intel-processor",       kIntel, "Intel Processor",        Intel,          "",                         ""},
+  {"intel-processor",       kIntel, "Intel Processor",        Intel,          "Core ",                    ""},
   {"amd-threadripper-pro",  kAmd,   "Ryzen Threadripper PRO", Amd,            "Ryzen Threadripper PRO ",  "TR PRO "},
   {"amd-threadripper",      kAmd,   "Ryzen Threadripper",     Amd,            "Ryzen Threadripper ",      "TR "},
   {"amd-ryzen-embedded",    kAmd,   "Ryzen Embedded",         Amd,            "Ryzen Embedded ",          ""},
@@ -368,13 +368,21 @@ std::optional<ModelNumberReading> applyRule(const ModelNumberRule& rule, const L
   reading.at = all[read->first].begin;
   reading.length = all[read->last].end - reading.at;
   reading.number = withoutMarks(brand.substr(reading.at, reading.length));
-  const bool lettered = hasLetter(read->number);
-  if (rule.vendor == CpuVendor::Intel && rule.form != IntelFirstCore && lettered) {
-    reading.key = read->number;  // Intel's lettered numbers name one chip across all lines
+  // Intel's numbers that begin with a letter name one chip across its lines,
+  // except the Core 2 ones (Core 2 Duo E6600 and Pentium E6600 are two chips);
+  // the others need their line: Celeron 1000M, Pentium 987, Xeon Gold 6248.
+  const bool letterFirst = isLetter(read->number[0]);
+  if (rule.vendor == CpuVendor::Intel && letterFirst && rule.form != IntelFirstCore && rule.form != IntelCore2) {
+    reading.key = read->number;
     reading.shown = read->number;
     return reading;
   }
-  if (rule.key.empty() && !lettered) return std::nullopt;  // bare digits without a line name no chip
+  if (rule.form == IntelCore2 && letterFirst) {
+    reading.key = std::string(rule.key) + read->number;
+    reading.shown = read->number;
+    return reading;
+  }
+  if (rule.key.empty() && !hasLetter(read->number)) return std::nullopt;  // bare digits without a line name no chip
   reading.key = withDigit(rule.key, lead.digit) + read->number;
   reading.shown = withDigit(rule.shown, lead.digit) + read->number;
   return reading;

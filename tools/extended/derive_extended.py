@@ -139,19 +139,21 @@ def degrees(text):
 # ---- keys -----------------------------------------------------------------
 
 def intel_key(number_text, name):
-    """The model key of an Intel processor: the processor number where it
-    holds a letter (unique across Intel's lines), else line and number."""
+    """The model key of an Intel processor, as identify/model_number reads it:
+    a number that begins with a letter stands alone (unique across Intel's
+    lines), except Core 2's ("Core2 E6600" is not the Pentium E6600); a number
+    that begins with a digit follows its line ("Celeron 1000M", "Xeon Gold 6248")."""
     number_text = re.sub(r"\s+[vV](\d)$", r" v\1", number_text.strip())
     if not number_text:
         return ""
-    if re.search(r"[A-Za-z]", number_text.split(" ")[0]):
+    name = re.sub(r"^Mobile ", "", name)
+    if name.startswith("Intel Core2 "):
+        return "Core2 " + number_text
+    if number_text[0].isalpha():
         return number_text
-    line = re.match(r"(?:Mobile )?Intel (Celeron M|Celeron D|Celeron|Pentium 4|Pentium D|Pentium M|Pentium Gold|"
-                    r"Pentium Silver|Pentium|Atom|Xeon Gold|Xeon Silver|Xeon Platinum|Xeon Bronze|Xeon Phi|Xeon|"
-                    r"Core2 Duo|Core2 Quad|Core2 Extreme|Core2 Solo)\b", name)
-    if not line:
-        return ""
-    return line.group(1) + " " + number_text
+    line = re.match(r"Intel (Celeron M|Celeron D|Celeron|Pentium 4|Pentium D|Pentium M|Pentium|Atom|Xeon Gold|"
+                    r"Xeon Silver|Xeon Platinum|Xeon Bronze|Xeon Phi|Xeon|Core)\b", name)
+    return line.group(1) + " " + number_text if line else ""
 
 
 # Words AMD puts between the line and the number, or after the number, that
@@ -207,7 +209,27 @@ def intel_product_line(name, key):
     if line == "Core":
         tier = re.match(r"(i[3579]|m[357])-", key)
         line += " " + (tier.group(1) if tier else "M")
-    return "Intel " + line.replace("Core2", "Core 2") if line != "Processor" else "Intel"
+    return "Intel " + line if line != "Processor" else ""
+
+
+def intel_graphics(text):
+    """The catalogue's graphics forms: "-" for none, the maker's name otherwise."""
+    name = plain(text)
+    if not name:
+        return "-"
+    if re.fullmatch(r"Intel HD Graphics for .* Processors", name):
+        return "Intel HD Graphics"
+    return name
+
+
+def amd_graphics(text):
+    name = plain(text)
+    return "-" if not name or name == "Discrete Graphics Card Required" else name
+
+
+def amd_pcie(text):
+    revision = re.search(r"(\d\.\d)", plain(text))
+    return revision.group(1) if revision else ""
 
 
 def intel_technologies(row):
@@ -263,7 +285,7 @@ def read_intel(path):
                                        or row["ThermalJunctionRateCode"]),
             "lithography": nanometres(row["Lithography"]),
             "memory": intel_memory(row["MemoryTypes"]),
-            "graphics": plain(row["ProcessorGraphicsModelId"]),
+            "graphics": intel_graphics(row["ProcessorGraphicsModelId"]),
             # Older pages give the last-level cache as L2; only a shared cache that is not L2 counts as L3.
             "l3_cache": "" if re.search(r"L2|L1", cache) else megabytes(cache),
             "pcie": plain(row["PCIExpressRevision"]).replace("Up to ", ""),
@@ -296,6 +318,19 @@ def amd_name(row):
     return "AMD " + model
 
 
+def amd_product_line(key):
+    """"AMD" and the key's words before the number: "AMD Ryzen 5 PRO"; for a
+    lone number its letters before the hyphen: "AMD FX", "AMD A10 PRO"."""
+    words = key.split(" ")
+    number, line = words[-1], words[:-1]
+    if number in ("HE", "SE", "EE") and line:
+        number, line = line[-1], line[:-1]
+    head = number.split("-")[0] if "-" in number else ""
+    if head and (not line or head == "PRO" or line == ["PRO"]):
+        line.append(head)
+    return " ".join(["AMD"] + line)
+
+
 def amd_technologies(text):
     names = [plain(part) for part in text.split(",")]
     tokens = []
@@ -314,10 +349,9 @@ def read_amd(path):
         key = amd_key(name)
         if not key or not re.search(r"\d", key):
             continue
-        line = re.sub(r"\s+\S*\d\S*$", "", key)
         sheet = {
             "vendor": "AMD",
-            "product_line": "AMD " + line if line else "AMD",
+            "product_line": amd_product_line(key),
             "base": clock(row["Base Clock"]),
             "turbo": clock(row["Max. Boost Clock ¹ ²"]),
             "cores": number(path, name, "# of CPU Cores", row["# of CPU Cores"]),
@@ -328,9 +362,9 @@ def read_amd(path):
             "max_temperature": degrees(row["Max. Operating Temperature (Tjmax)"]),
             "lithography": nanometres(row["Processor Technology for CPU Cores"]),
             "memory": plain(row["System Memory Type"]),
-            "graphics": plain(row["Graphics Model"]),
+            "graphics": amd_graphics(row["Graphics Model"]),
             "l3_cache": megabytes(row["L3 Cache"]),
-            "pcie": re.sub(r"^PCIe\s*", "", plain(row["PCI Express® Version"])).split(" x")[0],
+            "pcie": amd_pcie(row["PCI Express® Version"]),
             "technologies": amd_technologies(row["Supported Technologies"]),
             "source": "amd",
         }
@@ -391,10 +425,9 @@ def read_basics(path):
         # The coarse list holds typos such as '2.112.0 GHz': a clock that does not read stays empty.
         base = clock(values["ClockSpeed"]) if re.fullmatch(r"\d+(\.\d+)? GHz", values["ClockSpeed"]) else ""
         turbo = clock(values["TurboSpeed"]) if re.fullmatch(r"\d+(\.\d+)? GHz", values["TurboSpeed"]) else ""
-        line = re.sub(r"\s+\S*\d\S*$", "", key) if vendor == "AMD" else ""
         sheet = {
             "vendor": vendor,
-            "product_line": ("AMD " + line) if vendor == "AMD" and line else "",
+            "product_line": amd_product_line(key) if vendor == "AMD" else intel_product_line(name, key),
             "base": base, "turbo": turbo, "cores": cores, "threads": threads,
             "socket": plain(values["Socket"]).split(". ")[0] if values["Socket"] else "",
             "source": "basics",
