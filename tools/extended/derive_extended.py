@@ -492,6 +492,10 @@ def brand_key(brand, vendor):
     if vendor == "AMD":
         return amd_key(re.sub(r"(?<=[a-z])(?=X\d)", " ", name))
     if vendor == "Intel":
+        first = re.search(r"\bCore (i\d) CPU (?:([MLUQS]) )?(\d{3})\b", name)
+        if first:  # the first Core generation: "i7 CPU Q 720" is the i7-720QM
+            suffix = {"": "", "M": "M", "L": "LM", "U": "UM", "Q": "QM", "S": "S"}[first.group(2) or ""]
+            return first.group(1) + "-" + first.group(3) + suffix
         name = re.sub(r"\b(CPU|processor|Processor|Genuine)\b", " ", name)
         return basics_key("Intel " + re.sub(r"^Intel ", "", re.sub(r"\s+", " ", name).strip()))[1]
     return ""
@@ -505,8 +509,10 @@ def family_models(machines, table):
         identity = (machine["vendor"], int(machine["family"]), int(machine["model"]))
         row = table.get(brand_key(machine["brand"], machine["vendor"]))
         entry = candidates.setdefault(identity, {"code_name": set(), "lithography": set()})
+        # A machine whose row gives no value is no candidate; two different values leave the field empty.
         for column in entry:
-            entry[column].add(row[column] if row else "")
+            if row and row[column]:
+                entry[column].add(row[column])
     lines = []
     for (vendor, family, model), entry in sorted(candidates.items()):
         values = []
