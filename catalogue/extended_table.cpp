@@ -44,6 +44,12 @@ std::optional<ExtendedRow> findExtendedRow(std::string_view key) {
                      f[10], f[11], f[12], f[13], f[14], f[15], f[16], f[17], f[18]};
 }
 
+std::optional<ExtendedRow> findExtendedRow(CpuVendor vendor, std::string_view key) {
+  auto row = findExtendedRow(key);
+  if (row && row->vendor != (vendor == CpuVendor::Amd ? "AMD" : "Intel")) return std::nullopt;
+  return row;
+}
+
 std::optional<FamilyModelRow> findFamilyModelRow(CpuVendor vendor, int family, int model) {
   const std::string_view name = vendor == CpuVendor::Amd ? "AMD" : "Intel";
   for (const std::string_view row : catalogue::extendedFamilyModelRows()) {

@@ -9,6 +9,8 @@
 // "Dual-Core". The first row whose opening words occur decides: when its form
 // reads no number, the brand string gets no reading at all, so a line never
 // falls through to a shorter, wrong one ("Athlon 64 X2" never to "Athlon 64").
+// Lines whose brand strings carry no number ("Pentium(R) 4 CPU 3.00GHz",
+// "Pentium(R) M processor 1.86GHz") have no row: a clock names no chip.
 #include "identify/model_number.h"
 
 #include <array>
@@ -47,7 +49,7 @@ constexpr CpuVendor kAmd = CpuVendor::Amd;
 
 // clang-format off
 // name                     vendor  lead                      form            key prefix                  shown prefix
-constexpr std::array<ModelNumberRule, 53> kRules = {{
+constexpr std::array<ModelNumberRule, 49> kRules = {{
   {"intel-core-first",      kIntel, "Core i#",                IntelFirstCore, "i#-",                      "i#-"},
   {"intel-core",            kIntel, "Core",                   Intel,          "Core ",                    ""},
   {"intel-core2",           kIntel, "Core2",                  IntelCore2,     "Core2 ",                   ""},
@@ -56,15 +58,11 @@ constexpr std::array<ModelNumberRule, 53> kRules = {{
   {"intel-celeron",         kIntel, "Celeron",                Intel,          "Celeron ",                 ""},
   {"intel-pentium-gold",    kIntel, "Pentium Gold",           Intel,          "Pentium ",                 "Gold "},
   {"intel-pentium-silver",  kIntel, "Pentium Silver",         Intel,          "Pentium ",                 "Silver "},
-  {"intel-pentium-m",       kIntel, "Pentium M",              Intel,          "Pentium M ",               "M "},
-  {"intel-pentium-4",       kIntel, "Pentium 4",              Intel,          "Pentium 4 ",               ""},
-  {"intel-pentium-d",       kIntel, "Pentium D",              Intel,          "Pentium D ",               "D "},
   {"intel-pentium",         kIntel, "Pentium",                Intel,          "Pentium ",                 ""},
   {"intel-atom",            kIntel, "Atom",                   Intel,          "Atom ",                    ""},
   {"intel-xeon-gold",       kIntel, "Xeon Gold",              Intel,          "Xeon Gold ",               "Gold "},
   {"intel-xeon-silver",     kIntel, "Xeon Silver",            Intel,          "Xeon Silver ",             "Silver "},
   {"intel-xeon-platinum",   kIntel, "Xeon Platinum",          Intel,          "Xeon Platinum ",           "Plat. "},
-  {"intel-xeon-bronze",     kIntel, "Xeon Bronze",            Intel,          "Xeon Bronze ",             "Bronze "},
   {"intel-xeon-phi",        kIntel, "Xeon Phi",               Intel,          "Xeon Phi ",                "Phi "},
   {"intel-xeon",            kIntel, "Xeon",                   IntelXeon,      "Xeon ",                    ""},
   {"intel-genuine",         kIntel, "Genuine Intel",          Intel,          "",                         ""},
@@ -321,7 +319,8 @@ std::optional<Read> readAmd(const std::vector<Word>& all, std::size_t at) {
     number += " " + *next();
     ++read.last;
   } else if (number.size() >= 2 && number[0] == 'A' && allDigits(number.substr(1)) && next() &&
-             next()->starts_with("PRO-") && isNumber(*next())) {  // "A10 PRO-7800B"
+             (next()->starts_with("PRO-") || next()->starts_with("Micro-")) &&
+             isNumber(*next())) {  // "A10 PRO-7800B", "A10 Micro-6700T"
     number += " " + *next();
     ++read.last;
   } else if (!isNumber(number)) {

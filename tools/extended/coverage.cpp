@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
     }
     all.read += m.probes;
     vendor.read += m.probes;
-    const auto row = findExtendedRow(reading->key);
+    const auto row = findExtendedRow(reading->vendor, reading->key);
     if (!row) {
       unanswered.emplace_back(&m, "no row for \"" + reading->key + "\" (rule " + std::string(reading->rule) + ")");
       continue;

@@ -70,6 +70,8 @@ CORRECTIONS = [
      "the QL models are Athlon X2, not Athlon 64 X2"),
     ("basics", "CpuName",         r"AMD Phenom II N830 3\+1",          r".*", "",
      "a second N830 row with four cores; the N830 has three"),
+    ("basics", "CpuName",         r"AMD Athlon64 X2 .*",               r"Athlon64", "Athlon 64",
+     "a blank missing in the line's name"),
 ]
 # fmt: on
 
@@ -132,8 +134,17 @@ def nanometres(text):
 
 
 def degrees(text):
+    """'100°C', '64.0 °C', '105 C' -> '100°C'; a value below 10 is no temperature of a processor."""
     match = re.search(r"(\d+(?:\.\d+)?)", text)
-    return str(int(float(match.group(1)))) + DEGREE + "C" if match else ""
+    if not match or float(match.group(1)) < 10:
+        return ""
+    return str(int(float(match.group(1)))) + DEGREE + "C"
+
+
+def intel_pcie(text):
+    """'3', '2.0/3.0', 'Up to 3.0' -> '3.0', '2.0, 3.0'."""
+    revisions = [r if "." in r else r + ".0" for r in re.findall(r"\d(?:\.\d)?", plain(text))]
+    return ", ".join(revisions)
 
 
 # ---- keys -----------------------------------------------------------------
@@ -177,8 +188,8 @@ def amd_key(name):
         if word in AMD_NOISE or re.fullmatch(r"\d+-Cores?|[A-Z][a-z]+-Core", word):
             continue
         kept.append(word)
-        if re.fullmatch(r"A\d+", word) and index + 1 < len(words) and words[index + 1].startswith("PRO-"):
-            continue  # "A10 PRO-7800B" is one number
+        if re.fullmatch(r"A\d+", word) and index + 1 < len(words) and re.match(r"(PRO|Micro)-", words[index + 1]):
+            continue  # "A10 PRO-7800B" and "A10 Micro-6700T" are one number
         if sum(c.isdigit() for c in word) >= 2 and word not in ("64",) and not re.fullmatch(r"X\d", word):
             break
     key = " ".join(kept)
@@ -288,7 +299,7 @@ def read_intel(path):
             "graphics": intel_graphics(row["ProcessorGraphicsModelId"]),
             # Older pages give the last-level cache as L2; only a shared cache that is not L2 counts as L3.
             "l3_cache": "" if re.search(r"L2|L1", cache) else megabytes(cache),
-            "pcie": plain(row["PCIExpressRevision"]).replace("Up to ", ""),
+            "pcie": intel_pcie(row["PCIExpressRevision"]),
             "technologies": intel_technologies(row),
             "source": "intel",
         }
