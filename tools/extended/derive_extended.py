@@ -243,18 +243,25 @@ def amd_pcie(text):
     return revision.group(1) if revision else ""
 
 
+# Instruction-set extensions the pages list, and the page columns of the
+# other technologies, as the catalogue's tokens, in the catalogue's order.
+INTEL_EXTENSIONS = ["AVX2", "AVX-512", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "AVX"]
+INTEL_FLAGS = [("HT", "HyperThreading"), ("EM64T", "EM64"), ("AES", "AESTech"), ("VT-x", "VTX")]
+INTEL_ORDER = ["AVX2", "AVX-512", "HT", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "EM64T", "AES", "VT-x", "AVX"]
+
+
 def intel_technologies(row):
-    extensions = plain(row.get("InstructionSetExtensions", ""))
-    tokens = []
-    for token in ("SSE4.1", "SSE4.2", "AVX2", "AVX-512"):
-        if token in extensions:
-            tokens.append(token)
-    if re.search(r"\bAVX\b", extensions):
-        tokens.append("AVX")
-    for token, column in (("HT", "HyperThreading"), ("EM64T", "EM64"), ("AES", "AESTech"), ("VT-x", "VTX")):
+    listed = set()
+    for part in re.split(r"\.\s+|,\s*", plain(row.get("InstructionSetExtensions", ""))):
+        name = part.replace("Intel ", "").strip()
+        if name == "SSE4.1/4.2":
+            listed |= {"SSE4.1", "SSE4.2"}
+        elif name in INTEL_EXTENSIONS:
+            listed.add(name)
+    for token, column in INTEL_FLAGS:
         if row.get(column, "").startswith("Yes"):
-            tokens.append(token)
-    return ", ".join(tokens)
+            listed.add(token)
+    return ", ".join(token for token in INTEL_ORDER if token in listed)
 
 
 def intel_socket(text):
