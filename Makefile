@@ -8,6 +8,8 @@
 #              libFuzzer, ASan, UBSan) and runs each for FUZZ_SECONDS (60)
 # make windows - installs what is missing, builds wexmora.exe and wexmora-info.exe with MinGW-w64
 # make test-windows - the same, then runs every Windows test under Wine (and Xvfb)
+# make coverage [MACHINES=...] - how many of a machine list's x86 processors the
+#              model-number reader and the extended table answer, and how often they agree
 
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
@@ -27,10 +29,12 @@ PREFIX ?= /usr/local
 FUZZ_PACKAGES := clang libclang-rt-dev
 FUZZ_TARGETS := model_key model_number probe cpuinfo records settings info_args pass
 FUZZ_SECONDS ?= 60
+# The machine list make coverage measures (brand, vendor, family, model, probes, ...).
+MACHINES ?= ../shared/data/machines-sample.tsv
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: run test build deps deps-fuzz fuzz format check-format check-windows install uninstall deb windows test-windows \
-        deps-windows deps-wine
+        deps-windows deps-wine coverage
 
 run: build
 	./build/release/app/wexmora
@@ -43,6 +47,11 @@ test: deps check-format
 	cmake --preset test
 	cmake --build --preset test
 	ctest --preset test
+
+coverage: deps
+	cmake --preset release
+	cmake --build --preset release --target wexmora-coverage
+	./build/release/tools/extended/wexmora-coverage "$(MACHINES)"
 
 # The release build into PREFIX under DESTDIR; the list of installed files
 # (without DESTDIR) stays in build/release/install_manifest.txt, so give

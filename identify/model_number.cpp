@@ -37,7 +37,7 @@ enum class NumberForm {
 struct ModelNumberRule {
   std::string_view name;
   CpuVendor vendor;
-  std::string_view lead;   // words that open the line; "#" is one digit
+  std::string_view lead;  // words that open the line; "#" is one digit
   NumberForm form;
   std::string_view key;    // put before the number in the key; "#" is the lead's digit
   std::string_view shown;  // put before the number in the processor field; "#" as above
@@ -104,13 +104,14 @@ constexpr std::array<ModelNumberRule, 49> kRules = {{
 
 // Words that stand between a line and its number, or around it, naming no other chip.
 constexpr std::array<std::string_view, 22> kFillers = {
-    "CPU",        "Processor", "processor", "Dual-Core", "Dual",     "Core",       "DualCore",  "Quad-Core",
-    "Quad",       "Triple-Core", "Six-Core", "Eight-Core", "Mobile", "Technology", "Ultra",     "Duo",
-    "Solo",       "Extreme",   "Embedded",  "G-Series",  "R-Series", "Intel",
+    "CPU",  "Processor",   "processor", "Dual-Core",  "Dual",     "Core",       "DualCore", "Quad-Core",
+    "Quad", "Triple-Core", "Six-Core",  "Eight-Core", "Mobile",   "Technology", "Ultra",    "Duo",
+    "Solo", "Extreme",     "Embedded",  "G-Series",   "R-Series", "Intel",
 };
 
 // One of the marks the maker writes after its names, at `at`: its length, else 0.
 std::size_t markAt(std::string_view text, std::size_t at) {
+  if (text[at] != '(') return 0;
   for (const std::string_view mark : {"(R)", "(r)", "(TM)", "(tm)"})
     if (text.substr(at, mark.size()) == mark) return mark.size();
   return 0;
@@ -190,28 +191,31 @@ struct LeadMatch {
   char digit = 0;
 };
 
+bool sameWord(std::string_view want, std::string_view word, char& digit) {
+  if (want.size() != word.size()) return false;
+  for (std::size_t c = 0; c < want.size(); ++c) {
+    if (want[c] == '#' && isDigit(word[c]))
+      digit = word[c];
+    else if (want[c] != word[c])
+      return false;
+  }
+  return true;
+}
+
 std::optional<LeadMatch> findLead(const std::vector<Word>& all, std::string_view lead) {
-  std::vector<std::string_view> parts;
-  for (std::size_t start = 0; start <= lead.size();) {
+  constexpr std::size_t kMostParts = 4;  // no lead has more words
+  std::array<std::string_view, kMostParts> parts{};
+  std::size_t count = 0;
+  for (std::size_t start = 0; start <= lead.size() && count < kMostParts;) {
     const std::size_t blank = std::min(lead.find(' ', start), lead.size());
-    parts.push_back(lead.substr(start, blank - start));
+    parts[count++] = lead.substr(start, blank - start);
     start = blank + 1;
   }
-  for (std::size_t first = 0; first + parts.size() <= all.size(); ++first) {
-    LeadMatch match{first, first + parts.size(), 0};
-    bool equal = true;
-    for (std::size_t k = 0; k < parts.size() && equal; ++k) {
-      const std::string_view want = parts[k];
-      const std::string& word = all[first + k].text;
-      equal = want.size() == word.size();
-      for (std::size_t c = 0; c < want.size() && equal; ++c) {
-        if (want[c] == '#' && isDigit(word[c]))
-          match.digit = word[c];
-        else
-          equal = want[c] == word[c];
-      }
-    }
-    if (equal) return match;
+  for (std::size_t first = 0; first + count <= all.size(); ++first) {
+    LeadMatch match{first, first + count, 0};
+    std::size_t k = 0;
+    while (k < count && sameWord(parts[k], all[first + k].text, match.digit)) ++k;
+    if (k == count) return match;
   }
   return std::nullopt;
 }
@@ -314,7 +318,9 @@ std::optional<Read> readAmd(const std::vector<Word>& all, std::size_t at) {
   if (at >= all.size()) return std::nullopt;
   Read read{at, at, all[at].text};
   std::string& number = read.number;
-  const auto next = [&]() -> const std::string* { return read.last + 1 < all.size() ? &all[read.last + 1].text : nullptr; };
+  const auto next = [&]() -> const std::string* {
+    return read.last + 1 < all.size() ? &all[read.last + 1].text : nullptr;
+  };
   if (number == "PRO" && next() && isNumber(*next())) {  // "PRO A10-8770E"
     number += " " + *next();
     ++read.last;
@@ -336,9 +342,17 @@ std::optional<Read> readAmd(const std::vector<Word>& all, std::size_t at) {
 // AMD's brand strings carry "AMD" or one of its line names; the others are read as Intel's
 // (the "Core" of "Athlon 64 X2 Dual Core" must never open Intel's Core line).
 bool madeByAmd(const std::vector<Word>& all) {
-  for (const Word& word : all)
-    for (const std::string_view name : {"AMD", "Athlon", "Phenom", "Turion", "Sempron", "Opteron", "Ryzen", "EPYC"})
-      if (word.text.starts_with(name)) return true;
+  constexpr std::string_view kNames = "AMD Athlon Phenom Turion Sempron Opteron Ryzen EPYC";
+  for (const Word& word : all) {
+    if (word.text[0] != 'A' && word.text[0] != 'P' && word.text[0] != 'T' && word.text[0] != 'S' &&
+        word.text[0] != 'O' && word.text[0] != 'R' && word.text[0] != 'E')
+      continue;
+    for (std::size_t start = 0; start < kNames.size();) {
+      const std::size_t blank = std::min(kNames.find(' ', start), kNames.size());
+      if (word.text.starts_with(kNames.substr(start, blank - start))) return true;
+      start = blank + 1;
+    }
+  }
   return false;
 }
 

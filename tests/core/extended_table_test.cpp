@@ -42,8 +42,8 @@ const std::pair<std::size_t, const char*> kForms[] = {
 // clang-format on
 
 TEST(ExtendedTable, EveryRowInItsForm) {
-  const std::map<std::string, std::string> segments = {{"Desktop", "Настольного"}, {"Mobile", "Мобильного"},
-                                                       {"Server", "Сервера"},       {"Embedded", "Встроенного"},
+  const std::map<std::string, std::string> segments = {{"Desktop", "Настольного"},     {"Mobile", "Мобильного"},
+                                                       {"Server", "Сервера"},          {"Embedded", "Встроенного"},
                                                        {"Workstation", "Workstation"}, {"", ""}};
   const auto rows = catalogue::extendedProcessorRows();
   ASSERT_GT(rows.size(), 4000u);

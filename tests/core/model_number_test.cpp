@@ -127,16 +127,16 @@ TEST(ModelNumber, OneBrandStringPerRule) {
 // What would be a wrong chip, or a guess: the reader must give nothing.
 TEST(ModelNumber, ReadsNothingItIsNotSureOf) {
   const char* const brands[] = {
-      R"(Intel(R) Pentium(R) 4 CPU 3.00GHz)",                     // no number: Northwood or Prescott
-      R"(Intel(R) Pentium(R) D CPU 2.80GHz)",                     // no number
-      R"(Intel(R) Celeron(R) M processor         1.50GHz)",       // a clock is no number
-      R"(Intel(R) Pentium(R) M processor 1500MHz)",               // nor is one in MHz
-      R"(Genuine Intel(R) CPU            2140  @ 1.60GHz)",       // digits without a line
-      R"(Genuine Intel(R) CPU 0000 @ 3.40GHz)",                   // nor these
-      R"(Intel(R) Core(TM)2 Quad CPU           @ 2.66GHz)",       // the line without a number
-      R"(Intel(R) Core(TM) i7 CPU       X 990  @ 3.47GHz)",       // X 990: 990X or 990XM, family/model unknown
+      R"(Intel(R) Pentium(R) 4 CPU 3.00GHz)",                // no number: Northwood or Prescott
+      R"(Intel(R) Pentium(R) D CPU 2.80GHz)",                // no number
+      R"(Intel(R) Celeron(R) M processor         1.50GHz)",  // a clock is no number
+      R"(Intel(R) Pentium(R) M processor 1500MHz)",          // nor is one in MHz
+      R"(Genuine Intel(R) CPU            2140  @ 1.60GHz)",  // digits without a line
+      R"(Genuine Intel(R) CPU 0000 @ 3.40GHz)",              // nor these
+      R"(Intel(R) Core(TM)2 Quad CPU           @ 2.66GHz)",  // the line without a number
+      R"(Intel(R) Core(TM) i7 CPU       X 990  @ 3.47GHz)",  // X 990: 990X or 990XM, family/model unknown
       R"(Mobile Intel(R) Pentium(R) 4 - M CPU 2.20GHz)",
-      R"(AMD Athlon(tm) 64 X2 Dual Core Processor)",              // Athlon 64 X2 never falls back to Athlon 64
+      R"(AMD Athlon(tm) 64 X2 Dual Core Processor)",  // Athlon 64 X2 never falls back to Athlon 64
       R"(AMD Athlon(tm))",
       R"(AMD Eng Sample, ZS288145TCG54_34/28/20_2/16)",
       R"(AMD Hammer Family processor - Model Unknown)",
@@ -190,7 +190,8 @@ TEST(ModelNumber, FamilyAndModelDecideTheTwoWayReadings) {
   // clang-format on
   for (const TwoWay& c : cases) {
     const auto reading = readModelNumber(c.brand, c.identity);
-    EXPECT_EQ(reading ? reading->key : "", c.key) << "‹" << c.brand << "› " << c.identity.family << "/" << c.identity.model;
+    EXPECT_EQ(reading ? reading->key : "", c.key)
+        << "‹" << c.brand << "› " << c.identity.family << "/" << c.identity.model;
   }
 }
 

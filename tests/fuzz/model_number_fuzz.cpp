@@ -10,13 +10,13 @@
 // the family and model only decide a brand string that reads two ways, they
 // never change a reading made without them; the same input reads the same;
 // and a row the lookup finds carries the key looked up.
-#include "catalogue/extended_table.h"
-#include "fuzz_support.h"
-#include "identify/model_number.h"
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "catalogue/extended_table.h"
+#include "fuzz_support.h"
+#include "identify/model_number.h"
 
 namespace {
 
@@ -42,7 +42,8 @@ void checkReading(const std::string& brand, const ModelNumberReading& reading) {
   FUZZ_CHECK(!reading.key.empty() && !reading.shown.empty() && reading.key.front() != ' ' && reading.key.back() != ' ',
              "key " + shown(reading.key) + " shown " + shown(reading.shown));
   const auto row = findExtendedRow(reading.vendor, reading.key);
-  FUZZ_CHECK(!row || row->key == reading.key, "row " + shown(std::string(row ? row->key : "")) + " for " + shown(reading.key));
+  FUZZ_CHECK(!row || row->key == reading.key,
+             "row " + shown(std::string(row ? row->key : "")) + " for " + shown(reading.key));
 }
 
 }  // namespace

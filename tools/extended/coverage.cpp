@@ -85,8 +85,13 @@ std::optional<std::vector<Machine>> readMachines(const char* path) {
       std::cerr << path << ":" << number << ": " << f.size() << " fields, expected " << header.size() << "\n";
       return std::nullopt;
     }
-    Machine m{f[column["brand"]], f[column["vendor"]], integer(f[column["family"]]), integer(f[column["model"]]),
-              integer(f[column["probes"]]), integer(f[column["cores"]]), integer(f[column["threads"]]),
+    Machine m{f[column["brand"]],
+              f[column["vendor"]],
+              integer(f[column["family"]]),
+              integer(f[column["model"]]),
+              integer(f[column["probes"]]),
+              integer(f[column["cores"]]),
+              integer(f[column["threads"]]),
               decimal(f[column["l3_mib"]])};
     if (m.probes < 0) {
       std::cerr << path << ":" << number << ": probes is not a number\n";
@@ -193,9 +198,10 @@ int main(int argc, char** argv) {
 
   const auto share = [](long part, long whole) { return whole ? 100.0 * part / whole : 0.0; };
   const auto print = [&](const std::string& name, const Tally& t) {
-    std::printf("%-6s %6ld machines: model number read %5.1f %%, table row %5.1f %%; cores/threads/L3 agree %5.1f %% of %ld\n",
-                name.c_str(), t.total, share(t.read, t.total), share(t.answered, t.total), share(t.agreed, t.compared),
-                t.compared);
+    std::printf(
+        "%-6s %6ld machines: model number read %5.1f %%, table row %5.1f %%; cores/threads/L3 agree %5.1f %% of %ld\n",
+        name.c_str(), t.total, share(t.read, t.total), share(t.answered, t.total), share(t.agreed, t.compared),
+        t.compared);
   };
   print("x86", all);
   for (const auto& [name, tally] : byVendor) print(name, tally);
