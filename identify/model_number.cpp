@@ -60,17 +60,17 @@ constexpr std::array<ModelNumberRule, 49> kRules = {{
   {"intel-pentium-silver",  kIntel, "Pentium Silver",         Intel,          "Pentium ",                 "Silver "},
   {"intel-pentium",         kIntel, "Pentium",                Intel,          "Pentium ",                 ""},
   {"intel-atom",            kIntel, "Atom",                   Intel,          "Atom ",                    ""},
-  {"intel-xeon-gold",       kIntel, "Xeon Gold",              Intel,          "Xeon Gold ",               "Gold "},
-  {"intel-xeon-silver",     kIntel, "Xeon Silver",            Intel,          "Xeon Silver ",             "Silver "},
-  {"intel-xeon-platinum",   kIntel, "Xeon Platinum",          Intel,          "Xeon Platinum ",           "Plat. "},
+  {"intel-xeon-gold",       kIntel, "Xeon Gold",              Intel,          "Xeon Gold ",               ""},
+  {"intel-xeon-silver",     kIntel, "Xeon Silver",            Intel,          "Xeon Silver ",             ""},
+  {"intel-xeon-platinum",   kIntel, "Xeon Platinum",          Intel,          "Xeon Platinum ",           ""},
   {"intel-xeon-phi",        kIntel, "Xeon Phi",               Intel,          "Xeon Phi ",                "Phi "},
   {"intel-xeon",            kIntel, "Xeon",                   IntelXeon,      "Xeon ",                    ""},
   {"intel-genuine",         kIntel, "Genuine Intel",          Intel,          "",                         ""},
   {"intel-processor",       kIntel, "Intel Processor",        Intel,          "Core ",                    ""},
-  {"amd-threadripper-pro",  kAmd,   "Ryzen Threadripper PRO", Amd,            "Ryzen Threadripper PRO ",  "TR PRO "},
+  {"amd-threadripper-pro",  kAmd,   "Ryzen Threadripper PRO", Amd,            "Ryzen Threadripper PRO ",  "TR "},
   {"amd-threadripper",      kAmd,   "Ryzen Threadripper",     Amd,            "Ryzen Threadripper ",      "TR "},
   {"amd-ryzen-embedded",    kAmd,   "Ryzen Embedded",         Amd,            "Ryzen Embedded ",          ""},
-  {"amd-ryzen-pro",         kAmd,   "Ryzen # PRO",            Amd,            "Ryzen # PRO ",             "R# PRO "},
+  {"amd-ryzen-pro",         kAmd,   "Ryzen # PRO",            Amd,            "Ryzen # PRO ",             "R# "},
   {"amd-ryzen",             kAmd,   "Ryzen #",                Amd,            "Ryzen # ",                 "R# "},
   {"amd-epyc",              kAmd,   "EPYC",                   Amd,            "EPYC ",                    "EPYC "},
   {"amd-athlon-64-x2",      kAmd,   "Athlon 64 X2",           Amd,            "Athlon 64 X2 ",            "X2 "},
@@ -339,6 +339,14 @@ std::optional<Read> readAmd(const std::vector<Word>& all, std::size_t at) {
   return read;
 }
 
+// The processor field holds about ten characters: AMD's "PRO" stays in the
+// key and the product line, not in the field ("A10 PRO-7800B" shows "A10-7800B").
+std::string withoutPro(std::string number) {
+  if (number.starts_with("PRO ")) number.erase(0, 4);
+  if (const std::size_t at = number.find(" PRO-"); at != std::string::npos) number.erase(at, 4);
+  return number;
+}
+
 // AMD's brand strings carry "AMD" or one of its line names; the others are read as Intel's
 // (the "Core" of "Athlon 64 X2 Dual Core" must never open Intel's Core line).
 bool madeByAmd(const std::vector<Word>& all) {
@@ -397,7 +405,7 @@ std::optional<ModelNumberReading> applyRule(const ModelNumberRule& rule, const L
   }
   if (rule.key.empty() && !hasLetter(read->number)) return std::nullopt;  // bare digits without a line name no chip
   reading.key = withDigit(rule.key, lead.digit) + read->number;
-  reading.shown = withDigit(rule.shown, lead.digit) + read->number;
+  reading.shown = withDigit(rule.shown, lead.digit) + withoutPro(read->number);
   return reading;
 }
 

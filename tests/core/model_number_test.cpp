@@ -53,9 +53,9 @@ const Case kRuleCases[] = {
   {R"(Intel(R) Pentium(R) CPU 4415U @ 2.30GHz)",                      "intel-pentium",        "Pentium 4415U",            "4415U",         "4415U"},
   {R"(Intel(R) Atom(TM) x5-Z8350  CPU @ 1.44GHz)",                    "intel-atom",           "x5-Z8350",                 "x5-Z8350",      "x5-Z8350"},
   {R"(Intel(R) Atom(TM) CPU  330   @ 1.60GHz)",                       "intel-atom",           "Atom 330",                 "330",           "330"},
-  {R"(Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz)",                     "intel-xeon-gold",      "Xeon Gold 6248",           "Gold 6248",     "6248"},
-  {R"(Intel(R) Xeon(R) Silver 4210 CPU @ 2.20GHz)",                   "intel-xeon-silver",    "Xeon Silver 4210",         "Silver 4210",   "4210"},
-  {R"(Intel(R) Xeon(R) Platinum 8280 CPU @ 2.70GHz)",                 "intel-xeon-platinum",  "Xeon Platinum 8280",       "Plat. 8280",    "8280"},
+  {R"(Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz)",                     "intel-xeon-gold",      "Xeon Gold 6248",           "6248",     "6248"},
+  {R"(Intel(R) Xeon(R) Silver 4210 CPU @ 2.20GHz)",                   "intel-xeon-silver",    "Xeon Silver 4210",         "4210",   "4210"},
+  {R"(Intel(R) Xeon(R) Platinum 8280 CPU @ 2.70GHz)",                 "intel-xeon-platinum",  "Xeon Platinum 8280",       "8280",    "8280"},
   {R"(Intel(R) Xeon Phi(TM) CPU 7210 @ 1.30GHz)",                     "intel-xeon-phi",       "Xeon Phi 7210",            "Phi 7210",      "7210"},
   {R"(Intel(R) Xeon(R) CPU E5-2670 v3 @ 2.30GHz)",                    "intel-xeon",           "E5-2670 v3",               "E5-2670 v3",    "E5-2670 v3"},
   {R"(Intel(R) Xeon(R) CPU E3-1230 V2 @ 3.30GHz)",                    "intel-xeon",           "E3-1230 v2",               "E3-1230 v2",    "E3-1230 V2"},
@@ -65,10 +65,10 @@ const Case kRuleCases[] = {
   {R"(Intel(R) Xeon(R) CPU            5150  @ 2.66GHz)",              "intel-xeon",           "Xeon 5150",                "5150",          "5150"},
   {R"(Genuine Intel(R) CPU           T2300  @ 1.66GHz)",              "intel-genuine",        "T2300",                    "T2300",         "T2300"},
   {R"(Intel(R) Processor 5Y70 CPU @ 1.10GHz)",                        "intel-processor",      "Core 5Y70",                "5Y70",          "5Y70"},
-  {R"(AMD Ryzen Threadripper PRO 3955WX 16-Cores)",                   "amd-threadripper-pro", "Ryzen Threadripper PRO 3955WX", "TR PRO 3955WX", "3955WX"},
+  {R"(AMD Ryzen Threadripper PRO 3955WX 16-Cores)",                   "amd-threadripper-pro", "Ryzen Threadripper PRO 3955WX", "TR 3955WX", "3955WX"},
   {R"(AMD Ryzen Threadripper 1950X 16-Core Processor)",               "amd-threadripper",     "Ryzen Threadripper 1950X", "TR 1950X",      "1950X"},
   {R"(AMD Ryzen Embedded V1605B with Radeon Vega Gfx)",               "amd-ryzen-embedded",   "Ryzen Embedded V1605B",    "V1605B",        "V1605B"},
-  {R"(AMD Ryzen 7 PRO 3700U w/ Radeon Vega Mobile Gfx)",              "amd-ryzen-pro",        "Ryzen 7 PRO 3700U",        "R7 PRO 3700U",  "3700U"},
+  {R"(AMD Ryzen 7 PRO 3700U w/ Radeon Vega Mobile Gfx)",              "amd-ryzen-pro",        "Ryzen 7 PRO 3700U",        "R7 3700U",  "3700U"},
   {R"(AMD Ryzen 5 3500U with Radeon Vega Mobile Gfx)",                "amd-ryzen",            "Ryzen 5 3500U",            "R5 3500U",      "3500U"},
   {R"(AMD EPYC 7302P 16-Core Processor)",                             "amd-epyc",             "EPYC 7302P",               "EPYC 7302P",    "7302P"},
   {R"(AMD Athlon(tm) 64 X2 Dual Core Processor 4200+)",               "amd-athlon-64-x2",     "Athlon 64 X2 4200+",       "X2 4200+",      "4200+"},
@@ -100,8 +100,8 @@ const Case kRuleCases[] = {
   {R"(AMD Opteron(tm) Processor 4174 HE)",                            "amd-opteron",          "Opteron 4174 HE",          "4174 HE",       "4174 HE"},
   {R"(Dual Core AMD Opteron(tm) Processor 185)",                      "amd-opteron",          "Opteron 185",              "185",           "185"},
   {R"(AMD FX(tm)-8350 Eight-Core Processor)",                         "amd",                  "FX-8350",                  "FX-8350",       "FX-8350"},
-  {R"(AMD A10 PRO-7800B R7, 12 Compute Cores 4C+8G)",                 "amd",                  "A10 PRO-7800B",            "A10 PRO-7800B", "A10 PRO-7800B"},
-  {R"(AMD PRO A10-8770E R7, 10 COMPUTE CORES 4C+6G)",                 "amd",                  "PRO A10-8770E",            "PRO A10-8770E", "PRO A10-8770E"},
+  {R"(AMD A10 PRO-7800B R7, 12 Compute Cores 4C+8G)",                 "amd",                  "A10 PRO-7800B",            "A10-7800B", "A10 PRO-7800B"},
+  {R"(AMD PRO A10-8770E R7, 10 COMPUTE CORES 4C+6G)",                 "amd",                  "PRO A10-8770E",            "A10-8770E", "PRO A10-8770E"},
   {R"(AMD E-450 APU with Radeon(tm) HD Graphics)",                    "amd",                  "E-450",                    "E-450",         "E-450"},
   {R"(AMD V140 Processor)",                                           "amd",                  "V140",                     "V140",          "V140"},
 };
@@ -193,6 +193,11 @@ TEST(ModelNumber, FamilyAndModelDecideTheTwoWayReadings) {
     EXPECT_EQ(reading ? reading->key : "", c.key)
         << "‹" << c.brand << "› " << c.identity.family << "/" << c.identity.model;
   }
+}
+
+// The processor field is 65 pixels wide: about ten characters of its font.
+TEST(ModelNumber, ShownTextFitsTheProcessorField) {
+  for (const Case& c : kRuleCases) EXPECT_LE(std::string_view(c.shown).size(), 10u) << c.shown;
 }
 
 TEST(ModelNumber, MarksAndBlanksLeaveTheText) {

@@ -213,7 +213,7 @@ def intel_product_line(name, key):
     name = plain(name)
     match = re.match(r"Intel (Core2 Duo|Core2 Quad|Core2 Extreme|Core2 Solo|Core Duo|Core Solo|Core|"
                      r"Pentium Gold|Pentium Silver|Pentium 4|Pentium D|Pentium M|Pentium|Celeron M|Celeron D|"
-                     r"Celeron|Atom|Xeon Phi|Xeon|Processor)\b", name)
+                     r"Celeron|Atom|Xeon Phi|Xeon Gold|Xeon Silver|Xeon Platinum|Xeon Bronze|Xeon|Processor)\b", name)
     if not match:
         return ""
     line = match.group(1)
