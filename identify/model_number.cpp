@@ -13,8 +13,8 @@
 // "Pentium(R) M processor 1.86GHz") have no row: a clock names no chip.
 #include "identify/model_number.h"
 
+#include <algorithm>
 #include <array>
-#include <cctype>
 #include <vector>
 
 namespace wexmora {
@@ -103,10 +103,10 @@ constexpr std::array<ModelNumberRule, 49> kRules = {{
 // clang-format on
 
 // Words that stand between a line and its number, or around it, naming no other chip.
-constexpr std::array<std::string_view, 22> kFillers = {
-    "CPU",  "Processor",   "processor", "Dual-Core",  "Dual",     "Core",       "DualCore", "Quad-Core",
-    "Quad", "Triple-Core", "Six-Core",  "Eight-Core", "Mobile",   "Technology", "Ultra",    "Duo",
-    "Solo", "Extreme",     "Embedded",  "G-Series",   "R-Series", "Intel",
+constexpr std::array<std::string_view, 21> kFillers = {
+    "CPU",       "Processor", "processor",   "Dual-Core", "Dual",       "Core",     "DualCore",
+    "Quad-Core", "Quad",      "Triple-Core", "Six-Core",  "Eight-Core", "Mobile",   "Technology",
+    "Ultra",     "Duo",       "Solo",        "Extreme",   "Embedded",   "G-Series", "R-Series",
 };
 
 // One of the marks the maker writes after its names, at `at`: its length, else 0.
