@@ -83,6 +83,7 @@ basics.csv: 3s/,2,2,65/,2,x2,65/ => Threads 'x2' is not a number
 machines.tsv: 2s/\t142\t/\tabc\t/ => model 'abc' is not a number
 machines.tsv: 1s/probes/weight/ => missing column(s) probes
 basics.csv: 1,$d => basics.csv: empty
+intel.csv: 2s/,Yes,Yes,Yes,Yes$// => intel.csv:2: 18 fields, expected 22
 DAMAGE
 write_inputs
 python3 "$tool" --intel "$scratch/none.csv" --amd "$scratch/amd.csv" --basics "$scratch/basics.csv" \

@@ -87,7 +87,7 @@ def plain(text):
     return re.sub(r"\s+", " ", text).strip()
 
 
-def read_csv(path, required, skip_columns=0):
+def read_csv(path, required):
     try:
         with open(path, encoding="utf-8-sig", newline="") as handle:
             rows = list(csv.reader(handle))
@@ -99,7 +99,14 @@ def read_csv(path, required, skip_columns=0):
     missing = [c for c in required if c not in header]
     if missing:
         raise DamagedInput(f"{path}: missing column(s) {', '.join(missing)}")
-    return [dict(zip(header, row)) for row in rows[1:] if any(cell.strip() for cell in row)]
+    table = []
+    for line, row in enumerate(rows[1:], 2):
+        if not any(cell.strip() for cell in row):
+            continue
+        if len(row) < len(header):
+            raise DamagedInput(f"{path}:{line}: {len(row)} fields, expected {len(header)}")
+        table.append(dict(zip(header, row)))
+    return table
 
 
 def number(path, name, column, text, pattern=r"\d+"):
