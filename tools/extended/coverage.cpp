@@ -131,7 +131,11 @@ std::string disagreement(const ExtendedRow& row, const Machine& m) {
     const bool perComplex = m.vendor == "AMD" && m.family >= 23 && m.l3 < l3 &&
                             static_cast<long>(l3 * 1024) % static_cast<long>(m.l3 * 1024) == 0;
     const bool perDie = m.vendor == "AMD" && (m.family == 16 || m.family == 21) && m.l3 < l3;
-    if (!perComplex && !perDie) why += " L3 " + std::string(row.l3Cache) + "/" + std::to_string(m.l3) + " MiB";
+    if (!perComplex && !perDie) {
+      std::ostringstream machine;
+      machine << m.l3;
+      why += " L3 " + std::string(row.l3Cache) + "/" + machine.str() + " MiB";
+    }
   }
   return why;
 }
