@@ -40,8 +40,14 @@ std::optional<ExtendedRow> findExtendedRow(std::string_view key) {
                                    [](std::string_view row, std::string_view wanted) { return keyOf(row) < wanted; });
   if (key.empty() || at == rows.end() || keyOf(*at) != key) return std::nullopt;
   const auto f = split<kExtendedColumns>(*at);
-  return ExtendedRow{f[0], f[1], f[2],  f[3],  f[4],  f[5],  f[6],  f[7],  f[8], f[9],
+  return ExtendedRow{f[0],  f[1],  f[2],  f[3],  f[4],  f[5],  f[6],  f[7],  f[8], f[9],
                      f[10], f[11], f[12], f[13], f[14], f[15], f[16], f[17], f[18]};
+}
+
+std::optional<ExtendedRow> findExtendedRow(CpuVendor vendor, std::string_view key) {
+  auto row = findExtendedRow(key);
+  if (row && row->vendor != (vendor == CpuVendor::Amd ? "AMD" : "Intel")) return std::nullopt;
+  return row;
 }
 
 std::optional<FamilyModelRow> findFamilyModelRow(CpuVendor vendor, int family, int model) {

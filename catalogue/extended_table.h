@@ -47,6 +47,9 @@ struct FamilyModelRow {
 // The row whose key equals `key` exactly (case matters), or nothing.
 std::optional<ExtendedRow> findExtendedRow(std::string_view key);
 
+// The same, only when the row is of that vendor: what a model-number reading looks up.
+std::optional<ExtendedRow> findExtendedRow(CpuVendor vendor, std::string_view key);
+
 // The family/model row of that processor, or nothing.
 std::optional<FamilyModelRow> findFamilyModelRow(CpuVendor vendor, int family, int model);
 

@@ -154,7 +154,7 @@ void refineModelKey(TForm15& form, const SecondSources& sources) {
   const auto reading = readShownProcessor(form);
   if (!reading || reading->shown.size() <= key.size() || !reading->shown.starts_with(key)) return;
   if (!onlyLetters(std::string_view(reading->shown).substr(key.size()))) return;
-  if (!findExtendedRow(reading->key)) return;
+  if (!findExtendedRow(reading->vendor, reading->key)) return;
   if (form.trace) {
     traceReading(form, reading, true);
     form.trace->modelNumber->refined = true;
@@ -177,7 +177,7 @@ void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
     return;
   }
   const auto reading = readShownProcessor(form);
-  const auto row = reading ? findExtendedRow(reading->key) : std::nullopt;
+  const auto row = reading ? findExtendedRow(reading->vendor, reading->key) : std::nullopt;
   if (form.trace && !(form.trace->modelNumber && form.trace->modelNumber->refined))
     traceReading(form, reading, row.has_value());
   if (row) {

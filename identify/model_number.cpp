@@ -9,10 +9,12 @@
 // "Dual-Core". The first row whose opening words occur decides: when its form
 // reads no number, the brand string gets no reading at all, so a line never
 // falls through to a shorter, wrong one ("Athlon 64 X2" never to "Athlon 64").
+// Lines whose brand strings carry no number ("Pentium(R) 4 CPU 3.00GHz",
+// "Pentium(R) M processor 1.86GHz") have no row: a clock names no chip.
 #include "identify/model_number.h"
 
+#include <algorithm>
 #include <array>
-#include <cctype>
 #include <vector>
 
 namespace wexmora {
@@ -35,7 +37,7 @@ enum class NumberForm {
 struct ModelNumberRule {
   std::string_view name;
   CpuVendor vendor;
-  std::string_view lead;   // words that open the line; "#" is one digit
+  std::string_view lead;  // words that open the line; "#" is one digit
   NumberForm form;
   std::string_view key;    // put before the number in the key; "#" is the lead's digit
   std::string_view shown;  // put before the number in the processor field; "#" as above
@@ -47,32 +49,28 @@ constexpr CpuVendor kAmd = CpuVendor::Amd;
 
 // clang-format off
 // name                     vendor  lead                      form            key prefix                  shown prefix
-constexpr std::array<ModelNumberRule, 53> kRules = {{
+constexpr std::array<ModelNumberRule, 49> kRules = {{
   {"intel-core-first",      kIntel, "Core i#",                IntelFirstCore, "i#-",                      "i#-"},
-  {"intel-core",            kIntel, "Core",                   Intel,          "",                         ""},
-  {"intel-core2",           kIntel, "Core2",                  IntelCore2,     "",                         ""},
+  {"intel-core",            kIntel, "Core",                   Intel,          "Core ",                    ""},
+  {"intel-core2",           kIntel, "Core2",                  IntelCore2,     "Core2 ",                   ""},
   {"intel-celeron-m",       kIntel, "Celeron M",              Intel,          "Celeron M ",               "M "},
   {"intel-celeron-d",       kIntel, "Celeron D",              Intel,          "Celeron D ",               "D "},
   {"intel-celeron",         kIntel, "Celeron",                Intel,          "Celeron ",                 ""},
-  {"intel-pentium-gold",    kIntel, "Pentium Gold",           Intel,          "Pentium Gold ",            "Gold "},
-  {"intel-pentium-silver",  kIntel, "Pentium Silver",         Intel,          "Pentium Silver ",          "Silver "},
-  {"intel-pentium-m",       kIntel, "Pentium M",              Intel,          "Pentium M ",               "M "},
-  {"intel-pentium-4",       kIntel, "Pentium 4",              Intel,          "Pentium 4 ",               ""},
-  {"intel-pentium-d",       kIntel, "Pentium D",              Intel,          "Pentium D ",               "D "},
+  {"intel-pentium-gold",    kIntel, "Pentium Gold",           Intel,          "Pentium ",                 "Gold "},
+  {"intel-pentium-silver",  kIntel, "Pentium Silver",         Intel,          "Pentium ",                 "Silver "},
   {"intel-pentium",         kIntel, "Pentium",                Intel,          "Pentium ",                 ""},
   {"intel-atom",            kIntel, "Atom",                   Intel,          "Atom ",                    ""},
-  {"intel-xeon-gold",       kIntel, "Xeon Gold",              Intel,          "Xeon Gold ",               "Gold "},
-  {"intel-xeon-silver",     kIntel, "Xeon Silver",            Intel,          "Xeon Silver ",             "Silver "},
-  {"intel-xeon-platinum",   kIntel, "Xeon Platinum",          Intel,          "Xeon Platinum ",           "Plat. "},
-  {"intel-xeon-bronze",     kIntel, "Xeon Bronze",            Intel,          "Xeon Bronze ",             "Bronze "},
+  {"intel-xeon-gold",       kIntel, "Xeon Gold",              Intel,          "Xeon Gold ",               ""},
+  {"intel-xeon-silver",     kIntel, "Xeon Silver",            Intel,          "Xeon Silver ",             ""},
+  {"intel-xeon-platinum",   kIntel, "Xeon Platinum",          Intel,          "Xeon Platinum ",           ""},
   {"intel-xeon-phi",        kIntel, "Xeon Phi",               Intel,          "Xeon Phi ",                "Phi "},
   {"intel-xeon",            kIntel, "Xeon",                   IntelXeon,      "Xeon ",                    ""},
   {"intel-genuine",         kIntel, "Genuine Intel",          Intel,          "",                         ""},
-  {"intel-processor",       kIntel, "Intel Processor",        Intel,          "",                         ""},
-  {"amd-threadripper-pro",  kAmd,   "Ryzen Threadripper PRO", Amd,            "Ryzen Threadripper PRO ",  "TR PRO "},
+  {"intel-processor",       kIntel, "Intel Processor",        Intel,          "Core ",                    ""},
+  {"amd-threadripper-pro",  kAmd,   "Ryzen Threadripper PRO", Amd,            "Ryzen Threadripper PRO ",  "TR "},
   {"amd-threadripper",      kAmd,   "Ryzen Threadripper",     Amd,            "Ryzen Threadripper ",      "TR "},
   {"amd-ryzen-embedded",    kAmd,   "Ryzen Embedded",         Amd,            "Ryzen Embedded ",          ""},
-  {"amd-ryzen-pro",         kAmd,   "Ryzen # PRO",            Amd,            "Ryzen # PRO ",             "R# PRO "},
+  {"amd-ryzen-pro",         kAmd,   "Ryzen # PRO",            Amd,            "Ryzen # PRO ",             "R# "},
   {"amd-ryzen",             kAmd,   "Ryzen #",                Amd,            "Ryzen # ",                 "R# "},
   {"amd-epyc",              kAmd,   "EPYC",                   Amd,            "EPYC ",                    "EPYC "},
   {"amd-athlon-64-x2",      kAmd,   "Athlon 64 X2",           Amd,            "Athlon 64 X2 ",            "X2 "},
@@ -105,14 +103,15 @@ constexpr std::array<ModelNumberRule, 53> kRules = {{
 // clang-format on
 
 // Words that stand between a line and its number, or around it, naming no other chip.
-constexpr std::array<std::string_view, 22> kFillers = {
-    "CPU",        "Processor", "processor", "Dual-Core", "Dual",     "Core",       "DualCore",  "Quad-Core",
-    "Quad",       "Triple-Core", "Six-Core", "Eight-Core", "Mobile", "Technology", "Ultra",     "Duo",
-    "Solo",       "Extreme",   "Embedded",  "G-Series",  "R-Series", "Intel",
+constexpr std::array<std::string_view, 21> kFillers = {
+    "CPU",       "Processor", "processor",   "Dual-Core", "Dual",       "Core",     "DualCore",
+    "Quad-Core", "Quad",      "Triple-Core", "Six-Core",  "Eight-Core", "Mobile",   "Technology",
+    "Ultra",     "Duo",       "Solo",        "Extreme",   "Embedded",   "G-Series", "R-Series",
 };
 
 // One of the marks the maker writes after its names, at `at`: its length, else 0.
 std::size_t markAt(std::string_view text, std::size_t at) {
+  if (text[at] != '(') return 0;
   for (const std::string_view mark : {"(R)", "(r)", "(TM)", "(tm)"})
     if (text.substr(at, mark.size()) == mark) return mark.size();
   return 0;
@@ -192,28 +191,31 @@ struct LeadMatch {
   char digit = 0;
 };
 
+bool sameWord(std::string_view want, std::string_view word, char& digit) {
+  if (want.size() != word.size()) return false;
+  for (std::size_t c = 0; c < want.size(); ++c) {
+    if (want[c] == '#' && isDigit(word[c]))
+      digit = word[c];
+    else if (want[c] != word[c])
+      return false;
+  }
+  return true;
+}
+
 std::optional<LeadMatch> findLead(const std::vector<Word>& all, std::string_view lead) {
-  std::vector<std::string_view> parts;
-  for (std::size_t start = 0; start <= lead.size();) {
+  constexpr std::size_t kMostParts = 4;  // no lead has more words
+  std::array<std::string_view, kMostParts> parts{};
+  std::size_t count = 0;
+  for (std::size_t start = 0; start <= lead.size() && count < kMostParts;) {
     const std::size_t blank = std::min(lead.find(' ', start), lead.size());
-    parts.push_back(lead.substr(start, blank - start));
+    parts[count++] = lead.substr(start, blank - start);
     start = blank + 1;
   }
-  for (std::size_t first = 0; first + parts.size() <= all.size(); ++first) {
-    LeadMatch match{first, first + parts.size(), 0};
-    bool equal = true;
-    for (std::size_t k = 0; k < parts.size() && equal; ++k) {
-      const std::string_view want = parts[k];
-      const std::string& word = all[first + k].text;
-      equal = want.size() == word.size();
-      for (std::size_t c = 0; c < want.size() && equal; ++c) {
-        if (want[c] == '#' && isDigit(word[c]))
-          match.digit = word[c];
-        else
-          equal = want[c] == word[c];
-      }
-    }
-    if (equal) return match;
+  for (std::size_t first = 0; first + count <= all.size(); ++first) {
+    LeadMatch match{first, first + count, 0};
+    std::size_t k = 0;
+    while (k < count && sameWord(parts[k], all[first + k].text, match.digit)) ++k;
+    if (k == count) return match;
   }
   return std::nullopt;
 }
@@ -316,12 +318,15 @@ std::optional<Read> readAmd(const std::vector<Word>& all, std::size_t at) {
   if (at >= all.size()) return std::nullopt;
   Read read{at, at, all[at].text};
   std::string& number = read.number;
-  const auto next = [&]() -> const std::string* { return read.last + 1 < all.size() ? &all[read.last + 1].text : nullptr; };
+  const auto next = [&]() -> const std::string* {
+    return read.last + 1 < all.size() ? &all[read.last + 1].text : nullptr;
+  };
   if (number == "PRO" && next() && isNumber(*next())) {  // "PRO A10-8770E"
     number += " " + *next();
     ++read.last;
   } else if (number.size() >= 2 && number[0] == 'A' && allDigits(number.substr(1)) && next() &&
-             next()->starts_with("PRO-") && isNumber(*next())) {  // "A10 PRO-7800B"
+             (next()->starts_with("PRO-") || next()->starts_with("Micro-")) &&
+             isNumber(*next())) {  // "A10 PRO-7800B", "A10 Micro-6700T"
     number += " " + *next();
     ++read.last;
   } else if (!isNumber(number)) {
@@ -334,12 +339,28 @@ std::optional<Read> readAmd(const std::vector<Word>& all, std::size_t at) {
   return read;
 }
 
+// The processor field holds about ten characters: AMD's "PRO" stays in the
+// key and the product line, not in the field ("A10 PRO-7800B" shows "A10-7800B").
+std::string withoutPro(std::string number) {
+  if (number.starts_with("PRO ")) number.erase(0, 4);
+  if (const std::size_t at = number.find(" PRO-"); at != std::string::npos) number.erase(at, 4);
+  return number;
+}
+
 // AMD's brand strings carry "AMD" or one of its line names; the others are read as Intel's
 // (the "Core" of "Athlon 64 X2 Dual Core" must never open Intel's Core line).
 bool madeByAmd(const std::vector<Word>& all) {
-  for (const Word& word : all)
-    for (const std::string_view name : {"AMD", "Athlon", "Phenom", "Turion", "Sempron", "Opteron", "Ryzen", "EPYC"})
-      if (word.text.starts_with(name)) return true;
+  constexpr std::string_view kNames = "AMD Athlon Phenom Turion Sempron Opteron Ryzen EPYC";
+  for (const Word& word : all) {
+    if (word.text[0] != 'A' && word.text[0] != 'P' && word.text[0] != 'T' && word.text[0] != 'S' &&
+        word.text[0] != 'O' && word.text[0] != 'R' && word.text[0] != 'E')
+      continue;
+    for (std::size_t start = 0; start < kNames.size();) {
+      const std::size_t blank = std::min(kNames.find(' ', start), kNames.size());
+      if (word.text.starts_with(kNames.substr(start, blank - start))) return true;
+      start = blank + 1;
+    }
+  }
   return false;
 }
 
@@ -368,15 +389,23 @@ std::optional<ModelNumberReading> applyRule(const ModelNumberRule& rule, const L
   reading.at = all[read->first].begin;
   reading.length = all[read->last].end - reading.at;
   reading.number = withoutMarks(brand.substr(reading.at, reading.length));
-  const bool lettered = hasLetter(read->number);
-  if (rule.vendor == CpuVendor::Intel && rule.form != IntelFirstCore && lettered) {
-    reading.key = read->number;  // Intel's lettered numbers name one chip across all lines
+  // Intel's numbers that begin with a letter name one chip across its lines,
+  // except the Core 2 ones (Core 2 Duo E6600 and Pentium E6600 are two chips);
+  // the others need their line: Celeron 1000M, Pentium 987, Xeon Gold 6248.
+  const bool letterFirst = isLetter(read->number[0]);
+  if (rule.vendor == CpuVendor::Intel && letterFirst && rule.form != IntelFirstCore && rule.form != IntelCore2) {
+    reading.key = read->number;
     reading.shown = read->number;
     return reading;
   }
-  if (rule.key.empty() && !lettered) return std::nullopt;  // bare digits without a line name no chip
+  if (rule.form == IntelCore2 && letterFirst) {
+    reading.key = std::string(rule.key) + read->number;
+    reading.shown = read->number;
+    return reading;
+  }
+  if (rule.key.empty() && !hasLetter(read->number)) return std::nullopt;  // bare digits without a line name no chip
   reading.key = withDigit(rule.key, lead.digit) + read->number;
-  reading.shown = withDigit(rule.shown, lead.digit) + read->number;
+  reading.shown = withDigit(rule.shown, lead.digit) + withoutPro(read->number);
   return reading;
 }
 

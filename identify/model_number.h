@@ -22,14 +22,14 @@ struct FamilyModel {
 };
 
 struct ModelNumberReading {
-  std::string key;         // the extended table's key: "i5-8250U", "Celeron M 430", "Ryzen 5 PRO 4650U"
-  std::string shown;       // short enough for the processor field: "i5-8250U", "R5 PRO 4650U"
+  std::string key;    // the extended table's key: "i5-8250U", "Celeron M 430", "Ryzen 5 PRO 4650U"
+  std::string shown;  // short enough for the processor field: "i5-8250U", "R5 PRO 4650U"
   CpuVendor vendor = CpuVendor::Intel;
-  std::string_view rule;   // name of the rule that read it (for --explain)
-  std::string_view lead;   // the words of the brand string that opened the rule's line
-  std::size_t at = 0;      // the span of the brand string the number was read from
+  std::string_view rule;  // name of the rule that read it (for --explain)
+  std::string_view lead;  // the words of the brand string that opened the rule's line
+  std::size_t at = 0;     // the span of the brand string the number was read from
   std::size_t length = 0;
-  std::string number;      // that span without trademark marks, blanks squeezed to one
+  std::string number;  // that span without trademark marks, blanks squeezed to one
 };
 
 // The reading of `brand`, or nothing when no rule reads a model number. Where

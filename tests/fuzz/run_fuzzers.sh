@@ -25,7 +25,7 @@ for name in "$@"; do
   # (the start-up fault test tries a brand string of 4,096 characters).
   case $name in
     cpuinfo) max_len=16384 ;;
-    model_key | probe | records) max_len=1024 ;;
+    model_key | model_number | probe | records) max_len=1024 ;;
     *) max_len=4096 ;;
   esac
   "$program" -max_total_time="$seconds" -max_len="$max_len" -timeout=25 -rss_limit_mb=2048 \

@@ -70,6 +70,8 @@ CORRECTIONS = [
      "the QL models are Athlon X2, not Athlon 64 X2"),
     ("basics", "CpuName",         r"AMD Phenom II N830 3\+1",          r".*", "",
      "a second N830 row with four cores; the N830 has three"),
+    ("basics", "CpuName",         r"AMD Athlon64 X2 .*",               r"Athlon64", "Athlon 64",
+     "a blank missing in the line's name"),
 ]
 # fmt: on
 
@@ -85,7 +87,7 @@ def plain(text):
     return re.sub(r"\s+", " ", text).strip()
 
 
-def read_csv(path, required, skip_columns=0):
+def read_csv(path, required):
     try:
         with open(path, encoding="utf-8-sig", newline="") as handle:
             rows = list(csv.reader(handle))
@@ -97,7 +99,14 @@ def read_csv(path, required, skip_columns=0):
     missing = [c for c in required if c not in header]
     if missing:
         raise DamagedInput(f"{path}: missing column(s) {', '.join(missing)}")
-    return [dict(zip(header, row)) for row in rows[1:] if any(cell.strip() for cell in row)]
+    table = []
+    for line, row in enumerate(rows[1:], 2):
+        if not any(cell.strip() for cell in row):
+            continue
+        if len(row) < len(header):
+            raise DamagedInput(f"{path}:{line}: {len(row)} fields, expected {len(header)}")
+        table.append(dict(zip(header, row)))
+    return table
 
 
 def number(path, name, column, text, pattern=r"\d+"):
@@ -132,26 +141,37 @@ def nanometres(text):
 
 
 def degrees(text):
+    """'100°C', '64.0 °C', '105 C' -> '100°C'; a value below 10 is no temperature of a processor."""
     match = re.search(r"(\d+(?:\.\d+)?)", text)
-    return str(int(float(match.group(1)))) + DEGREE + "C" if match else ""
+    if not match or float(match.group(1)) < 10:
+        return ""
+    return str(int(float(match.group(1)))) + DEGREE + "C"
+
+
+def intel_pcie(text):
+    """'3', '2.0/3.0', 'Up to 3.0' -> '3.0', '2.0, 3.0'."""
+    revisions = [r if "." in r else r + ".0" for r in re.findall(r"\d(?:\.\d)?", plain(text))]
+    return ", ".join(revisions)
 
 
 # ---- keys -----------------------------------------------------------------
 
 def intel_key(number_text, name):
-    """The model key of an Intel processor: the processor number where it
-    holds a letter (unique across Intel's lines), else line and number."""
+    """The model key of an Intel processor, as identify/model_number reads it:
+    a number that begins with a letter stands alone (unique across Intel's
+    lines), except Core 2's ("Core2 E6600" is not the Pentium E6600); a number
+    that begins with a digit follows its line ("Celeron 1000M", "Xeon Gold 6248")."""
     number_text = re.sub(r"\s+[vV](\d)$", r" v\1", number_text.strip())
     if not number_text:
         return ""
-    if re.search(r"[A-Za-z]", number_text.split(" ")[0]):
+    name = re.sub(r"^Mobile ", "", name)
+    if name.startswith("Intel Core2 "):
+        return "Core2 " + number_text
+    if number_text[0].isalpha():
         return number_text
-    line = re.match(r"(?:Mobile )?Intel (Celeron M|Celeron D|Celeron|Pentium 4|Pentium D|Pentium M|Pentium Gold|"
-                    r"Pentium Silver|Pentium|Atom|Xeon Gold|Xeon Silver|Xeon Platinum|Xeon Bronze|Xeon Phi|Xeon|"
-                    r"Core2 Duo|Core2 Quad|Core2 Extreme|Core2 Solo)\b", name)
-    if not line:
-        return ""
-    return line.group(1) + " " + number_text
+    line = re.match(r"Intel (Celeron M|Celeron D|Celeron|Pentium 4|Pentium D|Pentium M|Pentium|Atom|Xeon Gold|"
+                    r"Xeon Silver|Xeon Platinum|Xeon Bronze|Xeon Phi|Xeon|Core)\b", name)
+    return line.group(1) + " " + number_text if line else ""
 
 
 # Words AMD puts between the line and the number, or after the number, that
@@ -175,8 +195,8 @@ def amd_key(name):
         if word in AMD_NOISE or re.fullmatch(r"\d+-Cores?|[A-Z][a-z]+-Core", word):
             continue
         kept.append(word)
-        if re.fullmatch(r"A\d+", word) and index + 1 < len(words) and words[index + 1].startswith("PRO-"):
-            continue  # "A10 PRO-7800B" is one number
+        if re.fullmatch(r"A\d+", word) and index + 1 < len(words) and re.match(r"(PRO|Micro)-", words[index + 1]):
+            continue  # "A10 PRO-7800B" and "A10 Micro-6700T" are one number
         if sum(c.isdigit() for c in word) >= 2 and word not in ("64",) and not re.fullmatch(r"X\d", word):
             break
     key = " ".join(kept)
@@ -200,28 +220,55 @@ def intel_product_line(name, key):
     name = plain(name)
     match = re.match(r"Intel (Core2 Duo|Core2 Quad|Core2 Extreme|Core2 Solo|Core Duo|Core Solo|Core|"
                      r"Pentium Gold|Pentium Silver|Pentium 4|Pentium D|Pentium M|Pentium|Celeron M|Celeron D|"
-                     r"Celeron|Atom|Xeon Phi|Xeon|Processor)\b", name)
+                     r"Celeron|Atom|Xeon Phi|Xeon Gold|Xeon Silver|Xeon Platinum|Xeon Bronze|Xeon|Processor)\b", name)
     if not match:
         return ""
     line = match.group(1)
     if line == "Core":
         tier = re.match(r"(i[3579]|m[357])-", key)
         line += " " + (tier.group(1) if tier else "M")
-    return "Intel " + line.replace("Core2", "Core 2") if line != "Processor" else "Intel"
+    return "Intel " + line if line != "Processor" else ""
+
+
+def intel_graphics(text):
+    """The catalogue's graphics forms: "-" for none, the maker's name otherwise."""
+    name = plain(text)
+    if not name:
+        return "-"
+    if re.fullmatch(r"Intel HD Graphics for .* Processors", name):
+        return "Intel HD Graphics"
+    return name
+
+
+def amd_graphics(text):
+    name = plain(text)
+    return "-" if not name or name == "Discrete Graphics Card Required" else name
+
+
+def amd_pcie(text):
+    revision = re.search(r"(\d\.\d)", plain(text))
+    return revision.group(1) if revision else ""
+
+
+# Instruction-set extensions the pages list, and the page columns of the
+# other technologies, as the catalogue's tokens, in the catalogue's order.
+INTEL_EXTENSIONS = ["AVX2", "AVX-512", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "AVX"]
+INTEL_FLAGS = [("HT", "HyperThreading"), ("EM64T", "EM64"), ("AES", "AESTech"), ("VT-x", "VTX")]
+INTEL_ORDER = ["AVX2", "AVX-512", "HT", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "EM64T", "AES", "VT-x", "AVX"]
 
 
 def intel_technologies(row):
-    extensions = plain(row.get("InstructionSetExtensions", ""))
-    tokens = []
-    for token in ("SSE4.1", "SSE4.2", "AVX2", "AVX-512"):
-        if token in extensions:
-            tokens.append(token)
-    if re.search(r"\bAVX\b", extensions):
-        tokens.append("AVX")
-    for token, column in (("HT", "HyperThreading"), ("EM64T", "EM64"), ("AES", "AESTech"), ("VT-x", "VTX")):
+    listed = set()
+    for part in re.split(r"\.\s+|,\s*", plain(row.get("InstructionSetExtensions", ""))):
+        name = part.replace("Intel ", "").strip()
+        if name == "SSE4.1/4.2":
+            listed |= {"SSE4.1", "SSE4.2"}
+        elif name in INTEL_EXTENSIONS:
+            listed.add(name)
+    for token, column in INTEL_FLAGS:
         if row.get(column, "").startswith("Yes"):
-            tokens.append(token)
-    return ", ".join(tokens)
+            listed.add(token)
+    return ", ".join(token for token in INTEL_ORDER if token in listed)
 
 
 def intel_socket(text):
@@ -263,10 +310,10 @@ def read_intel(path):
                                        or row["ThermalJunctionRateCode"]),
             "lithography": nanometres(row["Lithography"]),
             "memory": intel_memory(row["MemoryTypes"]),
-            "graphics": plain(row["ProcessorGraphicsModelId"]),
+            "graphics": intel_graphics(row["ProcessorGraphicsModelId"]),
             # Older pages give the last-level cache as L2; only a shared cache that is not L2 counts as L3.
             "l3_cache": "" if re.search(r"L2|L1", cache) else megabytes(cache),
-            "pcie": plain(row["PCIExpressRevision"]).replace("Up to ", ""),
+            "pcie": intel_pcie(row["PCIExpressRevision"]),
             "technologies": intel_technologies(row),
             "source": "intel",
         }
@@ -296,6 +343,19 @@ def amd_name(row):
     return "AMD " + model
 
 
+def amd_product_line(key):
+    """"AMD" and the key's words before the number: "AMD Ryzen 5 PRO"; for a
+    lone number its letters before the hyphen: "AMD FX", "AMD A10 PRO"."""
+    words = key.split(" ")
+    number, line = words[-1], words[:-1]
+    if number in ("HE", "SE", "EE") and line:
+        number, line = line[-1], line[:-1]
+    head = number.split("-")[0] if "-" in number else ""
+    if head and (not line or head == "PRO" or line == ["PRO"]):
+        line.append(head)
+    return " ".join(["AMD"] + line)
+
+
 def amd_technologies(text):
     names = [plain(part) for part in text.split(",")]
     tokens = []
@@ -314,10 +374,9 @@ def read_amd(path):
         key = amd_key(name)
         if not key or not re.search(r"\d", key):
             continue
-        line = re.sub(r"\s+\S*\d\S*$", "", key)
         sheet = {
             "vendor": "AMD",
-            "product_line": "AMD " + line if line else "AMD",
+            "product_line": amd_product_line(key),
             "base": clock(row["Base Clock"]),
             "turbo": clock(row["Max. Boost Clock ¹ ²"]),
             "cores": number(path, name, "# of CPU Cores", row["# of CPU Cores"]),
@@ -328,9 +387,9 @@ def read_amd(path):
             "max_temperature": degrees(row["Max. Operating Temperature (Tjmax)"]),
             "lithography": nanometres(row["Processor Technology for CPU Cores"]),
             "memory": plain(row["System Memory Type"]),
-            "graphics": plain(row["Graphics Model"]),
+            "graphics": amd_graphics(row["Graphics Model"]),
             "l3_cache": megabytes(row["L3 Cache"]),
-            "pcie": re.sub(r"^PCIe\s*", "", plain(row["PCI Express® Version"])).split(" x")[0],
+            "pcie": amd_pcie(row["PCI Express® Version"]),
             "technologies": amd_technologies(row["Supported Technologies"]),
             "source": "amd",
         }
@@ -391,10 +450,9 @@ def read_basics(path):
         # The coarse list holds typos such as '2.112.0 GHz': a clock that does not read stays empty.
         base = clock(values["ClockSpeed"]) if re.fullmatch(r"\d+(\.\d+)? GHz", values["ClockSpeed"]) else ""
         turbo = clock(values["TurboSpeed"]) if re.fullmatch(r"\d+(\.\d+)? GHz", values["TurboSpeed"]) else ""
-        line = re.sub(r"\s+\S*\d\S*$", "", key) if vendor == "AMD" else ""
         sheet = {
             "vendor": vendor,
-            "product_line": ("AMD " + line) if vendor == "AMD" and line else "",
+            "product_line": amd_product_line(key) if vendor == "AMD" else intel_product_line(name, key),
             "base": base, "turbo": turbo, "cores": cores, "threads": threads,
             "socket": plain(values["Socket"]).split(". ")[0] if values["Socket"] else "",
             "source": "basics",
@@ -459,6 +517,10 @@ def brand_key(brand, vendor):
     if vendor == "AMD":
         return amd_key(re.sub(r"(?<=[a-z])(?=X\d)", " ", name))
     if vendor == "Intel":
+        first = re.search(r"\bCore (i\d) CPU (?:([MLUQS]) )?(\d{3})\b", name)
+        if first:  # the first Core generation: "i7 CPU Q 720" is the i7-720QM
+            suffix = {"": "", "M": "M", "L": "LM", "U": "UM", "Q": "QM", "S": "S"}[first.group(2) or ""]
+            return first.group(1) + "-" + first.group(3) + suffix
         name = re.sub(r"\b(CPU|processor|Processor|Genuine)\b", " ", name)
         return basics_key("Intel " + re.sub(r"^Intel ", "", re.sub(r"\s+", " ", name).strip()))[1]
     return ""
@@ -472,8 +534,10 @@ def family_models(machines, table):
         identity = (machine["vendor"], int(machine["family"]), int(machine["model"]))
         row = table.get(brand_key(machine["brand"], machine["vendor"]))
         entry = candidates.setdefault(identity, {"code_name": set(), "lithography": set()})
+        # A machine whose row gives no value is no candidate; two different values leave the field empty.
         for column in entry:
-            entry[column].add(row[column] if row else "")
+            if row and row[column]:
+                entry[column].add(row[column])
     lines = []
     for (vendor, family, model), entry in sorted(candidates.items()):
         values = []

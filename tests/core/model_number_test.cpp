@@ -1,0 +1,234 @@
+// The model-number reader: one realistic brand string per rule, as machines
+// report them (blanks kept), the brand strings it must not read, the ones only
+// the family and model decide, and the span it reports for every reading.
+#include "identify/model_number.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "catalogue/extended_table.h"
+
+namespace wexmora {
+namespace {
+
+struct Case {
+  const char* brand;
+  const char* rule;
+  const char* key;
+  const char* shown;
+  const char* number;  // the span of the brand string read, marks dropped
+};
+
+// clang-format off
+// brand string                                                       rule                    key                         shown            number
+const Case kRuleCases[] = {
+  {R"(Intel(R) Core(TM) i5 CPU       M 460  @ 2.53GHz)",              "intel-core-first",     "i5-460M",                  "i5-460M",       "M 460"},
+  {R"(Intel(R) Core(TM) i7 CPU       Q 820  @ 1.73GHz)",              "intel-core-first",     "i7-820QM",                 "i7-820QM",      "Q 820"},
+  {R"(Intel(R) Core(TM) i3 CPU       U 380  @ 1.33GHz)",              "intel-core-first",     "i3-380UM",                 "i3-380UM",      "U 380"},
+  {R"(Intel(R) Core(TM) i5 CPU         750  @ 2.67GHz)",              "intel-core-first",     "i5-750",                   "i5-750",        "750"},
+  {R"(Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz)",                     "intel-core",           "i5-8250U",                 "i5-8250U",      "i5-8250U"},
+  {R"(Intel(R) Core(TM) i7-7700HQ CPU @ 2.80GHz)",                    "intel-core",           "i7-7700HQ",                "i7-7700HQ",     "i7-7700HQ"},
+  {R"(11th Gen Intel(R) Core(TM) i7-1165G7 @ 2.80GHz)",               "intel-core",           "i7-1165G7",                "i7-1165G7",     "i7-1165G7"},
+  {R"(Intel(R) Core(TM) m3-6Y30 CPU @ 0.90GHz)",                      "intel-core",           "m3-6Y30",                  "m3-6Y30",       "m3-6Y30"},
+  {R"(Intel(R) Core(TM) M-5Y10c CPU @ 0.80GHz)",                      "intel-core",           "Core 5Y10c",               "5Y10c",         "M-5Y10c"},
+  {R"(Intel(R) Core(TM) Duo CPU      T2450  @ 2.00GHz)",              "intel-core",           "T2450",                    "T2450",         "T2450"},
+  {R"(Intel(R) Core(TM)2 Duo CPU     E8400  @ 3.00GHz)",              "intel-core2",          "Core2 E8400",              "E8400",         "E8400"},
+  {R"(Intel(R) Core(TM)2 CPU          6600  @ 2.40GHz)",              "intel-core2",          "Core2 E6600",              "E6600",         "6600"},
+  {R"(Intel(R) Core(TM)2 Quad  CPU   Q8200  @ 2.33GHz)",              "intel-core2",          "Core2 Q8200",              "Q8200",         "Q8200"},
+  {R"(Intel(R) Celeron(R) M processor 430 1.73GHz)",                  "intel-celeron-m",      "Celeron M 430",            "M 430",         "430"},
+  {R"(Intel(R) Celeron(R) M CPU        520  @ 1.60GHz)",              "intel-celeron-m",      "Celeron M 520",            "M 520",         "520"},
+  {R"(Intel(R) Celeron(R) D CPU        220  @ 1.20GHz)",              "intel-celeron-d",      "Celeron D 220",            "D 220",         "220"},
+  {R"(Intel(R) Celeron(R) CPU          530  @ 1.73GHz)",              "intel-celeron",        "Celeron 530",              "530",           "530"},
+  {R"(Intel(R) Celeron(R) CPU  N3060  @ 1.60GHz)",                    "intel-celeron",        "N3060",                    "N3060",         "N3060"},
+  {R"(Intel(R) Celeron(R) CPU 1000M @ 1.80GHz)",                      "intel-celeron",        "Celeron 1000M",            "1000M",         "1000M"},
+  {R"(Intel(R) Pentium(R) Gold G5400 CPU @ 3.70GHz)",                 "intel-pentium-gold",   "G5400",                    "G5400",         "G5400"},
+  {R"(Intel(R) Pentium(R) Silver N5000 CPU @ 1.10GHz)",               "intel-pentium-silver", "N5000",                    "N5000",         "N5000"},
+  {R"(Intel(R) Pentium(R) Dual  CPU  E2180  @ 2.00GHz)",              "intel-pentium",        "E2180",                    "E2180",         "E2180"},
+  {R"(Pentium(R) Dual-Core  CPU      E5300  @ 2.60GHz)",              "intel-pentium",        "E5300",                    "E5300",         "E5300"},
+  {R"(Intel(R) Pentium(R) CPU 987 @ 1.50GHz)",                        "intel-pentium",        "Pentium 987",              "987",           "987"},
+  {R"(Intel(R) Pentium(R) CPU 4415U @ 2.30GHz)",                      "intel-pentium",        "Pentium 4415U",            "4415U",         "4415U"},
+  {R"(Intel(R) Atom(TM) x5-Z8350  CPU @ 1.44GHz)",                    "intel-atom",           "x5-Z8350",                 "x5-Z8350",      "x5-Z8350"},
+  {R"(Intel(R) Atom(TM) CPU  330   @ 1.60GHz)",                       "intel-atom",           "Atom 330",                 "330",           "330"},
+  {R"(Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz)",                     "intel-xeon-gold",      "Xeon Gold 6248",           "6248",     "6248"},
+  {R"(Intel(R) Xeon(R) Silver 4210 CPU @ 2.20GHz)",                   "intel-xeon-silver",    "Xeon Silver 4210",         "4210",   "4210"},
+  {R"(Intel(R) Xeon(R) Platinum 8280 CPU @ 2.70GHz)",                 "intel-xeon-platinum",  "Xeon Platinum 8280",       "8280",    "8280"},
+  {R"(Intel(R) Xeon Phi(TM) CPU 7210 @ 1.30GHz)",                     "intel-xeon-phi",       "Xeon Phi 7210",            "Phi 7210",      "7210"},
+  {R"(Intel(R) Xeon(R) CPU E5-2670 v3 @ 2.30GHz)",                    "intel-xeon",           "E5-2670 v3",               "E5-2670 v3",    "E5-2670 v3"},
+  {R"(Intel(R) Xeon(R) CPU E3-1230 V2 @ 3.30GHz)",                    "intel-xeon",           "E3-1230 v2",               "E3-1230 v2",    "E3-1230 V2"},
+  {R"(Intel(R) Xeon(R) CPU E5-1620 0 @ 3.60GHz)",                     "intel-xeon",           "E5-1620",                  "E5-1620",       "E5-1620"},
+  {R"(Intel(R) Xeon(R) CPU E31230 @ 3.20GHz)",                        "intel-xeon",           "E3-1230",                  "E3-1230",       "E31230"},
+  {R"(Intel(R) Xeon(R) CPU E7- 4850  @ 2.00GHz)",                     "intel-xeon",           "E7-4850",                  "E7-4850",       "E7- 4850"},
+  {R"(Intel(R) Xeon(R) CPU            5150  @ 2.66GHz)",              "intel-xeon",           "Xeon 5150",                "5150",          "5150"},
+  {R"(Genuine Intel(R) CPU           T2300  @ 1.66GHz)",              "intel-genuine",        "T2300",                    "T2300",         "T2300"},
+  {R"(Intel(R) Processor 5Y70 CPU @ 1.10GHz)",                        "intel-processor",      "Core 5Y70",                "5Y70",          "5Y70"},
+  {R"(AMD Ryzen Threadripper PRO 3955WX 16-Cores)",                   "amd-threadripper-pro", "Ryzen Threadripper PRO 3955WX", "TR 3955WX", "3955WX"},
+  {R"(AMD Ryzen Threadripper 1950X 16-Core Processor)",               "amd-threadripper",     "Ryzen Threadripper 1950X", "TR 1950X",      "1950X"},
+  {R"(AMD Ryzen Embedded V1605B with Radeon Vega Gfx)",               "amd-ryzen-embedded",   "Ryzen Embedded V1605B",    "V1605B",        "V1605B"},
+  {R"(AMD Ryzen 7 PRO 3700U w/ Radeon Vega Mobile Gfx)",              "amd-ryzen-pro",        "Ryzen 7 PRO 3700U",        "R7 3700U",  "3700U"},
+  {R"(AMD Ryzen 5 3500U with Radeon Vega Mobile Gfx)",                "amd-ryzen",            "Ryzen 5 3500U",            "R5 3500U",      "3500U"},
+  {R"(AMD EPYC 7302P 16-Core Processor)",                             "amd-epyc",             "EPYC 7302P",               "EPYC 7302P",    "7302P"},
+  {R"(AMD Athlon(tm) 64 X2 Dual Core Processor 4200+)",               "amd-athlon-64-x2",     "Athlon 64 X2 4200+",       "X2 4200+",      "4200+"},
+  {R"(AMD Athlon(tm) 64 Processor 3200+)",                            "amd-athlon-64",        "Athlon 64 3200+",          "3200+",         "3200+"},
+  {R"(AMD Athlon(tm) 64 FX-60 Dual Core Processor)",                  "amd-athlon-64",        "Athlon 64 FX-60",          "FX-60",         "FX-60"},
+  {R"(AMD Athlon(tm) Neo Processor MV-40)",                           "amd-athlon-neo",       "Athlon Neo MV-40",         "MV-40",         "MV-40"},
+  {R"(AMD Athlon(tm) II X2 250 Processor)",                           "amd-athlon-ii-xn",     "Athlon II X2 250",         "X2 250",        "250"},
+  {R"(AMD Athlon(tm) II Neo K325 Dual-Core Processor)",               "amd-athlon-ii-neo",    "Athlon II Neo K325",       "K325",          "K325"},
+  {R"(AMD Athlon(tm) II P320 Dual-Core Processor)",                   "amd-athlon-ii",        "Athlon II P320",           "P320",          "P320"},
+  {R"(AMD Athlon(tm) X4 740 Quad Core Processor)",                    "amd-athlon-xn",        "Athlon X4 740",            "X4 740",        "740"},
+  {R"(AMD Athlon(tm)X2 DualCore QL-66)",                              "amd-athlon-xn",        "Athlon X2 QL-66",          "X2 QL-66",      "QL-66"},
+  {R"(AMD Athlon Silver 3050U with Radeon Graphics)",                 "amd-athlon-silver",    "Athlon Silver 3050U",      "3050U",         "3050U"},
+  {R"(AMD Athlon Gold 3150U with Radeon Graphics)",                   "amd-athlon-gold",      "Athlon Gold 3150U",        "3150U",         "3150U"},
+  {R"(mobile AMD Athlon(tm) XP-M 2600+)",                             "amd-athlon-xp-m",      "Athlon XP-M 2600+",        "XP-M 2600+",    "2600+"},
+  {R"(AMD Athlon(tm) XP Processor 3000+)",                            "amd-athlon-xp",        "Athlon XP 3000+",          "XP 3000+",      "3000+"},
+  {R"(AMD Athlon(tm) Dual Core Processor 4450B)",                     "amd-athlon",           "Athlon 4450B",             "4450B",         "4450B"},
+  {R"(AMD Phenom(tm) II X4 965 Processor)",                           "amd-phenom-ii-xn",     "Phenom II X4 965",         "X4 965",        "965"},
+  {R"(AMD Phenom(tm) II N830 Triple-Core Processor)",                 "amd-phenom-ii",        "Phenom II N830",           "N830",          "N830"},
+  {R"(AMD Phenom(tm) X4 Quad-Core Processor GP-9600)",                "amd-phenom-xn",        "Phenom X4 GP-9600",        "X4 GP-9600",    "GP-9600"},
+  {R"(AMD Phenom(tm) 9650 Quad-Core Processor)",                      "amd-phenom",           "Phenom 9650",              "9650",          "9650"},
+  {R"(AMD Turion(tm) 64 X2 Mobile Technology TL-58)",                 "amd-turion-64-x2",     "Turion 64 X2 TL-58",       "TL-58",         "TL-58"},
+  {R"(AMD Turion(tm) 64 Mobile Technology MK-36)",                    "amd-turion-64",        "Turion 64 MK-36",          "MK-36",         "MK-36"},
+  {R"(AMD Turion(tm) II Neo N40L Dual-Core Processor)",               "amd-turion-ii-neo",    "Turion II Neo N40L",       "N40L",          "N40L"},
+  {R"(AMD Turion(tm) II P520 Dual-Core Processor)",                   "amd-turion-ii",        "Turion II P520",           "P520",          "P520"},
+  {R"(AMD Turion(tm) X2 Dual-Core Mobile RM-70)",                     "amd-turion-x2",        "Turion X2 RM-70",          "RM-70",         "RM-70"},
+  {R"(AMD Turion Dual-Core RM-70)",                                   "amd-turion",           "Turion RM-70",             "RM-70",         "RM-70"},
+  {R"(AMD Sempron(tm) X2 190 Processor)",                             "amd-sempron-xn",       "Sempron X2 190",           "X2 190",        "190"},
+  {R"(AMD Sempron(tm) Processor LE-1300)",                            "amd-sempron",          "Sempron LE-1300",          "LE-1300",       "LE-1300"},
+  {R"(AMD Opteron(tm) Processor 4174 HE)",                            "amd-opteron",          "Opteron 4174 HE",          "4174 HE",       "4174 HE"},
+  {R"(Dual Core AMD Opteron(tm) Processor 185)",                      "amd-opteron",          "Opteron 185",              "185",           "185"},
+  {R"(AMD FX(tm)-8350 Eight-Core Processor)",                         "amd",                  "FX-8350",                  "FX-8350",       "FX-8350"},
+  {R"(AMD A10 PRO-7800B R7, 12 Compute Cores 4C+8G)",                 "amd",                  "A10 PRO-7800B",            "A10-7800B", "A10 PRO-7800B"},
+  {R"(AMD PRO A10-8770E R7, 10 COMPUTE CORES 4C+6G)",                 "amd",                  "PRO A10-8770E",            "A10-8770E", "PRO A10-8770E"},
+  {R"(AMD E-450 APU with Radeon(tm) HD Graphics)",                    "amd",                  "E-450",                    "E-450",         "E-450"},
+  {R"(AMD V140 Processor)",                                           "amd",                  "V140",                     "V140",          "V140"},
+};
+// clang-format on
+
+TEST(ModelNumber, OneBrandStringPerRule) {
+  std::set<std::string> rules;
+  for (const Case& c : kRuleCases) {
+    const auto reading = readModelNumber(c.brand);
+    ASSERT_TRUE(reading.has_value()) << "‹" << c.brand << "›";
+    EXPECT_EQ(reading->rule, c.rule) << "‹" << c.brand << "›";
+    EXPECT_EQ(reading->key, c.key) << "‹" << c.brand << "›";
+    EXPECT_EQ(reading->shown, c.shown) << "‹" << c.brand << "›";
+    EXPECT_EQ(reading->number, c.number) << "‹" << c.brand << "›";
+    EXPECT_EQ(reading->number, withoutMarks(std::string_view(c.brand).substr(reading->at, reading->length)))
+        << "‹" << c.brand << "›";
+    EXPECT_EQ(reading->vendor, std::string_view(c.rule).starts_with("amd") ? CpuVendor::Amd : CpuVendor::Intel);
+    rules.insert(c.rule);
+  }
+  EXPECT_EQ(rules.size(), 49u) << "every rule has a brand string in the table";
+}
+
+// What would be a wrong chip, or a guess: the reader must give nothing.
+TEST(ModelNumber, ReadsNothingItIsNotSureOf) {
+  const char* const brands[] = {
+      R"(Intel(R) Pentium(R) 4 CPU 3.00GHz)",                // no number: Northwood or Prescott
+      R"(Intel(R) Pentium(R) D CPU 2.80GHz)",                // no number
+      R"(Intel(R) Celeron(R) M processor         1.50GHz)",  // a clock is no number
+      R"(Intel(R) Pentium(R) M processor 1500MHz)",          // nor is one in MHz
+      R"(Genuine Intel(R) CPU            2140  @ 1.60GHz)",  // digits without a line
+      R"(Genuine Intel(R) CPU 0000 @ 3.40GHz)",              // nor these
+      R"(Intel(R) Core(TM)2 Quad CPU           @ 2.66GHz)",  // the line without a number
+      R"(Intel(R) Core(TM) i7 CPU       X 990  @ 3.47GHz)",  // X 990: 990X or 990XM, family/model unknown
+      R"(Mobile Intel(R) Pentium(R) 4 - M CPU 2.20GHz)",
+      R"(AMD Athlon(tm) 64 X2 Dual Core Processor)",  // Athlon 64 X2 never falls back to Athlon 64
+      R"(AMD Athlon(tm))",
+      R"(AMD Eng Sample, ZS288145TCG54_34/28/20_2/16)",
+      R"(AMD Hammer Family processor - Model Unknown)",
+      R"(310 APU 310 APU with AMD Radeon R4 Graphics)",
+      R"(Pentium III (Coppermine))",
+      R"(VIA Nano U3300@1200MHz)",
+      "",
+      "@@@",
+  };
+  for (const char* brand : brands) EXPECT_FALSE(readModelNumber(brand).has_value()) << "‹" << brand << "›";
+}
+
+// Every qualifier that names another chip stays in the key.
+TEST(ModelNumber, KeepsTheQualifiers) {
+  // clang-format off
+  const std::pair<const char*, const char*> pairs[] = {
+    {R"(Intel(R) Core(TM) i7-7700HQ CPU @ 2.80GHz)",           R"(Intel(R) Core(TM) i7-7700K CPU @ 4.20GHz)"},
+    {R"(Intel(R) Core(TM) i5-4570TE CPU @ 2.70GHz)",           R"(Intel(R) Core(TM) i5-4570T CPU @ 2.90GHz)"},
+    {R"(Intel(R) Celeron(R) M CPU        530  @ 1.73GHz)",     R"(Intel(R) Celeron(R) CPU          530  @ 1.73GHz)"},
+    {R"(AMD Athlon(tm) 64 X2 Dual Core Processor 4200+)",      R"(AMD Athlon(tm) 64 Processor 4200+)"},
+    {R"(AMD Ryzen 7 PRO 3700U w/ Radeon Vega Mobile Gfx)",     R"(AMD Ryzen 7 3700U with Radeon Vega Mobile Gfx)"},
+    {R"(AMD Ryzen Threadripper PRO 3955WX 16-Cores)",          R"(AMD Ryzen Threadripper 3960X 24-Core Processor)"},
+    {R"(Intel(R) Core(TM)2 CPU          6600  @ 2.40GHz)",     R"(Pentium(R) Dual-Core  CPU      E6600  @ 3.06GHz)"},
+    {R"(AMD Opteron(tm) Processor 4174 HE)",                   R"(AMD Opteron(tm) Processor 4174)"},
+  };
+  // clang-format on
+  for (const auto& [one, other] : pairs) {
+    const auto a = readModelNumber(one);
+    const auto b = readModelNumber(other);
+    ASSERT_TRUE(a && b) << "‹" << one << "› ‹" << other << "›";
+    EXPECT_NE(a->key, b->key) << "‹" << one << "› and ‹" << other << "›";
+  }
+}
+
+// Where the brand string reads two ways, the family and model decide.
+TEST(ModelNumber, FamilyAndModelDecideTheTwoWayReadings) {
+  struct TwoWay {
+    const char* brand;
+    FamilyModel identity;
+    const char* key;  // "" for no reading
+  };
+  // clang-format off
+  const TwoWay cases[] = {
+    {R"(Intel(R) Core(TM) i7 CPU       X 990  @ 3.47GHz)", {6, 44}, "i7-990X"},
+    {R"(Intel(R) Core(TM) i7 CPU       X 920  @ 2.00GHz)", {6, 30}, "i7-920XM"},
+    {R"(Intel(R) Core(TM) i7 CPU       X 975  @ 3.33GHz)", {6, 26}, "i7-975"},
+    {R"(Intel(R) Core(TM) i7 CPU       X 990  @ 3.47GHz)", {6, 42}, ""},
+    {R"(Intel(R) Core(TM) i7 CPU       X 990  @ 3.47GHz)", {15, 44}, ""},
+    {R"(Intel(R) Core(TM) i5 CPU       M 460  @ 2.53GHz)", {6, 37}, "i5-460M"},
+  };
+  // clang-format on
+  for (const TwoWay& c : cases) {
+    const auto reading = readModelNumber(c.brand, c.identity);
+    EXPECT_EQ(reading ? reading->key : "", c.key)
+        << "‹" << c.brand << "› " << c.identity.family << "/" << c.identity.model;
+  }
+}
+
+// The processor field is 65 pixels wide: about ten characters of its font.
+TEST(ModelNumber, ShownTextFitsTheProcessorField) {
+  for (const Case& c : kRuleCases) EXPECT_LE(std::string_view(c.shown).size(), 10u) << c.shown;
+}
+
+TEST(ModelNumber, MarksAndBlanksLeaveTheText) {
+  EXPECT_EQ(withoutMarks("Intel(R) Core(TM)2 Duo CPU     E8400  @ 3.00GHz"), "Intel Core2 Duo CPU E8400 @ 3.00GHz");
+  EXPECT_EQ(withoutMarks("  AMD Athlon(tm)X2 DualCore QL-66 "), "AMD AthlonX2 DualCore QL-66");
+  EXPECT_EQ(withoutMarks("(R)(TM)(tm)(r)"), "");
+}
+
+// The sheets the window is meant for: each of these machines' readings has its row.
+TEST(ModelNumber, CommonMachinesFindTheirRow) {
+  // clang-format off
+  const std::pair<const char*, const char*> machines[] = {
+    {R"(Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz)",              "Intel Core i5"},
+    {R"(AMD Ryzen 5 3600 6-Core Processor)",                     "AMD Ryzen 5"},
+    {R"(AMD FX(tm)-8350 Eight-Core Processor)",                  "AMD FX"},
+    {R"(Intel(R) Core(TM)2 Duo CPU     E8400  @ 3.00GHz)",       "Intel Core2 Duo"},
+    {R"(Intel(R) Celeron(R) M processor 430 1.73GHz)",           "Intel Celeron M"},
+    {R"(Intel(R) Atom(TM) x5-Z8350  CPU @ 1.44GHz)",             "Intel Atom"},
+    {R"(AMD Athlon(tm) 64 X2 Dual Core Processor 4200+)",        "AMD Athlon 64 X2"},
+    {R"(Intel(R) Xeon(R) CPU E5-2670 v3 @ 2.30GHz)",             "Intel Xeon"},
+    {R"(AMD A10 PRO-7800B R7, 12 Compute Cores 4C+8G)",          "AMD A10 PRO"},
+  };
+  // clang-format on
+  for (const auto& [brand, line] : machines) {
+    const auto reading = readModelNumber(brand);
+    ASSERT_TRUE(reading.has_value()) << "‹" << brand << "›";
+    const auto row = findExtendedRow(reading->vendor, reading->key);
+    ASSERT_TRUE(row.has_value()) << "no row for " << reading->key;
+    EXPECT_EQ(row->productLine, line) << reading->key;
+  }
+}
+
+}  // namespace
+}  // namespace wexmora
