@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,14 +14,6 @@
 #include "support/machine_facts_fakes.h"
 
 namespace wexmora::platform {
-
-void PrintTo(const MachineFacts& f, std::ostream* out) {
-  *out << "{packages " << f.packages << ", cores " << f.cores << ", threads " << f.threads << ", L2 "
-       << (f.l2Bytes ? std::to_string(*f.l2Bytes) : "-") << ", L3 " << (f.l3Bytes ? std::to_string(*f.l3Bytes) : "-")
-       << ", " << f.maxMhz << " MHz, [";
-  for (const auto& t : f.technologies) *out << t << " ";
-  *out << "]}";
-}
 
 namespace {
 
