@@ -27,9 +27,11 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-// A number of up to five digits below the limit, or -1.
+// A number below the limit (leading zeros allowed), or -1.
 long plainNumber(std::string_view digits) {
-  if (digits.empty() || digits.size() > 5) return -1;
+  if (digits.empty()) return -1;
+  while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+  if (digits.size() > 5) return -1;
   long value = 0;
   for (const char c : digits) {
     if (c < '0' || c > '9') return -1;
