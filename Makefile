@@ -27,7 +27,8 @@ WINE_PACKAGES := wine wine64 fonts-wine xvfb xdotool x11-utils fonts-liberation2
 PREFIX ?= /usr/local
 # The fuzz build also needs clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-dev
-FUZZ_TARGETS := model_key model_number probe cpuinfo records settings info_args pass
+FUZZ_TARGETS := model_key model_number probe cpuinfo records settings info_args pass cpu_list machine_facts \
+                processor_information
 FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 

@@ -115,7 +115,10 @@ std::vector<LogicalProcessor> readProcessors(const FileTree& files, const std::v
     auto die = readNumber(files, topology + "die_id");
     if (const auto block = cpuinfo.blocks.find(id); block != cpuinfo.blocks.end()) {
       if (!package) package = block->second.physicalId;
-      if (!core) core = block->second.coreId, die.reset();
+      if (!core) {
+        core = block->second.coreId;
+        die.reset();  // a die from the topology folder does not go with a core from cpuinfo
+      }
     }
     LogicalProcessor processor{id, package.value_or(0), std::nullopt};
     if (core) {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,14 +14,6 @@
 #include "support/machine_facts_fakes.h"
 
 namespace wexmora::platform {
-
-void PrintTo(const MachineFacts& f, std::ostream* out) {
-  *out << "{packages " << f.packages << ", cores " << f.cores << ", threads " << f.threads << ", L2 "
-       << (f.l2Bytes ? std::to_string(*f.l2Bytes) : "-") << ", L3 " << (f.l3Bytes ? std::to_string(*f.l3Bytes) : "-")
-       << ", " << f.maxMhz << " MHz, [";
-  for (const auto& t : f.technologies) *out << t << " ";
-  *out << "]}";
-}
 
 namespace {
 
@@ -171,6 +162,17 @@ constexpr const char* kXeonFlags =
 using Names = std::vector<std::string>;
 const Names kCoffeeLakeNames = {"AVX2",   "EPT",    "TMT", "SK",    "HT",  "SSE",  "SSE2", "SSE3", "SSSE3",
                                 "SSE4.1", "SSE4.2", "MMX", "EM64T", "AES", "VT-x", "AVX",  "FMA3"};
+const Names kCoffeeLakeNoHtNames = {"AVX2",   "EPT",    "TMT", "SK",    "SSE", "SSE2", "SSE3", "SSSE3",
+                                    "SSE4.1", "SSE4.2", "MMX", "EM64T", "AES", "VT-x", "AVX",  "FMA3"};
+const Names kPiledriverNames = {"SSE", "SSE2",  "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "SSE4A",
+                                "MMX", "AMD64", "AES",  "AMD-V", "AVX",    "FMA3",   "FMA4"};
+const Names kZen2Names = {"AVX2",  "SMT", "SSE",   "SSE2", "SSE3",  "SSSE3", "SSE4.1", "SSE4.2",
+                          "SSE4A", "MMX", "AMD64", "AES",  "AMD-V", "AVX",   "FMA3",   "SHA"};
+const Names kXeonNames = {"AVX2",  "EPT",    "TSX-NI", "TMT", "SK",    "HT",  "SSE",  "SSE2", "SSE3",
+                          "SSSE3", "SSE4.1", "SSE4.2", "MMX", "EM64T", "AES", "VT-x", "AVX",  "FMA3"};
+const Names kQemuNames = {"SSE", "SSE2", "SSE3", "MMX", "AMD64"};
+const Names kCeleronNames = {"TMT", "SSE", "SSE2", "SSE3", "SSSE3", "MMX", "EM64T"};
+constexpr const char* kCeleronFlags = "fpu mmx sse sse2 ss ht tm pbe nx lm pni dtes64 monitor ds_cpl est tm2 ssse3";
 
 struct LayoutCase {
   const char* name;
@@ -179,68 +181,38 @@ struct LayoutCase {
   MachineFacts expected;
 };
 
+// clang-format off
 const LayoutCase kLayouts[] = {
-    {"Core i7-8700, hyper-threading on",
-     {1, 6, 2, 1, "256K", 6, "12288K", 4600000},
-     cpuinfo("GenuineIntel", 6, kCoffeeLakeFlags),
-     {1, 6, 12, 1536 * kKib, 12 * kMib, 4600, kCoffeeLakeNames}},
-    {"Core i7-9700K class, hyper-threading off",
-     {1, 8, 1, 1, "256K", 8, "12288K", 4900000},
-     cpuinfo("GenuineIntel", 6, kCoffeeLakeFlags),
-     {1,
-      8,
-      8,
-      2 * kMib,
-      12 * kMib,
-      4900,
-      {"AVX2", "EPT", "TMT", "SK", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "MMX", "EM64T", "AES", "VT-x",
-       "AVX", "FMA3"}}},
-    {"Core i5-10400, EPT only among the vmx flags",
-     {1, 6, 2, 1, "256K", 6, "12288K", 4300000},
-     cpuinfo("GenuineIntel", 6, kCometLakeFlags, kCometLakeVmxFlags),
-     {1, 6, 12, 1536 * kKib, 12 * kMib, 4300, kCoffeeLakeNames}},
-    {"FX-8350: four modules that Linux shows as cores of two threads",
-     {1, 4, 2, 1, "2048K", 4, "8192K", 4000000},
-     cpuinfo("AuthenticAMD", 21, kPiledriverFlags),
-     {1,
-      8,
-      8,
-      8 * kMib,
-      8 * kMib,
-      4000,
-      {"SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "SSE4A", "MMX", "AMD64", "AES", "AMD-V", "AVX", "FMA3",
-       "FMA4"}}},
-    {"Ryzen 9 3900X: four L3 complexes of three cores",
-     {1, 12, 2, 1, "512K", 3, "16384K", 3800000, 3},
-     cpuinfo("AuthenticAMD", 23, kZen2Flags),
-     {1,
-      12,
-      24,
-      6 * kMib,
-      64 * kMib,
-      3800,
-      {"AVX2", "SMT", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "SSE4A", "MMX", "AMD64", "AES", "AMD-V",
-       "AVX", "FMA3", "SHA"}}},
-    {"two Xeon E5-2650 v4 sockets: the figures of one",
-     {2, 12, 2, 1, "256K", 12, "30720K", 2900000},
-     cpuinfo("GenuineIntel", 6, kXeonFlags),
-     {2,
-      12,
-      24,
-      3 * kMib,
-      30 * kMib,
-      2900,
-      {"AVX2", "EPT", "TSX-NI", "TMT", "SK", "HT", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "MMX", "EM64T",
-       "AES", "VT-x", "AVX", "FMA3"}}},
-    {"QEMU guest with two sockets of one core and no cpufreq",
-     {2, 1, 1, 1, "512K", 1, "16384K", 0},
-     cpuinfo("AuthenticAMD", 15, kQemuFlags),
-     {2, 1, 1, 512 * kKib, 16 * kMib, 0, {"SSE", "SSE2", "SSE3", "MMX", "AMD64"}}},
-    {"Celeron without L3, with a shared L2",
-     {1, 2, 1, 2, "1024K", 0, "", 1600000},
-     cpuinfo("GenuineIntel", 6, "fpu mmx sse sse2 ss ht tm pbe nx lm pni dtes64 monitor ds_cpl est tm2 ssse3"),
-     {1, 2, 2, 1 * kMib, std::nullopt, 1600, {"TMT", "SSE", "SSE2", "SSE3", "SSSE3", "MMX", "EM64T"}}},
+  // name
+  //  layout: packages, cores/package, threads/core, cores/L2, L2, cores/L3, L3, max kHz, cores/complex
+  //  /proc/cpuinfo: maker, family, flags, vmx flags
+  //  expected: packages, cores, threads, L2, L3, MHz, technologies
+  {"Core i7-8700, hyper-threading on",
+   {1, 6, 2, 1, "256K", 6, "12288K", 4600000},      cpuinfo("GenuineIntel", 6, kCoffeeLakeFlags),
+   {1, 6, 12, 1536 * kKib, 12 * kMib, 4600, kCoffeeLakeNames}},
+  {"Core i7-9700K class, hyper-threading off",
+   {1, 8, 1, 1, "256K", 8, "12288K", 4900000},      cpuinfo("GenuineIntel", 6, kCoffeeLakeFlags),
+   {1, 8, 8, 2 * kMib, 12 * kMib, 4900, kCoffeeLakeNoHtNames}},
+  {"Core i5-10400, EPT only among the vmx flags",
+   {1, 6, 2, 1, "256K", 6, "12288K", 4300000},      cpuinfo("GenuineIntel", 6, kCometLakeFlags, kCometLakeVmxFlags),
+   {1, 6, 12, 1536 * kKib, 12 * kMib, 4300, kCoffeeLakeNames}},
+  {"FX-8350: four modules that Linux shows as cores of two threads",
+   {1, 4, 2, 1, "2048K", 4, "8192K", 4000000},      cpuinfo("AuthenticAMD", 21, kPiledriverFlags),
+   {1, 8, 8, 8 * kMib, 8 * kMib, 4000, kPiledriverNames}},
+  {"Ryzen 9 3900X: four L3 complexes of three cores",
+   {1, 12, 2, 1, "512K", 3, "16384K", 3800000, 3},  cpuinfo("AuthenticAMD", 23, kZen2Flags),
+   {1, 12, 24, 6 * kMib, 64 * kMib, 3800, kZen2Names}},
+  {"two Xeon E5-2650 v4 sockets: the figures of one",
+   {2, 12, 2, 1, "256K", 12, "30720K", 2900000},    cpuinfo("GenuineIntel", 6, kXeonFlags),
+   {2, 12, 24, 3 * kMib, 30 * kMib, 2900, kXeonNames}},
+  {"QEMU guest with two sockets of one core and no cpufreq",
+   {2, 1, 1, 1, "512K", 1, "16384K", 0},            cpuinfo("AuthenticAMD", 15, kQemuFlags),
+   {2, 1, 1, 512 * kKib, 16 * kMib, 0, kQemuNames}},
+  {"Celeron without L3, with a shared L2",
+   {1, 2, 1, 2, "1024K", 0, "", 1600000},           cpuinfo("GenuineIntel", 6, kCeleronFlags),
+   {1, 2, 2, 1 * kMib, std::nullopt, 1600, kCeleronNames}},
 };
+// clang-format on
 
 TEST(MachineFacts, ReadsWholeMachines) {
   for (const auto& c : kLayouts) {
@@ -260,89 +232,34 @@ struct Damage {
 
 const std::string kCpu0 = kCpu + "cpu0/";
 const std::string kCpu3 = kCpu + "cpu3/";
+// clang-format off
+//  what                                               file(s) replaced                                                     cores threads L2            L3            MHz
 const Damage kDamages[] = {
-    {"processors 3 and 9 (one core) offline",
-     {{kCpu + "online", "0-2,4-8,10-11\n"}},
-     5,
-     10,
-     1280 * kKib,
-     12 * kMib,
-     4600},
-    {"processor 9 alone offline", {{kCpu + "online", "0-8,10-11\n"}}, 6, 11, 1536 * kKib, 12 * kMib, 4600},
-    {"no online list: the processors of /proc/cpuinfo",
-     {{kCpu + "online", "<none>"}},
-     2,
-     2,
-     512 * kKib,
-     12 * kMib,
-     4600},
-    {"online list past every processor number",
-     {{kCpu + "online", "0-4294967295\n"}},
-     2,
-     2,
-     512 * kKib,
-     12 * kMib,
-     4600},
-    {"online list of garbage", {{kCpu + "online", "zero to eleven\n"}}, 2, 2, 512 * kKib, 12 * kMib, 4600},
-    {"empty online list", {{kCpu + "online", ""}}, 0, 0, std::nullopt, std::nullopt, 0},
-    {"a core number of garbage: cores unknown",
-     {{kCpu3 + "topology/core_id", "three\n"}},
-     0,
-     12,
-     1536 * kKib,
-     12 * kMib,
-     4600},
-    {"L3 size of garbage on the first processor: read from the next",
-     {{kCpu0 + "cache/index3/size", "lots\n"}},
-     6,
-     12,
-     1536 * kKib,
-     12 * kMib,
-     4600},
-    {"L3 that does not list its own processor",
-     {{kCpu0 + "cache/index3/shared_cpu_list", "1-11\n"}},
-     6,
-     12,
-     1536 * kKib,
-     12 * kMib,
-     4600},
-    {"no level file: the caches end", {{kCpu0 + "cache/index0/level", "<none>"}}, 6, 12, 1536 * kKib, 12 * kMib, 4600},
-    {"a cache size of a petabyte",
-     {{kCpu0 + "cache/index2/size", "1099511627777K\n"}},
-     6,
-     12,
-     1536 * kKib,
-     12 * kMib,
-     4600},
-    {"a value file of 1 MiB",
-     {{kCpu0 + "cpufreq/cpuinfo_max_freq", std::string(1 << 20, '9')}},
-     6,
-     12,
-     1536 * kKib,
-     12 * kMib,
-     4600},
-    {"a negative clock", {{kCpu0 + "cpufreq/cpuinfo_max_freq", "-4600000\n"}}, 6, 12, 1536 * kKib, 12 * kMib, 4600},
-    {"a clock of 5 THz", {{kCpu0 + "cpufreq/cpuinfo_max_freq", "5000000000\n"}}, 6, 12, 1536 * kKib, 12 * kMib, 4600},
-    {"a faster core", {{kCpu3 + "cpufreq/cpuinfo_max_freq", "4700000\n"}}, 6, 12, 1536 * kKib, 12 * kMib, 4700},
-    {"the faster core's second thread is not read",
-     {{kCpu + "cpu9/cpufreq/cpuinfo_max_freq", "4700000\n"}},
-     6,
-     12,
-     1536 * kKib,
-     12 * kMib,
-     4600},
-    // Processor 11, the other thread of its core, keeps the core on the first package; the
-    // core's L2 goes with its lowest processor.
-    // Processor 11, the other thread of its core, keeps the core on the first package; the
-    // core's L2 goes with its lowest processor, 5.
-    {"processor 5 on a second package",
-     {{kCpu + "cpu5/topology/physical_package_id", "1\n"}},
-     6,
-     11,
-     1280 * kKib,
-     12 * kMib,
-     4600},
+  {"processors 3 and 9 (one core) offline",            {{kCpu + "online", "0-2,4-8,10-11\n"}},                                5,  10,  1280 * kKib,  12 * kMib,    4600},
+  {"processor 9 alone offline",                        {{kCpu + "online", "0-8,10-11\n"}},                                    6,  11,  1536 * kKib,  12 * kMib,    4600},
+  {"no online list: the processors of /proc/cpuinfo",  {{kCpu + "online", "<none>"}},                                         2,  2,   512 * kKib,   12 * kMib,    4600},
+  {"online list past every processor number",          {{kCpu + "online", "0-4294967295\n"}},                                 2,  2,   512 * kKib,   12 * kMib,    4600},
+  {"online list of garbage",                           {{kCpu + "online", "zero to eleven\n"}},                               2,  2,   512 * kKib,   12 * kMib,    4600},
+  {"empty online list",                                {{kCpu + "online", ""}},                                               0,  0,   std::nullopt, std::nullopt, 0},
+  {"a core number of garbage: cores unknown",          {{kCpu3 + "topology/core_id", "three\n"}},                             0,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"first L3 size of garbage: read at the next",       {{kCpu0 + "cache/index3/size", "lots\n"}},                             6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"first L2 size of garbage: read at the sibling",    {{kCpu0 + "cache/index2/size", "lots\n"}},                             6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"an L3 that does not list its own processor",       {{kCpu0 + "cache/index3/shared_cpu_list", "1-11\n"}},                  6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"no level file: that processor's caches end",       {{kCpu0 + "cache/index0/level", "<none>"}},                            6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"instruction caches only",                          {{kCpu0 + "cache/index2/type", "Instruction\n"}},                      6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"a cache size past a tebibyte",                     {{kCpu0 + "cache/index2/size", "1099511627777K\n"}},                   6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"a value file of 1 MiB",                            {{kCpu0 + "cpufreq/cpuinfo_max_freq", std::string(1 << 20, '9')}},    6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"a negative clock",                                 {{kCpu0 + "cpufreq/cpuinfo_max_freq", "-4600000\n"}},                  6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"a clock of 5 THz",                                 {{kCpu0 + "cpufreq/cpuinfo_max_freq", "5000000000\n"}},                6,  12,  1536 * kKib,  12 * kMib,    4600},
+  {"a faster core",                                    {{kCpu3 + "cpufreq/cpuinfo_max_freq", "4700000\n"}},                   6,  12,  1536 * kKib,  12 * kMib,    4700},
+  {"a faster second thread is not read",               {{kCpu + "cpu9/cpufreq/cpuinfo_max_freq", "4700000\n"}},               6,  12,  1536 * kKib,  12 * kMib,    4600},
+  // Processor 11, the other thread of its core, keeps the core on the first
+  // package; the core's L2 goes with its lowest processor, 5.
+  {"processor 5 on a second package",                  {{kCpu + "cpu5/topology/physical_package_id", "1\n"}},                 6,  11,  1280 * kKib,  12 * kMib,    4600},
+  {"all L3s on a second package",                      {{kCpu0 + "cache/index3/shared_cpu_list", "0-11\n"}, {kCpu0 + "topology/physical_package_id", "1\n"}},
+                                                                                                                               6,  11,  1280 * kKib,  std::nullopt, 4600},
 };
+// clang-format on
 
 TEST(MachineFacts, ToleratesDamagedFiles) {
   const Layout i7{1, 6, 2, 1, "256K", 6, "12288K", 4600000};

@@ -18,13 +18,15 @@ for name in "$@"; do
   work="$build/corpus/$name"
   log="$build/logs/$name.log"
   mkdir -p "$work"
-  # The cpuinfo seeds are whole files of several processors; the others are
-  # single lines. A processor reports at most 48 characters of brand string
-  # and a stored record is at most 301 characters (base64 of a CP1251 line):
+  # The cpuinfo seeds are whole files of several processors, the
+  # machine_facts seeds such a file with a processor folder's files; the
+  # others are single lines. A processor reports at most 48 characters of
+  # brand string and a stored record is at most 301 characters (base64 of a
+  # CP1251 line):
   # inputs of up to 1 KiB cover both many times over and keep the runs fast
   # (the start-up fault test tries a brand string of 4,096 characters).
   case $name in
-    cpuinfo) max_len=16384 ;;
+    cpuinfo | machine_facts) max_len=16384 ;;
     model_key | model_number | probe | records) max_len=1024 ;;
     *) max_len=4096 ;;
   esac

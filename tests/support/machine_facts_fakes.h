@@ -2,11 +2,25 @@
 // Test doubles for the machine's facts: a source that answers with fixed
 // facts, and a tree of files held in memory that records what was read.
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/linux_cpu_files.h"
 #include "platform/machine_facts.h"
+
+namespace wexmora::platform {
+
+// How test failures show the facts.
+inline void PrintTo(const MachineFacts& f, std::ostream* out) {
+  *out << "{packages " << f.packages << ", cores " << f.cores << ", threads " << f.threads << ", L2 "
+       << (f.l2Bytes ? std::to_string(*f.l2Bytes) : "-") << ", L3 " << (f.l3Bytes ? std::to_string(*f.l3Bytes) : "-")
+       << ", " << f.maxMhz << " MHz, [";
+  for (const auto& name : f.technologies) *out << name << " ";
+  *out << "]}";
+}
+
+}  // namespace wexmora::platform
 
 namespace wexmora::testing {
 
