@@ -88,13 +88,15 @@ void MainWindow::mouseDown(const std::string& control, int) {
 void MainWindow::mouseUp(const std::string& control, int, bool click) { events_.mouseUp(control, click); }
 
 void MainWindow::command(const std::string& control, WORD notification) {
-  if (!view_) return;  // the controls' own notifications while they are made
-  if (notification == BN_CLICKED) {
+  if (!view_ || !form_.has(control)) return;  // the controls' own notifications while they are made
+  // Notification codes overlap between kinds of control: each is read from its own kind only.
+  const ControlKind kind = form_[control].kind;
+  if (kind == ControlKind::Button && notification == BN_CLICKED) {
     events_.click(control);
-  } else if (notification == CBN_SELCHANGE) {
+  } else if (kind == ControlKind::ComboBox && notification == CBN_SELCHANGE) {
     const auto index = SendMessageW(view_->window(control), CB_GETCURSEL, 0, 0);
     events_.pickLanguage(static_cast<int>(index));
-  } else if (notification == EN_CHANGE) {
+  } else if (kind == ControlKind::Edit && notification == EN_CHANGE) {
     HWND edit = view_->window(control);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
