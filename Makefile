@@ -11,16 +11,22 @@
 # make coverage [SAMPLE=...] - how many real machines of the sample get a sheet from
 #              the catalogue or the extended table, and whether its counts agree
 
+# What every target that installs packages takes from these lists: run, test
+# and deb install PACKAGES (with PACKAGING_PACKAGES), fuzz adds FUZZ_PACKAGES,
+# windows installs WINDOWS_PACKAGES and test-windows adds WINE_PACKAGES.
+# tests/scripts/package_lists_test.sh checks that every tool a target runs is
+# in its list (make -s print-packages prints them).
+#
+# What make deb and the packaging test need: the Debian build tools, the
+# validators of the desktop entry, the metainfo and the manual pages, the
+# shells whose completion is tested, and an SVG renderer for the icon test.
+PACKAGING_PACKAGES := dpkg-dev debhelper lintian desktop-file-utils appstream \
+            man-db groff-base bash-completion fish librsvg2-bin file
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
             libzbar-dev zbar-tools nlohmann-json3-dev libxcb-damage0-dev \
             fonts-dejavu-core fonts-liberation2 xvfb xdotool \
             $(PACKAGING_PACKAGES)
-# What make deb and the packaging test need: the Debian build tools, the
-# validators of the desktop entry, the metainfo and the manual pages, the
-# shells whose completion is tested, and an SVG renderer for the icon test.
-PACKAGING_PACKAGES := dpkg-dev debhelper lintian desktop-file-utils appstream \
-            man-db groff-base bash-completion fish librsvg2-bin
 WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
             g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev
 WINE_PACKAGES := wine wine64 fonts-wine xvfb xdotool x11-utils fonts-liberation2
@@ -33,7 +39,7 @@ FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: coverage run test build deps deps-fuzz fuzz format check-format install uninstall deb windows test-windows \
-        deps-windows deps-wine
+        deps-windows deps-wine print-packages
 
 run: build
 	./build/release/app/wexmora
@@ -86,6 +92,11 @@ deps-windows:
 	@$(call install-missing,$(WINDOWS_PACKAGES))
 deps-wine:
 	@$(call install-missing,$(WINE_PACKAGES))
+
+# One line per list, "NAME: package package ...", for the package-list test.
+PACKAGE_LISTS := PACKAGES PACKAGING_PACKAGES FUZZ_PACKAGES WINDOWS_PACKAGES WINE_PACKAGES
+print-packages:
+	@$(foreach list,$(PACKAGE_LISTS),echo '$(list):' $(strip $($(list)));)
 
 define install-missing
 	missing=""; \
