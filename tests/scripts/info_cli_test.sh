@@ -24,7 +24,11 @@ check "missing value" 2 "$program" --brand
 stderr_has "missing value" "option --brand needs a value"
 check "help" 0 "$program" --help
 check "unknown key" 1 "$program" --key Q9999
-stderr_has "unknown key" "no catalogue entry has the key 'Q9999'"
+stderr_has "unknown key" "no catalogue entry and no extended-table row has the key 'Q9999'"
+check "unknown key, catalogue only" 1 "$program" --key Q9999 --catalogue-only
+stderr_has "unknown key, catalogue only" "no catalogue entry has the key 'Q9999'"
+check "key of the extended table" 0 "$program" --key i5-8250U --json
+check "key of the extended table, catalogue only" 1 "$program" --key i5-8250U --catalogue-only
 check "this machine" 0 "$program"
 check "this machine as json" 0 "$program" --json
 python3 -c 'import json,sys; json.load(open(sys.argv[1]))' "$scratch/out" && passed=$((passed + 1)) ||
@@ -60,11 +64,17 @@ assert [s["brand"] for s in sheets] == ["Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz
 assert sheets[0]["explain"]["model_key"]["rules"][0]["rule"] == "25"
 assert sheets[0]["explain"]["catalogue"]["key"] == "i5-8400"
 assert sheets[1]["explain"]["model_key"]["ran"] is False
-assert sheets[2]["explain"]["catalogue"] is None and sheets[2]["model_key"] == "-"
+assert sheets[2]["explain"]["catalogue"] is None and sheets[2]["model_key"] == "R5 3600"
+assert [s["source"] for s in sheets] == ["catalogue", None, "extended"]
+assert sheets[2]["explain"]["source"] == "extended"
 PY
 check "brands text" 0 "$program" --brands "$scratch/brands" --stored-language 1
-[ "$(cut -f2-4 "$scratch/out" | tr '\t\n' ',;')" = "i5-8400,i5-8400,26;-,-,46;-,-,46;" ] && passed=$((passed + 1)) ||
-  { failed=$((failed + 1)); echo "FAIL: --brands text columns"; cat "$scratch/out"; }
+[ "$(cut -f2-4,6 "$scratch/out" | tr '\t\n' ',;')" = "i5-8400,i5-8400,26,catalogue;-,-,46,-;R5 3600,-,-,extended;" ] &&
+  passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: --brands text columns"; cat "$scratch/out"; }
+check "brands text, catalogue only" 0 "$program" --brands "$scratch/brands" --stored-language 1 --catalogue-only
+[ "$(awk -F'\t' 'NF != 5' "$scratch/out" | wc -l)" -eq 0 ] &&
+  [ "$(cut -f2-4 "$scratch/out" | tr '\t\n' ',;')" = "i5-8400,i5-8400,26;-,-,46;-,-,46;" ] && passed=$((passed + 1)) ||
+  { failed=$((failed + 1)); echo "FAIL: --brands text columns, catalogue only"; cat "$scratch/out"; }
 check "brands unreadable" 2 "$program" --brands "$scratch/no-such-file"
 stderr_has "brands unreadable" "cannot read '$scratch/no-such-file'"
 check "brands with brand" 2 "$program" --brands - --brand X
