@@ -1,5 +1,6 @@
 #include "catalogue/second_source.h"
 
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <string_view>
@@ -151,6 +152,13 @@ void refineModelKey(TForm15& form, const SecondSources& sources) {
   if (!sources.consult) return;
   const std::string& key = form[main_controls::kModelKey].text;
   if (key.empty()) return;
+  // Only a brand string that writes the key with a letter after it can
+  // name a longer model; the others need no reading.
+  const std::string& brand = form[main_controls::kBrandString].text;
+  bool longer = false;
+  for (auto at = brand.find(key); at != std::string::npos && !longer; at = brand.find(key, at + 1))
+    longer = at + key.size() < brand.size() && std::isalpha(static_cast<unsigned char>(brand[at + key.size()]));
+  if (!longer) return;
   const auto reading = readShownProcessor(form);
   if (!reading || reading->shown.size() <= key.size() || !reading->shown.starts_with(key)) return;
   if (!onlyLetters(std::string_view(reading->shown).substr(key.size()))) return;
