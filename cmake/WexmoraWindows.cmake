@@ -1,6 +1,6 @@
 # Windows resources of a program: the program icon, the version information
-# and the application manifest (common controls 6, UTF-8 code page, no DPI
-# scaling of its own).
+# and the application manifest (common controls 6, UTF-8 code page,
+# per-monitor DPI awareness v2).
 set(_icon ${CMAKE_SOURCE_DIR}/resources/icons/wexmora.ico)
 if(NOT EXISTS ${_icon})
   # Until the artwork tool's icon is committed, a stand-in made from the

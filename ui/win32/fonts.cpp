@@ -1,5 +1,10 @@
 #include "ui/win32/fonts.h"
 
+#include <map>
+#include <utility>
+
+#include "ui/display_scale.h"
+
 namespace wexmora::win32 {
 namespace {
 
@@ -11,19 +16,25 @@ HFONT make(const wchar_t* family, int pixels) {
 
 }  // namespace
 
-HFONT controlFont(FontFace face) {
-  static const HFONT tahoma11 = make(L"Tahoma", 11);
-  static const HFONT times12 = make(L"Times New Roman", 12);
-  static const HFONT times11 = make(L"Times New Roman", 11);
+HFONT controlFont(FontFace face, int dpi) {
+  static std::map<std::pair<FontFace, int>, HFONT> made;
+  const auto key = std::make_pair(face, dpi);
+  if (const auto found = made.find(key); found != made.end()) return found->second;
+  const DisplayScale scale{dpi};
+  HFONT font = nullptr;
   switch (face) {
     case FontFace::TimesNewRoman12:
-      return times12;
+      font = make(L"Times New Roman", scale.px(12));
+      break;
     case FontFace::TimesNewRoman11:
-      return times11;
+      font = make(L"Times New Roman", scale.px(11));
+      break;
     case FontFace::Tahoma11:
+      font = make(L"Tahoma", scale.px(11));
       break;
   }
-  return tahoma11;
+  made.emplace(key, font);
+  return font;
 }
 
 }  // namespace wexmora::win32

@@ -38,7 +38,8 @@ void MainWindow::show() {
 void MainWindow::syncFromModel() {
   syncing_ = true;
   SetWindowTextW(window_, widen(form_.caption).c_str());
-  SetWindowPos(window_, nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE outer = outerSize(form_);
+  SetWindowPos(window_, nullptr, form_.left, form_.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   if (view_) view_->sync();
   syncing_ = false;
 }
@@ -83,7 +84,7 @@ void MainWindow::chooseLanguage(int index) {
 void MainWindow::takeScreenshot() {
   positionToModel();
   SaveFileDialog dialog(window_);
-  ScreenCapture capture(window_);
+  ScreenCapture capture(window_, form_.width, form_.height);
   runGuarded([&] { SpeedButton3Click(form_, saveDialog_, dialog, capture); });
 }
 

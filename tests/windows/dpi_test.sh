@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The window at the display scales of Windows laptops, under Wine and Xvfb:
+# with Wine's LogPixels at 96, 120, 144 and 192 the window's client area is
+# the design's 468 pixels wide (and its height at 100 %) times 1, 1.25, 1.5
+# and 2, within 2 pixels; in both languages every control's text fits its
+# box as the window measures it. With
+# WEXMORA_SHOTS=DIR (and ImageMagick's import) it keeps a screenshot of the
+# display per scale and language there.
+set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+program="${WEXMORA_BINARY_DIR:?}/app/wexmora.exe"
+probe="${WEXMORA_BINARY_DIR:?}/tests/window_probe.exe"
+caption="WEXMORA v.1.5   - https://wexmora.example"
+[ -n "${WEXMORA_EMULATOR:-}" ] || { echo "skipped: the display scale is set through Wine's registry"; exit 77; }
+source "$here/wine_display.sh"
+desktop='HKCU\Control Panel\Desktop'
+fonts='HKCC\Software\Fonts'
+set_dpi() {
+  wine_ reg add "$desktop" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+  wine_ reg add "$fonts" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+  restart_session
+}
+cleanup() {
+  set_dpi 96 >/dev/null 2>&1
+  wine_ reg delete 'HKCU\SOFTWARE\Wex_mora' /f >/dev/null 2>&1
+  cleanup_display
+}
+trap cleanup EXIT
+passed=0 failed=0
+pass() { passed=$((passed + 1)); }
+fail() { failed=$((failed + 1)); echo "FAIL $*"; }
+
+start() {  # the window program in the background; waits until its window is there
+  "${run[@]}" "$program" >/dev/null 2>&1 &
+  pids+=($!)
+  last=$!
+  wine_ "$probe" client "$caption" >/dev/null
+}
+fits() {  # fits WHAT: every caption of the window fits its control
+  local out
+  out=$(wine_ "$probe" fits "$caption" | tr -d '\r')
+  local status=$?
+  local checked
+  checked=$(sed -n 's/^checked //p' <<<"$out")
+  if [ "$status" -eq 0 ] && [ "${checked:-0}" -ge 20 ]; then pass; else
+    fail "$1: texts do not fit (checked ${checked:-0}): $(grep -v '^checked' <<<"$out" | tr '\n' ';')"
+  fi
+}
+shoot() {
+  [ -n "${WEXMORA_SHOTS:-}" ] && command -v import >/dev/null || return 0
+  mkdir -p "$WEXMORA_SHOTS"
+  sleep 1
+  import -window root "$WEXMORA_SHOTS/$1.png"
+}
+# within EXPECTED MEASURED: |difference| <= 2
+within() { [ $(($1 - $2)) -le 2 ] && [ $(($2 - $1)) -le 2 ]; }
+
+# LogPixels : scale in percent
+scales=(96:100 120:125 144:150 192:200)
+design_height=""
+for entry in "${scales[@]}"; do
+  dpi=${entry%%:*} percent=${entry##*:}
+  wine_ reg delete 'HKCU\SOFTWARE\Wex_mora' /f >/dev/null 2>&1
+  set_dpi "$dpi"
+  if ! start; then fail "$percent %: the window did not open"; continue; fi
+  read -r _ _ width height < <(wine_ "$probe" client "$caption" | tr -d '\r')
+  echo "$percent %: client area ${width}x${height}"
+  [ -z "$design_height" ] && design_height=$height
+  expect_width=$(((468 * dpi + 48) / 96)) expect_height=$(((design_height * dpi + 48) / 96))
+  within "$expect_width" "$width" && within "$expect_height" "$height" && pass ||
+    fail "$percent %: the client area is ${width}x${height}, not ${expect_width}x${expect_height}"
+  fits "$percent %, Russian"
+  shoot "dpi-$percent-ru"
+  wine_ "$probe" select "$caption" 1 || fail "$percent %: no language selector"
+  sleep 0.5
+  fits "$percent %, English"
+  shoot "dpi-$percent-en"
+  wine_ "$probe" close "$caption"
+  wine_ "$probe" gone "$caption" || { fail "$percent %: the window did not close"; kill -9 "$last"; }
+  wait "$last" 2>/dev/null
+done
+[ "$design_height" ] && [ "$design_height" -gt 300 ] && pass || fail "the window at 100 % is ${design_height:-no} pixels high"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
