@@ -7,7 +7,7 @@ run=()
 scratch=$(mktemp -d)
 pids=()
 cleanup_display() {
-  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do { kill -9 "$pid" && wait "$pid"; } 2>/dev/null; done
   rm -rf "$scratch"
 }
 wine_() { "${run[@]}" "$@"; }
