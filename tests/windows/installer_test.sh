@@ -15,6 +15,8 @@ caption="WEXMORA v.1.5   - https://wexmora.example"
 for tool in wixl msiinfo msidump; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is missing (make test-windows installs it)"; exit 77; }
 done
+# Wine would copy the Start-menu shortcut into this machine's own menus.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 source "$here/wine_display.sh"
 passed=0 failed=0
 pass() { passed=$((passed + 1)); }
@@ -48,6 +50,9 @@ check "one upgrade code" "$(property "$old_msi" UpgradeCode)" "$(property "$new_
   fail "both versions have the product code $(property "$old_msi" ProductCode)"
 msiinfo suminfo "$old_msi" | tr -d '\r' | grep -q '^Template: x64;1033' && pass || fail "the installer is not for x64"
 check "files" "wexmora-info.exe wexmora.exe" "$(table "$old_msi" File | cut -f3 | sed 's/.*|//' | sort | xargs)"
+# The sizes Windows adds up for Settings -> Apps.
+check "file sizes" "$(stat -c %s "$build/app/wexmora.exe") $(stat -c %s "$build/app/wexmora-info.exe")" \
+  "$(table "$old_msi" File | LC_ALL=C sort -t "$(printf "\t")" -k3,3 -r | cut -f4 | xargs)"
 check "shortcut" "Wexmora [INSTALLDIR]wexmora.exe" \
   "$(table "$old_msi" Shortcut | awk -F'\t' '{ n = $3; sub(/.*\|/, "", n); print n, $5 }')"
 check "shortcut folder" "ProgramMenuFolder" "$(table "$old_msi" Shortcut | cut -f2)"
@@ -56,8 +61,13 @@ check "under Program Files" "ProgramFiles64Folder" \
   "$(table "$old_msi" Directory | awk -F'\t' '$1 == "INSTALLDIR" { print $2 }')"
 table "$old_msi" Upgrade | grep -q "$(property "$old_msi" UpgradeCode)" && pass || fail "no upgrade of older versions"
 table "$old_msi" Registry | grep -qi 'Wex_mora' && fail "the installer touches the user's settings" || pass
-msidump -d "$scratch/dump" "$old_msi" >/dev/null 2>&1 && [ -s "$scratch/dump/_SummaryInformation.idt" ] && pass ||
+mkdir -p "$scratch/dump"
+msidump -t -s -d "$scratch/dump" "$old_msi" >/dev/null 2>&1 && [ -s "$scratch/dump/File.idt" ] && pass ||
   fail "msidump cannot read the installer"
+# The icon of the shortcut and of Settings -> Apps is the program's.
+icon="$root/resources/icons/wexmora.ico"
+[ -f "$icon" ] || icon="$build/generated/windows/wexmora-standin.ico"
+cmp -s "$scratch/dump/_Streams/Icon.wexmora.ico" "$icon" && pass || fail "the installer's icon is not the program icon"
 
 # --- under Wine -------------------------------------------------------------
 if [ ${#run[@]} -eq 0 ]; then
@@ -66,7 +76,11 @@ if [ ${#run[@]} -eq 0 ]; then
   exit
 fi
 program_files="$prefix/drive_c/Program Files/Wexmora"
-shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Wexmora.lnk"
+# The Start menu of all users, where Windows puts a per-machine shortcut;
+# Wine's installer service puts it into the user's.
+start_menus=("$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+  "$prefix"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs)
+shortcuts() { for menu in "${start_menus[@]}"; do [ -f "$menu/Wexmora.lnk" ] && echo "$menu/Wexmora.lnk"; done; }
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 msiexec() { wine_ msiexec "$1" "$(wine_ winepath -w "$2" 2>/dev/null | tr -d '\r')" /qn </dev/null >/dev/null 2>&1; }
 # entries: the uninstall keys whose DisplayName is Wexmora
@@ -80,7 +94,7 @@ entry_value() {  # entry_value KEY NAME
 }
 installed_files() { (cd "$program_files" 2>/dev/null && find . -type f | sed 's|^\./||' | sort | xargs); }
 window_opens() {  # window_opens WHAT COMMAND...: the command opens the window, which then closes
-  "${run[@]}" "${@:2}" >/dev/null 2>&1 &
+  "${@:2}" >/dev/null 2>&1 &
   local pid=$!
   pids+=($pid)
   if wine_ "$window_probe" client "$caption" >/dev/null; then pass; else fail "$1: no window"; fi
@@ -92,13 +106,17 @@ window_probe="$build/tests/window_probe.exe"
 
 # Clean start: no earlier installation, settings the user already has.
 for key in $(entries); do wine_ reg delete "$key" /f >/dev/null 2>&1; done
-rm -rf "$program_files" "$shortcut"
+rm -rf "$program_files"
+for menu in "${start_menus[@]}"; do rm -f "$menu/Wexmora.lnk"; done
 wine_ reg add 'HKCU\SOFTWARE\Wex_mora' /v Languages /d 1 /f >/dev/null
 
 msiexec /i "$old_msi" && pass || fail "the silent install failed"
 check "installed files" "wexmora-info.exe wexmora.exe" "$(installed_files)"
 cmp -s "$program_files/wexmora.exe" "$build/app/wexmora.exe" && pass || fail "wexmora.exe is not the built program"
-[ -f "$shortcut" ] && pass || fail "no Start-menu shortcut $shortcut"
+mapfile -t found < <(shortcuts)
+check "Start-menu shortcuts" 1 "${#found[@]}"
+shortcut="${found[0]:-none}"
+echo "The shortcut: ${shortcut#"$prefix/"}"
 mapfile -t keys < <(entries)
 check "uninstall entries" 1 "${#keys[@]}"
 key="${keys[0]:-none}"
@@ -106,12 +124,16 @@ echo "The uninstall entry after the install:"
 wine_ reg query "$key" 2>/dev/null | tr -d '\r'
 check "DisplayVersion" "$version" "$(entry_value "$key" DisplayVersion)"
 check "Publisher" "The Wexmora developers" "$(entry_value "$key" Publisher)"
-entry_value "$key" DisplayIcon | grep -qi 'wexmora.ico' && pass ||
-  fail "DisplayIcon is '$(entry_value "$key" DisplayIcon)'"
+# DisplayIcon: the program itself, or the installer's copy of the icon.
+display_icon=$(entry_value "$key" DisplayIcon)
+case "$display_icon" in
+  'C:\Program Files\Wexmora\wexmora.exe,0' | *'\wexmora.ico') pass ;;
+  *) fail "DisplayIcon is '$display_icon'" ;;
+esac
 entry_value "$key" UninstallString | grep -qi 'msiexec' && pass ||
   fail "UninstallString is '$(entry_value "$key" UninstallString)'"
-window_opens "the installed program" 'C:\Program Files\Wexmora\wexmora.exe'
-window_opens "the Start-menu shortcut" start /unix "$shortcut"
+window_opens "the installed program" "${run[@]}" 'C:\Program Files\Wexmora\wexmora.exe'
+window_opens "the Start-menu shortcut" timeout 60 "${run[@]}" start /unix "$shortcut"
 info=$(wine_ 'C:\Program Files\Wexmora\wexmora-info.exe' --help 2>&1 | tr -d '\r')
 grep -q 'wexmora-info' <<<"$info" && pass || fail "the installed wexmora-info does not answer: $info"
 
@@ -122,12 +144,12 @@ check "uninstall entries after the upgrade" 1 "${#keys[@]}"
 check "DisplayVersion after the upgrade" "$newer" "$(entry_value "${keys[0]:-none}" DisplayVersion)"
 [ "${keys[0]:-}" != "$key" ] && pass || fail "the old version's entry is still there"
 check "files after the upgrade" "$(table "$new_msi" File | cut -f3 | sed 's/.*|//' | sort | xargs)" "$(installed_files)"
-[ -f "$shortcut" ] && pass || fail "the upgrade lost the shortcut"
+check "shortcut after the upgrade" "$shortcut" "$(shortcuts)"
 
 # Removal: nothing of it left, the user's settings kept.
 msiexec /x "$new_msi" && pass || fail "the silent uninstall failed"
 [ ! -e "$program_files" ] && pass || fail "left behind: $(find "$program_files" | xargs)"
-[ ! -e "$shortcut" ] && pass || fail "the shortcut is still there"
+check "shortcuts after removal" "" "$(shortcuts)"
 check "uninstall entries after removal" 0 "$(entries | grep -c .)"
 check "the user's language" 1 "$(entry_value 'HKCU\SOFTWARE\Wex_mora' Languages)"
 check "the first-run value" "FreeWare" "$(entry_value 'HKCU\SOFTWARE\Wex_mora' License)"
