@@ -4,7 +4,9 @@
 # the design's 468 pixels wide (and its height at 100 %) times 1, 1.25, 1.5
 # and 2, within 2 pixels; in both languages every caption (push buttons, the
 # frames, the language list) fits its box as the window measures it, and
-# every field whose value fits at 100 % fits at the other scales too. With
+# every field whose value fits at 100 % fits at the other scales too; the
+# screenshot button saves the window as shown (its outer width by its outer
+# height plus 2, as at 100 %). With
 # WEXMORA_SHOTS=DIR (and ImageMagick's import) it keeps a screenshot of the
 # display per scale and language there.
 set -u
@@ -87,6 +89,23 @@ for entry in "${scales[@]}"; do
     fail "$percent %: the client area is ${width}x${height}, not ${expect_width}x${expect_height}"
   fits Russian "$percent"
   shoot "dpi-$percent-ru"
+  if [ "$dpi" != 96 ]; then  # at 100 % the window test does it
+    read -r cx cy _ < <(wine_ "$probe" client "$caption" | tr -d '\r')
+    read -r _ _ ow oh < <(wine_ "$probe" outer "$caption" | tr -d '\r')
+    # The screenshot button, 412, 292 in the design's client area.
+    xdotool mousemove $((cx + (412 * dpi + 48) / 96)) $((cy + (292 * dpi + 48) / 96)) click 1
+    shot="wexmora-dpi-$$"
+    wine_ "$probe" save "C:\\$shot" || fail "$percent %: the save dialog did not open"
+    for _ in $(seq 100); do [ -s "$prefix/drive_c/$shot.jpg" ] && break; sleep 0.1; done
+    if [ -s "$prefix/drive_c/$shot.jpg" ]; then
+      size=$(jpeg_size "$prefix/drive_c/$shot.jpg")
+      echo "$percent %: screenshot $size of the outer window ${ow}x${oh}"
+      [ "$size" = "$ow $((oh + 2)) baseline" ] && pass || fail "$percent %: the screenshot is '$size', not '$ow $((oh + 2))'"
+      rm -f "$prefix/drive_c/$shot.jpg"
+    else
+      fail "$percent %: no screenshot was saved"
+    fi
+  fi
   wine_ "$probe" select "$caption" 1 || fail "$percent %: no language selector"
   sleep 0.5
   fits English "$percent"
