@@ -124,6 +124,7 @@ echo "The uninstall entry after the install:"
 wine_ reg query "$key" 2>/dev/null | tr -d '\r'
 check "DisplayVersion" "$version" "$(entry_value "$key" DisplayVersion)"
 check "Publisher" "The Wexmora developers" "$(entry_value "$key" Publisher)"
+check "InstallLocation" 'C:\Program Files\Wexmora\' "$(entry_value "$key" InstallLocation)"
 # DisplayIcon: the program itself, or the installer's copy of the icon.
 display_icon=$(entry_value "$key" DisplayIcon)
 case "$display_icon" in
