@@ -5,10 +5,12 @@
 #include "app/handlers.h"
 #include "base/site.h"
 #include "platform/windows/wide_text.h"
+#include "ui/display_scale.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/capture.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/save_dialog.h"
+#include "ui/win32/window_dpi.h"
 #include "ui/window_events.h"
 
 namespace wexmora::win32 {
@@ -73,7 +75,12 @@ void MainWindow::positionToModel() {
 void MainWindow::toggleAbout() {
   if (!form_.aboutDialog) return;
   positionToModel();
-  SpeedButton4Click(form_, *form_.aboutDialog);
+  TForm4& about = *form_.aboutDialog;
+  SpeedButton4Click(form_, about);
+  // The dialog's offset from the main window is in design pixels.
+  const DisplayScale scale{windowDpi(window_)};
+  about.left = form_.left + scale.px(about.left - form_.left);
+  about.top = form_.top + scale.px(about.top - form_.top);
   if (about_) about_->syncFromModel();
 }
 
