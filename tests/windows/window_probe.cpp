@@ -29,7 +29,9 @@ using wexmora::platform::widen;
 // build its font cache and desktop, which takes long on a loaded machine.
 HWND waitFor(const std::wstring& caption, const wchar_t* windowClass = nullptr) {
   for (int i = 0; i < 600; ++i) {
-    if (HWND found = FindWindowW(windowClass, caption.empty() ? nullptr : caption.c_str())) return found;
+    // Shown, not only made: a program makes its window before it shows it.
+    HWND found = FindWindowW(windowClass, caption.empty() ? nullptr : caption.c_str());
+    if (found && IsWindowVisible(found)) return found;
     Sleep(100);
   }
   return nullptr;
