@@ -10,6 +10,7 @@
 # make test-windows - the same, then runs every Windows test under Wine (and Xvfb)
 # make coverage [SAMPLE=...] - how many real machines of the sample get a sheet from
 #              the catalogue or the extended table, and whether its counts agree
+# make windows-package - after make windows: the installer (.msi, wixl) and the portable .zip in build/windows
 
 # What every target that installs packages takes from these lists: run, test
 # and deb install PACKAGES (with PACKAGING_PACKAGES), fuzz adds FUZZ_PACKAGES,
@@ -30,6 +31,10 @@ PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
 WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
             g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev
 WINE_PACKAGES := wine wine64 fonts-wine xvfb xdotool x11-utils fonts-liberation2
+# What make windows-package needs: the installer builder and the zip tool.
+# The installer test builds installers too and reads their tables (msitools).
+WINDOWS_PACKAGE_PACKAGES := wixl msitools zip
+WINE_PACKAGES += $(WINDOWS_PACKAGE_PACKAGES)
 PREFIX ?= /usr/local
 # The fuzz build also needs clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-dev
@@ -40,6 +45,7 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: coverage run test build deps deps-fuzz fuzz format check-format install uninstall deb windows test-windows \
         deps-windows deps-wine print-packages
+.PHONY: windows-package deps-windows-package
 
 run: build
 	./build/release/app/wexmora
@@ -92,9 +98,12 @@ deps-windows:
 	@$(call install-missing,$(WINDOWS_PACKAGES))
 deps-wine:
 	@$(call install-missing,$(WINE_PACKAGES))
+deps-windows-package:
+	@$(call install-missing,$(WINDOWS_PACKAGE_PACKAGES))
 
 # One line per list, "NAME: package package ...", for the package-list test.
 PACKAGE_LISTS := PACKAGES PACKAGING_PACKAGES FUZZ_PACKAGES WINDOWS_PACKAGES WINE_PACKAGES
+PACKAGE_LISTS += WINDOWS_PACKAGE_PACKAGES
 print-packages:
 	@$(foreach list,$(PACKAGE_LISTS),echo '$(list):' $(strip $($(list)));)
 
@@ -128,6 +137,12 @@ windows: deps-windows
 	tools/windows/build-deps.sh
 	cmake --preset windows
 	cmake --build --preset windows
+
+# The installer and the portable zip of the Windows programs, with the
+# build's version: build/windows/wexmora-<version>-x64.msi and
+# build/windows/wexmora-<version>-x64-portable.zip.
+windows-package: windows deps-windows-package
+	tools/windows/package.sh build/windows
 
 # Every Windows test under Wine, in the Wine prefix build/windows/wineprefix.
 test-windows: windows deps-wine

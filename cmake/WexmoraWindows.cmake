@@ -1,6 +1,6 @@
 # Windows resources of a program: the program icon, the version information
-# and the application manifest (common controls 6, UTF-8 code page, no DPI
-# scaling of its own).
+# and the application manifest (common controls 6, UTF-8 code page,
+# per-monitor DPI awareness v2).
 # The program icon, drawn by tools/artwork (wexmora-artwork --icons resources/icons).
 set(_icon ${CMAKE_SOURCE_DIR}/resources/icons/wexmora.ico)
 add_custom_target(wexmora_windows_icon DEPENDS ${_icon})

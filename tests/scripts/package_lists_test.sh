@@ -55,6 +55,12 @@ tools=(
   "Xvfb                                              WINE_PACKAGES        xvfb"
   "xdotool                                           WINE_PACKAGES        xdotool"
   "xwininfo                                          WINE_PACKAGES        x11-utils"
+  "wixl                                              WINE_PACKAGES        wixl"
+  "msiinfo                                           WINE_PACKAGES        msitools"
+  "msidump                                           WINE_PACKAGES        msitools"
+  "zip                                               WINE_PACKAGES        zip"
+  "wixl                                              WINDOWS_PACKAGE_PACKAGES wixl"
+  "zip                                               WINDOWS_PACKAGE_PACKAGES zip"
 )
 # clang-format on
 
@@ -112,7 +118,7 @@ check() {
 
 make -s -C "$source_dir" print-packages >"$scratch/lists" 2>"$scratch/err" ||
   { echo "FAIL: make print-packages"; cat "$scratch/err"; exit 1; }
-for list in PACKAGES PACKAGING_PACKAGES FUZZ_PACKAGES WINDOWS_PACKAGES WINE_PACKAGES; do
+for list in PACKAGES PACKAGING_PACKAGES FUZZ_PACKAGES WINDOWS_PACKAGES WINE_PACKAGES WINDOWS_PACKAGE_PACKAGES; do
   if grep -q "^$list: [a-z0-9]" "$scratch/lists"; then passed=$((passed + 1)); else
     echo "FAIL: make print-packages has no $list list"; failed=$((failed + 1)); fi
 done
@@ -137,6 +143,7 @@ cut_lists=(
   "PACKAGING_PACKAGES=dpkg-dev                      desktop-file-utils       PACKAGING_PACKAGES"
   "WINE_PACKAGES=wine\ wine64\ xvfb\ xdotool          fonts-wine               WINE_PACKAGES"
   "FUZZ_PACKAGES=clang                              libclang-rt              FUZZ_PACKAGES"
+  "WINDOWS_PACKAGE_PACKAGES=wixl                    zip                      WINDOWS_PACKAGE_PACKAGES"
 )
 # clang-format on
 for row in "${cut_lists[@]}"; do

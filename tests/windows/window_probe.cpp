@@ -5,6 +5,11 @@
 //   window_probe texts CAPTION         class and text of every control with a window
 //   window_probe select CAPTION INDEX  picks item INDEX of the drop-down list
 //   window_probe save PATH             types PATH into the open save dialog and saves
+//   window_probe fits CAPTION          measures every control's text in the control's own font, as
+//                                      the window measures it; prints each that does not fit its box
+//                                      and "checked N" (exit code 1 when one does not fit)
+//   window_probe close CAPTION         closes the window as its close box does
+//   window_probe gone CAPTION          waits up to 30 s until no window has the caption
 // Exit code 0 on success, 1 when the window or control is not found in time.
 #include <windows.h>
 
@@ -24,7 +29,9 @@ using wexmora::platform::widen;
 // build its font cache and desktop, which takes long on a loaded machine.
 HWND waitFor(const std::wstring& caption, const wchar_t* windowClass = nullptr) {
   for (int i = 0; i < 600; ++i) {
-    if (HWND found = FindWindowW(windowClass, caption.empty() ? nullptr : caption.c_str())) return found;
+    // Shown, not only made: a program makes its window before it shows it.
+    HWND found = FindWindowW(windowClass, caption.empty() ? nullptr : caption.c_str());
+    if (found && IsWindowVisible(found)) return found;
     Sleep(100);
   }
   return nullptr;
@@ -54,6 +61,44 @@ std::vector<HWND> descendants(HWND parent) {
   return found;
 }
 
+SIZE textExtent(HWND control, const std::wstring& text) {
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE size{0, 0};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  size.cy = metrics.tmHeight;
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return size;
+}
+
+// The room a control gives its one line of text: its client area less the
+// margins the control keeps.
+SIZE roomFor(HWND control, const std::wstring& windowClass) {
+  RECT client{};
+  GetClientRect(control, &client);
+  const int dpi = static_cast<int>(GetDpiForWindow(control));
+  const auto px = [dpi](int design) { return MulDiv(design, dpi > 0 ? dpi : 96, 96); };
+  SIZE room{client.right, client.bottom};
+  if (windowClass == L"Button") {
+    room.cx -= 2 * GetSystemMetricsForDpi(SM_CXEDGE, static_cast<UINT>(dpi)) + px(2);
+  } else if (windowClass == L"Edit") {
+    const LRESULT margins = SendMessageW(control, EM_GETMARGINS, 0, 0);
+    room.cx -= LOWORD(margins) + HIWORD(margins);
+  } else if (windowClass == L"ComboBox") {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(control, &info))
+      room = {info.rcItem.right - info.rcItem.left, info.rcItem.bottom - info.rcItem.top};
+  } else {  // a group box: the caption stands in the frame from 8 design pixels in
+    room.cx -= px(8) + px(2);
+  }
+  return room;
+}
+
 void printRect(const RECT& r) { std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
 }  // namespace
@@ -78,6 +123,13 @@ int main(int argc, char** argv) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
     return 0;
   }
+  if (command == "gone") {
+    for (int i = 0; i < 300; ++i) {
+      if (!FindWindowW(nullptr, widen(args[2]).c_str())) return 0;
+      Sleep(100);
+    }
+    return 1;
+  }
   HWND window = waitFor(widen(args[2]));
   if (!window) return 1;
   if (command == "client" || command == "outer") {
@@ -94,6 +146,34 @@ int main(int argc, char** argv) {
   if (command == "texts") {
     for (HWND child : descendants(window))
       std::printf("%s|%s\n", narrow(classOf(child)).c_str(), narrow(textOf(child)).c_str());
+    return 0;
+  }
+  if (command == "fits") {
+    int checked = 0, overflowing = 0;
+    for (HWND child : descendants(window)) {
+      const std::wstring windowClass = classOf(child);
+      if (windowClass != L"Button" && windowClass != L"Edit" && windowClass != L"ComboBox" &&
+          windowClass != L"WexmoraFrame")
+        continue;
+      if (!IsWindowVisible(child) || (GetWindowLongW(child, GWL_STYLE) & ES_MULTILINE && windowClass == L"Edit"))
+        continue;
+      // A drop-down list's edit part is measured as the drop-down list.
+      if (windowClass == L"Edit" && classOf(GetParent(child)) == L"ComboBox") continue;
+      const std::wstring text = textOf(child);
+      if (text.empty()) continue;
+      const SIZE need = textExtent(child, text), room = roomFor(child, windowClass);
+      ++checked;
+      if (need.cx > room.cx || need.cy > room.cy) {
+        ++overflowing;
+        std::printf("%s|%s needs %ldx%ld, has %ldx%ld\n", narrow(windowClass).c_str(), narrow(text).c_str(), need.cx,
+                    need.cy, room.cx, room.cy);
+      }
+    }
+    std::printf("checked %d\n", checked);
+    return overflowing == 0 ? 0 : 1;
+  }
+  if (command == "close") {
+    PostMessageW(window, WM_CLOSE, 0, 0);
     return 0;
   }
   if (command == "select" && args.size() >= 4) {

@@ -8,6 +8,8 @@ RgbImage ScreenCapture::capture(int width, int height) {
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
   RECT outer{};
   GetWindowRect(window_, &outer);
+  width += (outer.right - outer.left) - designWidth_;
+  height += (outer.bottom - outer.top) - designHeight_;
   RgbImage image{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 3, 0)};
   if (width <= 0 || height <= 0) return image;
 

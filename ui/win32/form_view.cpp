@@ -9,6 +9,7 @@
 #include "ui/model/control_names.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/pictures.h"
+#include "ui/win32/window_dpi.h"
 
 namespace wexmora::win32 {
 namespace {
@@ -91,14 +92,19 @@ void registerFrameClass(WNDPROC procedure) {
 }  // namespace
 
 FormView::FormView(Form& form, HWND root, FormEvents& events, bool stretchPictures, const TForm15* selector)
-    : form_(form), root_(root), events_(events), stretchPictures_(stretchPictures), selector_(selector) {
+    : form_(form),
+      root_(root),
+      events_(events),
+      stretchPictures_(stretchPictures),
+      selector_(selector),
+      scale_{windowDpi(root)} {
   registerFrameClass(frameProcedure);
   cream_ = CreateSolidBrush(kCream);
   tooltip_ =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, root, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);  // lets "\r\n" break lines
-  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(FontFace::Tahoma11)), FALSE);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.px(600));  // lets "\r\n" break lines
+  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(FontFace::Tahoma11, scale_.dpi)), FALSE);
   names_[root_] = "";
   for (const Control& control : form_.controls())
     if (hasWindow(control.kind)) create(control);
@@ -132,7 +138,7 @@ void FormView::create(const Control& control) {
     case ControlKind::ComboBox:
       windowClass = L"COMBOBOX";
       style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-      height += kDropDownHeight;
+      height += scale_.px(kDropDownHeight);
       break;
     case ControlKind::Button:
       windowClass = L"BUTTON";
@@ -147,19 +153,40 @@ void FormView::create(const Control& control) {
   HWND handle = CreateWindowExW(extended, windowClass, L"", style, rect.left, rect.top, rect.width, height, parent,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
   if (isFrame(control.kind)) SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(control.style.font)), FALSE);
-  // Narrow fields such as the segment's keep their whole text in view.
-  if (control.kind == ControlKind::Edit || control.kind == ControlKind::Memo)
-    SendMessageW(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+  applyScale(control, handle);
   if (control.kind == ControlKind::ComboBox) {
-    // The edit part is as high as the design says; items come from the main window.
-    SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), control.height - 6);
+    // Items come from the main window.
     if (selector_)
       for (const std::string& item : selector_->comboItems)
         SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
   }
   windows_[control.name] = Windowed{handle, rect, false};
   names_[handle] = control.name;
+}
+
+void FormView::applyScale(const Control& control, HWND handle) {
+  SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(control.style.font, scale_.dpi)), FALSE);
+  // Narrow fields such as the segment's keep their whole text in view.
+  if (control.kind == ControlKind::Edit || control.kind == ControlKind::Memo) {
+    const int margin = scale_.px(1);
+    SendMessageW(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+  }
+  // The drop-down list's edit part is as high as the design says.
+  if (control.kind == ControlKind::ComboBox)
+    SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), scale_.px(control.height) - scale_.px(6));
+}
+
+void FormView::setDpi(int dpi) {
+  if (dpi <= 0 || dpi == scale_.dpi) return;
+  scale_ = DisplayScale{dpi};
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.px(600));
+  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(FontFace::Tahoma11, scale_.dpi)), FALSE);
+  for (auto& [name, shown] : windows_) {
+    applyScale(form_[name], shown.handle);
+    shown.rect = ControlRect{-1, -1, -1, -1};  // placed afresh by sync()
+  }
+  sync();
+  for (const auto& [name, shown] : windows_) InvalidateRect(shown.handle, nullptr, TRUE);
 }
 
 void FormView::orderTabs() {
@@ -200,9 +227,16 @@ HWND FormView::window(std::string_view name) const {
 }
 
 ControlRect FormView::rectOf(const Control& control) const {
-  if (control.kind != ControlKind::Label) return controlRect(control, 0, 0);
-  const SIZE text = textSize(controlFont(control.style.font), widen(captionLine(control.text)));
-  return controlRect(control, text.cx, text.cy);
+  // The design's rectangle scaled; a label then grows to its text in the
+  // scaled font, as controlRect() grows it at 100 % (a designed width of 0
+  // there means the label takes its text's width).
+  const ControlRect design = controlRect(control, 0, 0);
+  ControlRect rect = scale_.rect(design);
+  if (control.kind != ControlKind::Label) return rect;
+  const SIZE text = textSize(controlFont(control.style.font, scale_.dpi), widen(captionLine(control.text)));
+  rect.width = design.width == 0 ? text.cx : std::max<int>(rect.width, text.cx);
+  rect.height = std::max<int>(rect.height, text.cy);
+  return rect;
 }
 
 void FormView::sync() {
@@ -222,6 +256,7 @@ void FormView::sync() {
             SetWindowTextW(handle, text.c_str());
           break;
         case ControlKind::Button:
+        case ControlKind::GroupBox:  // a group box's text is its painted caption
           if (const std::wstring text = widen(captionLine(control.text)); windowText(handle) != text)
             SetWindowTextW(handle, text.c_str());
           break;
@@ -233,7 +268,8 @@ void FormView::sync() {
           break;
       }
       if (!(shown.rect == rect)) {
-        const int height = control.kind == ControlKind::ComboBox ? rect.height + kDropDownHeight : rect.height;
+        const int height =
+            control.kind == ControlKind::ComboBox ? rect.height + scale_.px(kDropDownHeight) : rect.height;
         SetWindowPos(handle, nullptr, rect.left, rect.top, rect.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         shown.rect = rect;
       }
@@ -305,7 +341,7 @@ void FormView::paintFrameBorder(HDC dc, const Control& frame, const RECT& client
   }
   // A group box: an etched frame from half the caption's height down, the
   // caption standing in it at the left.
-  HGDIOBJ old = SelectObject(dc, controlFont(frame.style.font));
+  HGDIOBJ old = SelectObject(dc, controlFont(frame.style.font, scale_.dpi));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   RECT border = client;
@@ -315,11 +351,12 @@ void FormView::paintFrameBorder(HDC dc, const Control& frame, const RECT& client
   if (!caption.empty()) {
     SIZE size{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    RECT text{8, 0, 8 + size.cx + 2, metrics.tmHeight};
+    const int indent = scale_.px(8);
+    RECT text{indent, 0, indent + size.cx + scale_.px(2), metrics.tmHeight};
     FillRect(dc, &text, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    text.left += 1;
+    text.left += scale_.px(1);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   }
@@ -331,13 +368,13 @@ void FormView::paintWindowless(HDC dc, const Control& control) {
   RECT rect{r.left, r.top, r.left + r.width, r.top + r.height};
   switch (control.kind) {
     case ControlKind::Image:
-      if (const Bitmap* bitmap = picture(control.picture))
+      if (const Bitmap* bitmap = picture(control.picture, scale_.dpi))
         drawPicture(dc, *bitmap, r.left, r.top, r.width, r.height, stretchPictures_);
       break;
     case ControlKind::Label: {
       if (!control.style.transparent) FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
       const std::wstring text = widen(captionLine(control.text));
-      HGDIOBJ old = SelectObject(dc, controlFont(control.style.font));
+      HGDIOBJ old = SelectObject(dc, controlFont(control.style.font, scale_.dpi));
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, control.style.blueText ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
       DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
@@ -347,13 +384,13 @@ void FormView::paintWindowless(HDC dc, const Control& control) {
     case ControlKind::SpeedButton: {
       const bool down = pressed_ == control.name;
       DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
-      const int shift = down ? 1 : 0;
-      if (const Bitmap* glyph = picture(control.picture)) {
+      const int shift = down ? scale_.px(1) : 0;
+      if (const Bitmap* glyph = picture(control.picture, scale_.dpi)) {
         drawPicture(dc, *glyph, r.left + (r.width - glyph->width) / 2 + shift,
                     r.top + (r.height - glyph->height) / 2 + shift, glyph->width, glyph->height, false);
       } else {
         const std::wstring text = widen(captionLine(control.text));
-        HGDIOBJ old = SelectObject(dc, controlFont(control.style.font));
+        HGDIOBJ old = SelectObject(dc, controlFont(control.style.font, scale_.dpi));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         OffsetRect(&rect, shift, shift);
@@ -414,6 +451,12 @@ bool FormView::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LR
     case WM_ERASEBKGND:
       result = 1;  // painted whole in WM_PAINT
       return true;
+    case WM_GETFONT: {  // a frame's caption font, as it is painted
+      const std::string name = frameName(frame);
+      if (name.empty()) return false;
+      result = reinterpret_cast<LRESULT>(controlFont(form_[name].style.font, scale_.dpi));
+      return true;
+    }
     case WM_PAINT:
       paint(frame);
       result = 0;

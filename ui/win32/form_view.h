@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ui/control_text.h"
+#include "ui/display_scale.h"
 #include "ui/model/form_model.h"
 
 namespace wexmora::win32 {
@@ -48,9 +49,13 @@ class FormView {
 
   // The window of a control with one (edits, buttons, frames), else nullptr.
   HWND window(std::string_view name) const;
-  // Where a control stands in its parent frame, labels grown to their text.
+  // Where a control stands in its parent frame at the display scale, labels
+  // grown to their text.
   ControlRect rectOf(const Control& control) const;
   void sync();
+  // The window moved to a display of another scale: fonts, sizes and
+  // pictures for the new one.
+  void setDpi(int dpi);
 
   // Painting, colours, mouse and cursor messages of the root and the frames.
   // True when the message was handled; `result` is then its answer.
@@ -64,6 +69,7 @@ class FormView {
   };
 
   void create(const Control& control);
+  void applyScale(const Control& control, HWND handle);
   void orderTabs();
   void addTool(const Control& control, std::size_t index);
   void paint(HWND frame);
@@ -80,6 +86,7 @@ class FormView {
   FormEvents& events_;
   bool stretchPictures_;
   const TForm15* selector_;
+  DisplayScale scale_;
   HWND tooltip_ = nullptr;
   HBRUSH cream_ = nullptr;
   std::map<std::string, Windowed, std::less<>> windows_;

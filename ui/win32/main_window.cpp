@@ -4,10 +4,12 @@
 
 #include "base/site.h"
 #include "platform/windows/wide_text.h"
+#include "ui/display_scale.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/capture.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/save_dialog.h"
+#include "ui/win32/window_dpi.h"
 
 namespace wexmora::win32 {
 namespace {
@@ -36,7 +38,8 @@ void MainWindow::show() {
 void MainWindow::syncFromModel() {
   syncing_ = true;
   SetWindowTextW(window_, widen(form_.caption).c_str());
-  SetWindowPos(window_, nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE outer = outerSize(form_);
+  SetWindowPos(window_, nullptr, form_.left, form_.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   if (view_) view_->sync();
   syncing_ = false;
 }
@@ -68,13 +71,20 @@ void MainWindow::positionToModel() {
 }
 
 void MainWindow::syncAboutWindow() {
+  if (form_.aboutDialog) {
+    // The dispatcher placed the dialog at its offset in design pixels.
+    const DisplayScale scale{windowDpi(window_)};
+    TForm4& about = *form_.aboutDialog;
+    about.left = form_.left + scale.px(about.left - form_.left);
+    about.top = form_.top + scale.px(about.top - form_.top);
+  }
   if (about_) about_->syncFromModel();
 }
 
 void MainWindow::takeScreenshot() {
   positionToModel();
   SaveFileDialog dialog(window_);
-  ScreenCapture capture(window_);
+  ScreenCapture capture(window_, form_.width, form_.height);
   runGuarded([&] { SpeedButton3Click(form_, saveDialog_, dialog, capture); });
 }
 

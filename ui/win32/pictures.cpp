@@ -7,8 +7,10 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 
+#include "ui/display_scale.h"
 #include "ui/picture_origin.h"
 
 namespace wexmora::win32 {
@@ -98,14 +100,25 @@ Bitmap make(const Picture& picture) {
   return decodeResource(resourceName(origin.file).c_str());
 }
 
+void scale(Bitmap& bitmap, const DisplayScale& scale, Resampling resampling) {
+  if (scale.isDesign() || bitmap.width <= 0 || bitmap.height <= 0) return;
+  const int width = std::max(1, scale.px(bitmap.width)), height = std::max(1, scale.px(bitmap.height));
+  bitmap.pixels = resamplePixels(bitmap.pixels, bitmap.width, bitmap.height, width, height, resampling);
+  bitmap.width = width;
+  bitmap.height = height;
+}
+
 }  // namespace
 
-const Bitmap* picture(const Picture& wanted) {
-  static std::map<std::pair<PictureSource, int>, Bitmap> made;
-  const auto key = std::make_pair(wanted.source, wanted.index);
+const Bitmap* picture(const Picture& wanted, int dpi) {
+  static std::map<std::tuple<PictureSource, int, int>, Bitmap> made;
+  const auto key = std::make_tuple(wanted.source, wanted.index, dpi);
   auto found = made.find(key);
   if (found == made.end()) {
     Bitmap bitmap = make(wanted);
+    const bool qr =
+        wanted.source == PictureSource::Qr || (wanted.source == PictureSource::Badges && wanted.index == kSiteQrBadge);
+    scale(bitmap, DisplayScale{dpi}, qr ? Resampling::Nearest : Resampling::Smooth);
     finish(bitmap);
     found = made.emplace(key, std::move(bitmap)).first;
   }

@@ -22,8 +22,9 @@ struct Bitmap {
 
 // The bitmap a model picture stands for, made on first use and kept for the
 // run; nullptr for PictureSource::None, an index outside its list or an
-// image that cannot be decoded.
-const Bitmap* picture(const Picture& picture);
+// image that cannot be decoded. At a `dpi` other than 96 it is resampled to
+// the scaled size: smoothly, QR codes module by module.
+const Bitmap* picture(const Picture& picture, int dpi = 96);
 
 // Draws the bitmap with its top-left corner at x, y, clipped to width x
 // height; transparent pixels leave what is below. `stretch` scales it to

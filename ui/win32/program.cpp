@@ -7,14 +7,16 @@
 #include "platform/windows/wide_text.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/window_dpi.h"
 
 namespace wexmora::win32 {
 
 ScreenSize primaryScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 void adoptFrameMetrics(TForm15& form) {
-  RECT outer{0, 0, TForm15::kClientWidth, TForm15::kClientHeight};
-  AdjustWindowRectEx(&outer, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, FALSE, WS_EX_CONTROLPARENT);
+  // The design's frame, at 100 %: the window scales it with the display.
+  const RECT outer = frameAround(RECT{0, 0, TForm15::kClientWidth, TForm15::kClientHeight},
+                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_CONTROLPARENT, 96);
   form.width = outer.right - outer.left;
   form.height = outer.bottom - outer.top;
 }

@@ -1,7 +1,9 @@
 #include "ui/win32/top_level.h"
 
 #include "platform/windows/wide_text.h"
+#include "ui/display_scale.h"
 #include "ui/win32/pictures.h"
+#include "ui/win32/window_dpi.h"
 
 namespace wexmora::win32 {
 
@@ -26,8 +28,31 @@ void TopLevelWindow::createWindow(const wchar_t* className, DWORD style, const F
     windowClass.lpszClassName = className;
     RegisterClassExW(&windowClass);
   }
+  style_ = style;
+  form_ = &form;
   CreateWindowExW(WS_EX_CONTROLPARENT, className, platform::widen(form.caption).c_str(), style, form.left, form.top,
                   form.width, form.height, owner, nullptr, GetModuleHandleW(nullptr), this);
+  const SIZE outer = outerSize(form);
+  if (outer.cx != form.width || outer.cy != form.height)
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE TopLevelWindow::outerSize(const Form& form) const {
+  const int dpi = window_ ? windowDpi(window_) : kDesignDpi;
+  if (dpi == kDesignDpi) return {form.width, form.height};
+  const RECT frame = frameAround(RECT{0, 0, 0, 0}, style_, WS_EX_CONTROLPARENT, kDesignDpi);
+  const DisplayScale scale{dpi};
+  const RECT outer = frameAround(
+      RECT{0, 0, scale.px(form.width - (frame.right - frame.left)), scale.px(form.height - (frame.bottom - frame.top))},
+      style_, WS_EX_CONTROLPARENT, dpi);
+  return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void TopLevelWindow::changeDpi(int dpi, const RECT& suggested) {
+  if (view_) view_->setDpi(dpi);
+  const SIZE outer =
+      form_ ? outerSize(*form_) : SIZE{suggested.right - suggested.left, suggested.bottom - suggested.top};
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK TopLevelWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -38,6 +63,10 @@ LRESULT CALLBACK TopLevelWindow::procedure(HWND window, UINT message, WPARAM wPa
   }
   auto* self = reinterpret_cast<TopLevelWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_DPICHANGED) {  // moved to a display of another scale
+    self->changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    return 0;
+  }
   LRESULT result = 0;
   if (self->ownMessage(message, wParam, lParam, result)) return result;
   if (self->view_ && self->view_->handle(window, message, wParam, lParam, result)) return result;

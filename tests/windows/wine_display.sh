@@ -1,0 +1,55 @@
+# Sourced by the Windows tests that show windows: a display of their own
+# under Xvfb and a fresh Wine session bound to it. Sets run (the emulator
+# as an array, empty on Windows), prefix, scratch and pids, and wine_().
+# The sourcing test adds its own clean-up after cleanup_display.
+run=()
+[ -n "${WEXMORA_EMULATOR:-}" ] && run=("$WEXMORA_EMULATOR")
+scratch=$(mktemp -d)
+pids=()
+cleanup_display() {
+  for pid in "${pids[@]}"; do { kill -9 "$pid" && wait "$pid"; } 2>/dev/null; done
+  rm -rf "$scratch"
+}
+wine_() { "${run[@]}" "$@"; }
+prefix="${WINEPREFIX:-$(dirname "${WEXMORA_EMULATOR:-.}")/../../build/windows/wineprefix}"
+
+# restart_session: ends the Wine session and starts one that reads the
+# registry afresh (the display scale is read when a session starts).
+restart_session() {
+  [ ${#run[@]} -gt 0 ] || return 0
+  WINEPREFIX="$prefix" wineserver -k </dev/null >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wineserver -w </dev/null >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wineserver -p 60 </dev/null >/dev/null 2>&1
+  # The session's services outlive the test: they must not hold its output.
+  wine_ reg query 'HKCU\Software' </dev/null >/dev/null 2>&1
+}
+
+if [ ${#run[@]} -gt 0 ]; then
+  for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing (make test-windows installs it)"; exit 77; }
+  done
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" </dev/null >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(cat "$scratch/display")"
+  # A session left running by the headless tests has no display.
+  wine_ cmd /c exit 0 </dev/null >/dev/null 2>&1  # makes the prefix on first use
+  restart_session
+fi
+
+# jpeg_size FILE: "WIDTH HEIGHT baseline|other" of a JPEG file.
+jpeg_size() {
+  python3 - "$1" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+assert data[:2] == b"\xff\xd8", "not a JPEG"
+i = 2
+while i < len(data):
+    marker, length = data[i + 1], struct.unpack(">H", data[i + 2:i + 4])[0]
+    if marker in (0xC0, 0xC1, 0xC2):
+        height, width = struct.unpack(">HH", data[i + 5:i + 9])
+        print("%d %d %s" % (width, height, "baseline" if marker == 0xC0 else "other"))
+        break
+    i += 2 + length
+PY
+}
