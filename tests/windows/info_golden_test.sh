@@ -43,7 +43,8 @@ check "unknown option with Cyrillic" 2 "wexmora-info: unknown option '--язык
 Try 'wexmora-info --help'." --язык
 check "missing value" 2 "wexmora-info: option --brand needs a value
 Try 'wexmora-info --help'." --brand
-check "unknown key" 1 "wexmora-info: no catalogue entry has the key 'Ядро-1'" --key Ядро-1
+check "unknown key" 1 "wexmora-info: no catalogue entry and no extended-table row has the key 'Ядро-1'" --key Ядро-1
+check "unknown key, catalogue only" 1 "wexmora-info: no catalogue entry has the key 'Ядро-1'" --key Ядро-1 --catalogue-only
 
 # No carriage return anywhere: "\n" must reach the file as it is.
 "${run[@]}" "$program" --help >"$scratch/out" 2>/dev/null </dev/null
