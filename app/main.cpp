@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/site.h"
@@ -13,6 +14,7 @@
 #include "ui/about.h"
 #include "ui/pictures/pictures.h"
 #include "ui/qt/about_window.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/main_window.h"
 
 int main(int argc, char** argv) {
@@ -24,7 +26,6 @@ int main(int argc, char** argv) {
   // The application title names the program (and captions error boxes). Not
   // the display name: Qt would append that to every window caption.
   QApplication::setApplicationName(QString::fromStdString(site::applicationTitle()));
-  QApplication::setWindowIcon(pictures::programIcon());
   // Ties the windows to the installed menu entry and its icon (the Wayland
   // app id, and the desktop-file hint on X11).
   QGuiApplication::setDesktopFileName(QString::fromUtf8(site::kApplicationId.data(), site::kApplicationId.size()));
@@ -32,8 +33,21 @@ int main(int argc, char** argv) {
   SystemServices services;
   services.takeOptions(std::vector<std::string>(argv, argv + argc));
   TForm15 form;
+  // The pass spends most of its time waiting; meanwhile a second thread
+  // decodes the icon and the form's design pictures and reads the font list,
+  // which the window needs before its first paint.
+  std::vector<Picture> designPictures;
+  for (const Control& control : form.controls())
+    if (control.picture.source == PictureSource::Design) designPictures.push_back(control.picture);
+  std::jthread prepare([&designPictures] {
+    pictures::decodeProgramIcon();
+    for (const Picture& picture : designPictures) pictures::image(picture);
+    qt::chooseFontFamilies();
+  });
   const QSize screen = QApplication::primaryScreen()->size();
   FormCreate(form, services.pass, screen.width(), screen.height());
+  prepare.join();
+  QApplication::setWindowIcon(pictures::programIcon());
   qt::MainWindow window(form, *services.opener, *services.settings);
 
   TForm4 about;

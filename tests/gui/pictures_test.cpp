@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <set>
+#include <thread>
+#include <vector>
 
 #include "catalogue/data/key_list.h"
 #include "catalogue/data/qr_image.h"
@@ -109,6 +111,41 @@ TEST(Pictures, QrImagesAreTheEntriesCodesMadeOnceAndKept) {
     EXPECT_EQ(image({PictureSource::Qr, index}).cacheKey(), first.cacheKey()) << index << " was made twice";
   }
   EXPECT_NE(image({PictureSource::Qr, 26}), image({PictureSource::Qr, 27}));  // Q8200 and Q8200S
+}
+
+// The start-up decodes pictures on a second thread while the window thread
+// may ask for them too.
+TEST(Pictures, ThreadsAskingAtOnceEachGetTheOneImageMade) {
+  constexpr int kFirst = 300, kCount = 60, kThreads = 4;  // QR codes no other test asks for
+  std::vector<std::vector<QImage>> got(kThreads);
+  {
+    std::vector<std::jthread> threads;
+    for (int t = 0; t < kThreads; ++t)
+      threads.emplace_back([&got, t] {
+        for (int i = 0; i < kCount; ++i) {
+          const int index = kFirst + (t % 2 ? kCount - 1 - i : i);  // half of them from the other end
+          got[t].push_back(image({PictureSource::Qr, index}));
+        }
+      });
+  }
+  for (int t = 0; t < kThreads; ++t) {
+    ASSERT_EQ(got[t].size(), std::size_t{kCount});
+    for (int i = 0; i < kCount; ++i) {
+      const int index = kFirst + (t % 2 ? kCount - 1 - i : i);
+      const QImage kept = image({PictureSource::Qr, index});
+      EXPECT_EQ(got[t][i], fromArgb(catalogue::entryQrImage(static_cast<std::size_t>(index)))) << index;
+      EXPECT_EQ(got[t][i].cacheKey(), kept.cacheKey()) << index << " was made more than once";
+    }
+  }
+}
+
+TEST(Pictures, IconDecodedOnAnotherThreadIsTheIconOfTheWindowThread) {
+  std::jthread([] { decodeProgramIcon(); }).join();
+  const QIcon icon = programIcon();
+  ASSERT_FALSE(icon.availableSizes().isEmpty());
+  EXPECT_EQ(icon.availableSizes().first(), QSize(95, 95));
+  EXPECT_EQ(icon.pixmap(95, 95).toImage().convertToFormat(QImage::Format_RGB32),
+            image({PictureSource::Design, kIcon}).convertToFormat(QImage::Format_RGB32));
 }
 
 struct DesignCase {

@@ -163,14 +163,25 @@ TEST(ProgramIcon, SvgShowsWhatTheLargestPngShows) {
   EXPECT_LT(differingShare(rendered, artwork::drawProgramIcon(256), 24), 0.03);
 }
 
-TEST(ProgramIcon, WindowIconCarriesTheDrawnSizes) {
+// X11 takes a window's icons in one request of at most 65535 four-byte
+// words; each picture takes two words of size and one word a pixel.
+constexpr long kX11RequestWords = 65535;
+long x11IconWords(const QSize& size) { return 2 + long{size.width()} * size.height(); }
+
+TEST(ProgramIcon, WindowIconCarriesEveryDrawnSizeThatX11Takes) {
   const QList<QSize> sizes = pictures::programIcon().availableSizes();
   ASSERT_FALSE(sizes.isEmpty());
   EXPECT_EQ(sizes.first(), QSize(95, 95));
-  // Then the drawings, smallest first, as the window system takes them.
+  // Then the drawings, smallest first, as the window system takes them; a
+  // drawing too large for the request on its own would be decoded for nothing.
   QList<QSize> expected{QSize(95, 95)};
-  for (int size : kThemeSizes) expected.append(QSize(size, size));
+  for (int size : kThemeSizes)
+    if (x11IconWords(QSize(size, size)) <= kX11RequestWords) expected.append(QSize(size, size));
   EXPECT_EQ(sizes, expected);
+  EXPECT_EQ(expected.size(), 7);  // 95 px, then 16 to 128 px
+  long words = 0;
+  for (const QSize& size : sizes) words += x11IconWords(size);
+  EXPECT_LE(words, kX11RequestWords) << "X11 would drop the largest sizes";
   // The 16 px title-bar picture is the drawing for 16 px, not a reduction.
   const QImage small = pictures::programIcon().pixmap(16, 16).toImage();
   EXPECT_EQ(differingShare(small, artwork::drawProgramIcon(16), 0), 0.0);

@@ -7,11 +7,11 @@ wexmora-first-paint time each launch up to the first frame painted on the
 display. Prints the median, fastest and slowest run of each, and how far the
 program's median lies above the bare window's plus the pass's fixed waits.
 
-    tools/first_paint/measure.py [--runs 20] [--display 21] [--build build/release] [--baseline DIR]
+    tools/first_paint/measure.py [--runs 20] [--display 21] [--build build/release] [--baseline DIR]...
 
---baseline names a second build folder (say, of an earlier commit) whose
-program is launched in the same turns, so that two versions are compared
-under the same load.
+--baseline names another build folder (say, of an earlier commit) whose
+program is launched in the same turns, so that versions are compared under
+the same load; give it once for each build to compare.
 
 The fixed waits are 15 ms and 50 ms, plus 10 or 20 ms for each catalogue entry
 that matches the processor: --waits gives their sum (65 for a processor that
@@ -34,7 +34,8 @@ def parse_arguments():
     parser.add_argument("--runs", type=int, default=20, help="measured launches of each window (default 20)")
     parser.add_argument("--display", type=int, default=21, help="display number of the Xvfb started (default 21)")
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "release"), help="release build folder")
-    parser.add_argument("--baseline", help="another build folder whose program is timed in the same turns")
+    parser.add_argument("--baseline", action="append", default=[],
+                        help="another build folder whose program is timed in the same turns (repeatable)")
     parser.add_argument("--waits", type=float, default=65.0, help="the pass's fixed waits in ms (default 65)")
     parser.add_argument("--languages", default="ru,en", help="languages of the program's runs (default ru,en)")
     parser.add_argument("--check", action="store_true", help="exit with 1 when a median misses the target")
@@ -85,10 +86,10 @@ def first_paint(watcher, command, environment):
 def main():
     arguments = parse_arguments()
     program = os.path.join(arguments.build, "app", "wexmora")
-    baseline = os.path.join(arguments.baseline, "app", "wexmora") if arguments.baseline else None
+    baselines = [os.path.join(folder, "app", "wexmora") for folder in arguments.baseline]
     watcher = os.path.join(arguments.build, "tools", "first_paint", "wexmora-first-paint")
     bare = os.path.join(arguments.build, "tools", "first_paint", "wexmora-bare-window")
-    for path in (program, watcher, bare) + ((baseline,) if baseline else ()):
+    for path in [program, watcher, bare, *baselines]:
         if not os.access(path, os.X_OK):
             sys.exit(f"{path} is missing: build with 'cmake --preset release && cmake --build --preset release'")
 
@@ -117,8 +118,8 @@ def main():
 
             launches = [("bare", bare_command, base)]
             launches += [(language, [program], environments[language]) for language in arguments.languages]
-            if baseline:
-                launches += [(f"baseline {language}", [baseline], environments[language])
+            for number, baseline in enumerate(baselines, 1):
+                launches += [(f"baseline {number} {language}", [baseline], environments[language])
                              for language in arguments.languages]
             times = {name: [] for name, _, _ in launches}
             for run in range(arguments.runs):
@@ -133,6 +134,9 @@ def main():
         server.wait()
 
     print(f"launch to first painted frame, {size[0]}x{size[1]} client area, {arguments.runs} runs each")
+    print(f"wexmora: {arguments.build}")
+    for number, folder in enumerate(arguments.baseline, 1):
+        print(f"baseline {number}: {folder}")
     print(f"{'window':<28}{'median':>10}{'fastest':>10}{'slowest':>10}")
     for name, values in times.items():
         label = "bare QLabel window" if name == "bare" else f"wexmora ({name})"

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -46,8 +47,11 @@ QImage make(const Picture& picture) {
 }  // namespace
 
 QImage image(const Picture& picture) {
-  // Made on first use and kept for the run; the window thread is the only user.
+  // Made on first use and kept for the run. The window thread is the main
+  // user; a start-up thread may decode the first pictures ahead of it.
+  static std::mutex guard;
   static std::map<std::pair<PictureSource, int>, QImage> made;
+  const std::lock_guard lock(guard);
   const auto key = std::make_pair(picture.source, picture.index);
   if (auto found = made.find(key); found != made.end()) return found->second;
   QImage result = make(picture);
@@ -55,20 +59,35 @@ QImage image(const Picture& picture) {
   return result;
 }
 
-QIcon programIcon() {
-  // Shared by both windows; the theme sizes (resources/icons) let title bars
-  // and task bars get a drawing made for their size rather than the 95 px
-  // picture scaled down. Smallest first: X11 carries the sizes in this order
-  // only as far as one request holds, so the large ones are the ones to fall
-  // away.
-  static const QIcon icon = [] {
-    QIcon made(QPixmap::fromImage(image({PictureSource::Design, kIcon})));
+namespace {
+
+// The icon's pictures: the 95 px picture, then the theme sizes
+// (resources/icons, 16 to 128 px: the ones X11 can carry), smallest first.
+// Decoded once, on whichever thread asks first.
+const std::vector<QImage>& iconImages() {
+  static const std::vector<QImage> images = [] {
+    std::vector<QImage> drawings;
     const QDir themeSizes(QStringLiteral(":/wexmora/icons"), QStringLiteral("wexmora-*.png"));
-    std::vector<QPixmap> drawings;
     for (const QString& name : themeSizes.entryList()) drawings.emplace_back(themeSizes.filePath(name));
-    std::sort(drawings.begin(), drawings.end(),
-              [](const QPixmap& a, const QPixmap& b) { return a.width() < b.width(); });
-    for (const QPixmap& drawing : drawings) made.addPixmap(drawing);
+    std::sort(drawings.begin(), drawings.end(), [](const QImage& a, const QImage& b) { return a.width() < b.width(); });
+    drawings.insert(drawings.begin(), image({PictureSource::Design, kIcon}));
+    return drawings;
+  }();
+  return images;
+}
+
+}  // namespace
+
+void decodeProgramIcon() { iconImages(); }
+
+QIcon programIcon() {
+  // Shared by both windows; the theme sizes let title bars and task bars get
+  // a drawing made for their size rather than the 95 px picture scaled down.
+  // Smallest first: X11 carries the sizes in this order only as far as one
+  // request holds, so the large ones are the ones to fall away.
+  static const QIcon icon = [] {
+    QIcon made;
+    for (const QImage& drawing : iconImages()) made.addPixmap(QPixmap::fromImage(drawing));
     return made;
   }();
   return icon;

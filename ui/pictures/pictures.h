@@ -17,7 +17,12 @@ namespace wexmora::pictures {
 QImage image(const Picture& picture);
 
 // The program's icon: the 95x95 window icon first, then the same chip drawn
-// for each icon-theme size (16 to 256).
+// for each icon-theme size a window carries (16 to 128).
+// Made on the window thread, once.
 QIcon programIcon();
+
+// Decodes the icon's pictures ahead of programIcon(), on any thread; image()
+// may also be called from any thread.
+void decodeProgramIcon();
 
 }  // namespace wexmora::pictures

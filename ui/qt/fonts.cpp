@@ -44,4 +44,9 @@ QFont controlFont(FontFace face) {
   return font(sansFamily(), 11);
 }
 
+void chooseFontFamilies() {
+  sansFamily();
+  serifFamily();
+}
+
 }  // namespace wexmora::qt

@@ -11,4 +11,9 @@ namespace wexmora::qt {
 
 QFont controlFont(FontFace face);
 
+// Looks up which families stand in, once; the font list's first reading
+// takes a while, so the start-up reads it on another thread while the pass
+// waits. Any thread.
+void chooseFontFamilies();
+
 }  // namespace wexmora::qt

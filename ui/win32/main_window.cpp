@@ -1,5 +1,6 @@
 #include "ui/win32/main_window.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "base/site.h"
@@ -26,8 +27,26 @@ constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings)
     : form_(form), opener_(opener), settings_(settings), events_(form, opener, settings, *this) {
   createWindow(kMainClass, kMainStyle, form_, nullptr);
+  keepCentreAtScale();
   view_ = std::make_unique<FormView>(form_, window_, *this, false, &form_);
   syncFromModel();
+}
+
+// The pass centred the design's size on the screen; a larger display scale
+// makes a larger window, which keeps that centre and stays on the screen.
+void MainWindow::keepCentreAtScale() {
+  const SIZE outer = outerSize(form_);
+  if (outer.cx == form_.width && outer.cy == form_.height) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  const auto place = [](int start, int designSize, int size, long low, long high) {
+    const int centred = start - (size - designSize) / 2;
+    return std::max<int>(static_cast<int>(low), std::min<int>(centred, static_cast<int>(high) - size));
+  };
+  form_.left = place(form_.left, form_.width, outer.cx, area.left, area.right);
+  form_.top = place(form_.top, form_.height, outer.cy, area.top, area.bottom);
 }
 
 void MainWindow::show() {

@@ -40,6 +40,7 @@ class MainWindow : public FormEvents, public TopLevelWindow, private MainWindowV
   bool ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void takeScreenshot();
   void positionToModel();
+  void keepCentreAtScale();
   void runGuarded(const std::function<void()>& handler);
   void reportError(const std::string& message);
 

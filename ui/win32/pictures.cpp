@@ -17,7 +17,7 @@ namespace wexmora::win32 {
 namespace {
 
 // The RCDATA resource an artwork file of resources/images is built in as
-// (ui/win32/CMakeLists.txt): the file's name, upper case, "-" and "." as "_".
+// (resources/images/CMakeLists.txt): the file's name, upper case, "-" and "." as "_".
 std::wstring resourceName(const std::string& file) {
   std::wstring name;
   for (const char c : file.substr(file.rfind('/') + 1))
