@@ -16,7 +16,6 @@
 namespace wexmora::platform {
 namespace {
 
-constexpr const wchar_t* kProcessorKey = L"HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0";
 // Far more than the records of the largest machine Windows runs on.
 constexpr DWORD kMaxInformationBytes = 4 * 1024 * 1024;
 constexpr std::uint32_t kMaxMhz = 100'000;
@@ -71,15 +70,6 @@ CpuidFacts readCpuid() {
   return facts;
 }
 
-// The clock the firmware reports at start-up ("~MHz"), or 0.
-std::uint32_t registryMhz() {
-  DWORD value = 0, size = sizeof value;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, kProcessorKey, L"~MHz", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-      ERROR_SUCCESS)
-    return 0;
-  return value;
-}
-
 class WindowsMachineFactsSource : public MachineFactsSource {
  public:
   MachineFacts read() const override {
@@ -90,9 +80,10 @@ class WindowsMachineFactsSource : public MachineFactsSource {
       const ProcessorRecords records = readProcessorRecords();
       // Windows too shows a module of AMD's family 21 as one core with two threads.
       summarise(parseProcessorInformation(records.bytes()), vendor == Vendor::Amd && cpuid.family == 21, facts);
-      // The processor's own highest clock where it gives one, the registry's otherwise.
-      const std::uint32_t mhz = cpuid.maxMhz != 0 ? cpuid.maxMhz : registryMhz();
-      if (mhz <= kMaxMhz) facts.maxMhz = static_cast<int>(mhz);
+      // The processor's own highest clock where it gives one. The registry's
+      // "~MHz" is the clock at start-up, near the base clock: shown as the
+      // highest, it would be wrong, so without leaf 0x16 the clock stays unknown.
+      if (cpuid.maxMhz <= kMaxMhz) facts.maxMhz = static_cast<int>(cpuid.maxMhz);
       facts.technologies =
           technologyNames(vendor, cpuidFlags(cpuid.words), facts.cores > 0 && facts.threads > facts.cores);
       return facts;
