@@ -144,7 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool secondSource = source == "extended" || source == "machine";
   FUZZ_CHECK(source.is_null() || source == "catalogue" || secondSource, "source " + source.dump() + context);
   const auto lines = std::count(outputs.text.begin(), outputs.text.end(), '\n');
-  FUZZ_CHECK(lines == (secondSource ? 21 : 20), std::to_string(lines) + " lines of text" + context + "\n" + outputs.text);
+  FUZZ_CHECK(lines == (secondSource ? 21 : 20),
+             std::to_string(lines) + " lines of text" + context + "\n" + outputs.text);
   FUZZ_CHECK(outputs.text.starts_with(index == 1 ? "Brand string:" : "Наименование:"), "first line" + context);
 
   const std::string key = outputs.sheet["model_key"].get<std::string>();
