@@ -13,6 +13,7 @@ run=()
 caption="WEXMORA v.1.5   - https://wexmora.example"
 brand="Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz"
 scratch=$(mktemp -d)
+source "$(dirname "${BASH_SOURCE[0]}")/jpeg_size.sh"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
@@ -100,20 +101,7 @@ if [ ${#run[@]} -gt 0 ]; then
   wine_ "$probe" save "C:\\$shot" || fail "the save dialog did not open"
   for _ in $(seq 100); do [ -s "$target" ] && break; sleep 0.1; done
   if [ -s "$target" ]; then
-    size=$(python3 - "$target" <<'PY'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-assert data[:2] == b"\xff\xd8", "not a JPEG"
-i = 2
-while i < len(data):
-    marker, length = data[i + 1], struct.unpack(">H", data[i + 2:i + 4])[0]
-    if marker in (0xC0, 0xC1, 0xC2):
-        height, width = struct.unpack(">HH", data[i + 5:i + 9])
-        print("%d %d %s" % (width, height, "baseline" if marker == 0xC0 else "other"))
-        break
-    i += 2 + length
-PY
-)
+    size=$(jpeg_size "$target")
     [ "$size" = "$ow $((oh + 2)) baseline" ] && pass || fail "the screenshot is '$size', not '$ow $((oh + 2)) baseline'"
     rm -f "$target"
   else
