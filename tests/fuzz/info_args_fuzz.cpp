@@ -16,14 +16,15 @@ namespace {
 using namespace wexmora;
 using fuzz::shown;
 
-constexpr std::array<std::string_view, 6> kFlags = {"--help", "-h", "--json", "--dump-controls", "--list", "--explain"};
+constexpr std::array<std::string_view, 7> kFlags = {"--help", "-h",        "--json",          "--dump-controls",
+                                                    "--list", "--explain", "--catalogue-only"};
 constexpr std::array<std::string_view, 6> kWithValue = {"--brand", "--identifier",      "--stored-language",
                                                         "--key",   "--switch-language", "--brands"};
 
 bool same(const info::Options& a, const info::Options& b) {
   return a.output == b.output && a.brand == b.brand && a.identifier == b.identifier &&
          a.storedLanguage == b.storedLanguage && a.switchLanguage == b.switchLanguage && a.key == b.key &&
-         a.explain == b.explain && a.brandsFile == b.brandsFile;
+         a.explain == b.explain && a.brandsFile == b.brandsFile && a.catalogueOnly == b.catalogueOnly;
 }
 
 // The options as the shortest command line that asks for them.
@@ -38,6 +39,7 @@ std::vector<std::string> plainForm(const info::Options& options) {
   add("--key", options.key);
   add("--brands", options.brandsFile);
   if (options.explain) args.push_back("--explain");
+  if (options.catalogueOnly) args.push_back("--catalogue-only");
   if (options.switchLanguage) args.insert(args.end(), {"--switch-language", std::to_string(*options.switchLanguage)});
   switch (options.output) {
     case info::Output::Text:
