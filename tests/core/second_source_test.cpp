@@ -92,7 +92,8 @@ TEST(SecondSources, ACatalogueProcessorLooksExactlyAsWithTheCatalogueAlone) {
       R"(Intel(R) Celeron(R) CPU G3900TE @ 2.30GHz)",       R"(Intel(R) Core(TM) i9-14900KF)",
       R"(Intel(R) Core(TM)2 Quad CPU    Q9550  @ 2.83GHz)", R"(Intel(R) Core(TM) i5-10600KF CPU @ 4.10GHz)",
   };
-  const testing::FakeMachineFactsSource facts({.packages = 1, .cores = 3, .threads = 5, .technologies = {"SSE"}});
+  const testing::FakeMachineFactsSource facts(
+      {.packages = 1, .cores = 3, .threads = 5, .l2Bytes = {}, .l3Bytes = {}, .maxMhz = 0, .technologies = {"SSE"}});
   for (const char* brand : brands) {
     for (const int language : {0, 1}) {
       SCOPED_TRACE(std::string(brand) + " language " + std::to_string(language));
@@ -186,7 +187,8 @@ TEST(SecondSources, ALanguageSwitchKeepsOneNoteInTheNewLanguage) {
 // A sheet without technologies: the memo holds the note alone, in either
 // language, never the text that says the processor is unknown.
 TEST(SecondSources, ASheetWithoutTechnologiesShowsTheNoteAlone) {
-  const testing::FakeMachineFactsSource facts({.packages = 1, .cores = 2, .threads = 2});
+  const testing::FakeMachineFactsSource facts(
+      {.packages = 1, .cores = 2, .threads = 2, .l2Bytes = {}, .l3Bytes = {}, .maxMhz = 0, .technologies = {}});
   PassRun run;
   runPass(run, "QEMU Virtual CPU version 2.5+", "", {.consult = true, .machine = &facts}, 0);
   ASSERT_EQ(run.form.sheetSource, SheetSource::Machine);
