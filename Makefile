@@ -123,7 +123,10 @@ endef
 # The sources measured against the brand strings of real machines.
 SAMPLE ?= ../shared/data/machines-sample.tsv
 coverage: build
-	python3 tools/coverage/coverage.py "$(SAMPLE)" build/release/app/wexmora-info
+	@echo "== The catalogue alone (as before the extended table) =="
+	@python3 tools/coverage/coverage.py "$(SAMPLE)" build/release/app/wexmora-info --catalogue-only --unanswered 5
+	@echo "== The catalogue, then the extended table =="
+	@python3 tools/coverage/coverage.py "$(SAMPLE)" build/release/app/wexmora-info
 
 # Each target runs for FUZZ_SECONDS; a finding is kept in build/fuzz/findings.
 fuzz: deps-fuzz

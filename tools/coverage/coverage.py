@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """How many real machines get a data sheet, and whether its counts are right.
 
-    coverage.py SAMPLE.tsv WEXMORA-INFO [--unanswered N]
+    coverage.py SAMPLE.tsv WEXMORA-INFO [--unanswered N] [--catalogue-only]
 
 SAMPLE.tsv is a table of brand strings real machines report (columns brand,
 vendor, family, model, stepping, probes, cores, threads, l3_mib, max_mhz; one
@@ -12,7 +12,9 @@ machine's own facts). Printed, weighted by probes: the share of x86 machines
 answered by the catalogue, by the extended table and by neither (those get
 the machine's own facts on their own machine), then how often the sheets'
 cores, threads and L3 agree with the machines' figures, and the most common
-brand strings still without a table row.
+brand strings still without a table row. With --catalogue-only the program
+answers from its catalogue alone, as it did before it had the extended
+table: the figures to compare with.
 
 Linux's lscpu, which the sample's figures come from, has quirks that the
 comparison allows for:
@@ -97,15 +99,20 @@ def main(argv):
         at = args.index("--unanswered")
         unanswered_count = int(args[at + 1])
         del args[at : at + 2]
+    catalogue_only = "--catalogue-only" in args
+    if catalogue_only:
+        args.remove("--catalogue-only")
     if len(args) != 2:
-        fail("usage: coverage.py SAMPLE.tsv WEXMORA-INFO [--unanswered N]")
+        fail("usage: coverage.py SAMPLE.tsv WEXMORA-INFO [--unanswered N] [--catalogue-only]")
     sample_path, program = args
     rows = read_sample(sample_path)
-    lines = "".join(f"{r['brand']}\t{identifier(r)}\n" for r in rows)
+    # The catalogue alone reads no identifier from a --brands line: the brand string only.
+    lines = "".join(r["brand"] + ("" if catalogue_only else "\t" + identifier(r)) + "\n" for r in rows)
+    command = [program, "--brands", "-", "--json", "--stored-language", "1"]
+    if catalogue_only:
+        command.append("--catalogue-only")
     try:
-        done = subprocess.run(
-            [program, "--brands", "-", "--json", "--stored-language", "1"],
-            input=lines.encode(), capture_output=True, check=True)
+        done = subprocess.run(command, input=lines.encode(), capture_output=True, check=True)
     except (OSError, subprocess.CalledProcessError) as error:
         fail(f"{program} failed: {error}")
     sheets = [json.loads(line) for line in done.stdout.decode().splitlines()]
@@ -119,7 +126,10 @@ def main(argv):
     unanswered = Counter()
     for row, sheet in zip(rows, sheets):
         probes = int(row["probes"])
-        source = sheet.get("source") or "none"
+        if catalogue_only:  # no "source" member: a catalogue entry shows its QR code
+            source = "catalogue" if sheet.get("qr") is not None else "none"
+        else:
+            source = sheet.get("source") or "none"
         by_source[source] += probes
         if source == "none":
             unanswered[row["brand"]] += probes
