@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/join.h"
 #include "catalogue/extended_table.h"
 #include "ui/model/control_names.h"
 #include "ui/model/pass_trace.h"
@@ -95,12 +96,6 @@ void fillFromRow(TForm15& form, const ExtendedRow& row) {
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
 }
 
-std::string joined(const std::vector<std::string>& names) {
-  std::string out;
-  for (const std::string& name : names) out += (out.empty() ? "" : ", ") + name;
-  return out;
-}
-
 CpuVendor vendorOf(const TForm15& form, const std::optional<ModelNumberReading>& reading) {
   if (reading) return reading->vendor;
   return form[main_controls::kBrandString].text.find("AMD") != std::string::npos ? CpuVendor::Amd : CpuVendor::Intel;
@@ -112,7 +107,7 @@ void fillFromMachine(TForm15& form, const platform::MachineFacts& facts,
   if (facts.threads > 0) form[main_controls::kThreads].text = std::to_string(facts.threads);
   if (facts.l3Bytes) form[main_controls::kL3Cache].text = platform::cacheText(*facts.l3Bytes);
   if (facts.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(facts.maxMhz);
-  form[main_controls::kTechnologies].text = joined(facts.technologies);
+  form[main_controls::kTechnologies].text = base::joinWithCommas(facts.technologies);
   fillFromFamilyModel(form, vendorOf(form, reading));
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
   if (reading) showModelNumber(form, *reading);

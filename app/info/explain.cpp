@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/join.h"
 #include "ui/model/control_names.h"
 
 namespace wexmora::info {
@@ -175,12 +176,6 @@ std::string inQuotes(std::string_view text) {
   return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-std::string joined(const std::vector<std::string>& names) {
-  std::string out;
-  for (const auto& name : names) out += (out.empty() ? "" : ", ") + name;
-  return out;
-}
-
 // The badge rules that decided the picture and the left: the last that held,
 // and the last that held with a left of its own.
 struct Deciders {
@@ -227,11 +222,13 @@ std::string correctionLine(const ExplainWords& w, const Correction& c) {
     case CorrectionKind::BaseClock:
       return std::string(w.baseClock) + " " + inQuotes(c.trigger) + ": Edit5 " + inQuotes(c.value);
     case CorrectionKind::Lga1150Fill:
-      return std::string(w.lga1150Fill) + ": " + (c.fields.empty() ? std::string(w.nothingFilled) : joined(c.fields));
+      return std::string(w.lga1150Fill) + ": " +
+             (c.fields.empty() ? std::string(w.nothingFilled) : base::joinWithCommas(c.fields));
     case CorrectionKind::NoProcessor:
       break;
   }
-  return std::string(w.noProcessor) + " (" + c.trigger + "): Label1 " + inQuotes(c.value) + "; " + joined(c.fields);
+  return std::string(w.noProcessor) + " (" + c.trigger + "): Label1 " + inQuotes(c.value) + "; " +
+         base::joinWithCommas(c.fields);
 }
 
 }  // namespace

@@ -90,6 +90,21 @@ void identify(const Options& options, TForm15& form, catalogue::Lists& lists, pl
   }
 }
 
+// The machine's facts, asked of the system once however often they are read:
+// by the pass when no table knows the processor, and by --json's "machine".
+class FactsReadOnce : public platform::MachineFactsSource {
+ public:
+  explicit FactsReadOnce(const platform::MachineFactsSource& source) : source_(source) {}
+  platform::MachineFacts read() const override {
+    if (!facts_) facts_ = source_.read();
+    return *facts_;
+  }
+
+ private:
+  const platform::MachineFactsSource& source_;
+  mutable std::optional<platform::MachineFacts> facts_;
+};
+
 // The machine's facts as --json shows them: counts, cache sizes in bytes and
 // in the sheet's form, the highest clock, the technologies.
 nlohmann::ordered_json machineJson(const platform::MachineFacts& facts) {
@@ -203,7 +218,9 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
   PassTrace trace;
   // This machine's own facts serve its own processor only, never --brand or --key.
   const bool thisMachine = !options.brand && !options.key && !options.catalogueOnly;
-  const platform::MachineFactsSource* facts = thisMachine ? machineFacts : nullptr;
+  std::optional<FactsReadOnce> once;
+  if (thisMachine && machineFacts) once.emplace(*machineFacts);
+  const platform::MachineFactsSource* facts = once ? &*once : nullptr;
   identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err, facts);
   printSheet(options, form, trace, out, facts);
   return 0;

@@ -111,6 +111,7 @@ TEST(InfoSources, TheMachinesFactsServeItsOwnProcessorOnly) {
     ASSERT_EQ(result.code, 0) << result.err;
     const json sheet = json::parse(result.out);
     EXPECT_EQ(sheet.contains("machine"), c.machineObject);
+    if (c.machineObject) EXPECT_EQ(facts.reads, 1) << "the pass and \"machine\" share one reading";
     if (c.catalogueOnly) {
       EXPECT_FALSE(sheet.contains("source"));
       EXPECT_EQ(facts.reads, 0);
