@@ -1,12 +1,16 @@
 // The command lines of tests/golden/cases.txt through the option parser and
-// the run, compared with their golden files. The Windows script test runs
-// the same lines through wexmora-info.exe, so both systems print the same
-// bytes. WEXMORA_UPDATE_GOLDEN=1 rewrites the golden files.
+// the run, compared with their golden files: whole outputs, so that a change
+// in any field of the data sheet shows up in review. The Windows script test
+// runs the same lines through wexmora-info.exe, so both systems print the
+// same bytes. WEXMORA_UPDATE_GOLDEN=1 rewrites the golden files (each from
+// the first line that names it; a second line is still compared).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -41,6 +45,19 @@ std::vector<CommandLine> readCases() {
   return cases;
 }
 
+// File arguments (--brands FILE) are relative to the golden folder, as they
+// are for the Windows script, which runs there.
+class InGoldenFolder {
+ public:
+  InGoldenFolder() : before_(std::filesystem::current_path()) { std::filesystem::current_path(goldenFolder()); }
+  ~InGoldenFolder() { std::filesystem::current_path(before_); }
+  InGoldenFolder(const InGoldenFolder&) = delete;
+  InGoldenFolder& operator=(const InGoldenFolder&) = delete;
+
+ private:
+  std::filesystem::path before_;
+};
+
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream content;
@@ -50,8 +67,10 @@ std::string readFile(const std::string& path) {
 
 TEST(GoldenCommandLines, EveryLinePrintsItsGoldenFile) {
   const auto cases = readCases();
-  ASSERT_GE(cases.size(), 15u);
+  ASSERT_GE(cases.size(), 32u);
   const bool update = std::getenv("WEXMORA_UPDATE_GOLDEN") != nullptr;
+  const InGoldenFolder here;
+  std::set<std::string> written;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.golden);
     std::vector<const char*> argv{"wexmora-info"};
@@ -65,7 +84,8 @@ TEST(GoldenCommandLines, EveryLinePrintsItsGoldenFile) {
     EXPECT_EQ(run(std::get<Options>(parsed), machine, stored, out, err), 0);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(out.str().find("must not appear"), std::string::npos);
-    if (update) std::ofstream(goldenFolder() + c.golden, std::ios::binary) << out.str();
+    if (update && written.insert(c.golden).second)
+      std::ofstream(goldenFolder() + c.golden, std::ios::binary) << out.str();
     EXPECT_EQ(out.str(), readFile(goldenFolder() + c.golden));
   }
 }
@@ -77,6 +97,36 @@ TEST(GoldenCommandLines, EmptyFieldsStayEmptyArguments) {
   ASSERT_NE(first, cases.end());
   ASSERT_EQ(first->arguments.size(), 6u);
   EXPECT_EQ(first->arguments[5], "");
+}
+
+// Every file of the golden folder is printed by a line of cases.txt, read by
+// one as its input, or written by the tests of the machine's own facts; no
+// line is there twice. A golden file that nothing prints would go stale
+// unnoticed.
+TEST(GoldenCommandLines, EveryGoldenFileHasItsCase) {
+  const std::set<std::string> ownFactsGoldens = {"machine-facts-en.json", "machine-facts-explain-ru.txt",
+                                                 "brands-sources-en.tsv"};
+  const auto cases = readCases();
+  std::set<std::string> named, lines;
+  for (const auto& c : cases) {
+    named.insert(c.golden);
+    for (const auto& argument : c.arguments)
+      if (!argument.empty() && std::filesystem::is_regular_file(goldenFolder() + argument)) named.insert(argument);
+    std::string line = c.golden;
+    for (const auto& argument : c.arguments) line += "|" + argument;
+    EXPECT_TRUE(lines.insert(line).second) << "listed twice: " << line;
+  }
+  EXPECT_TRUE(named.contains("brands-input.txt"));
+  for (const auto& entry : std::filesystem::directory_iterator(goldenFolder())) {
+    const auto name = entry.path().filename().string();
+    if (name == "cases.txt") continue;
+    EXPECT_TRUE(named.contains(name) != ownFactsGoldens.contains(name))
+        << name
+        << (named.contains(name) ? " is written by the machine-facts tests and named in cases.txt"
+                                 : " is neither named in cases.txt nor written by the machine-facts tests");
+  }
+  for (const auto& name : ownFactsGoldens)
+    EXPECT_TRUE(std::filesystem::is_regular_file(goldenFolder() + name)) << "missing golden file " << name;
 }
 
 }  // namespace

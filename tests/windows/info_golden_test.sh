@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # wexmora-info.exe as a user runs it: every command line of
 # tests/golden/cases.txt prints its golden file byte for byte (the files the
-# Linux program prints), Russian and non-ASCII arguments included; usage
-# errors go to stderr with exit code 2. Under Wine when cross-compiled.
+# Linux program prints), Russian and non-ASCII arguments included, file
+# arguments relative to the golden folder; usage errors go to stderr with
+# exit code 2. Under Wine when cross-compiled.
 set -u
 program="${WEXMORA_BINARY_DIR:?}/app/wexmora-info.exe"
 run=()
@@ -19,7 +20,7 @@ while IFS= read -r line || [ -n "$line" ]; do
   fields=() rest="$line"
   while [ -n "$rest" ]; do fields+=("${rest%%|*}"); rest="${rest#*|}"; done
   name=${fields[0]}
-  "${run[@]}" "$program" "${fields[@]:1}" >"$scratch/out" 2>"$scratch/err" </dev/null
+  (cd "$golden" && "${run[@]}" "$program" "${fields[@]:1}" >"$scratch/out" 2>"$scratch/err" </dev/null)
   code=$?
   if [ "$code" -ne 0 ]; then fail "$name: exit code $code"; cat "$scratch/err"; continue; fi
   if [ -s "$scratch/err" ]; then fail "$name: wrote to stderr"; cat "$scratch/err"; continue; fi
