@@ -91,20 +91,8 @@ for entry in "${scales[@]}"; do
   shoot "dpi-$percent-ru"
   if [ "$dpi" != 96 ]; then  # at 100 % the window test does it
     read -r cx cy _ < <(wine_ "$probe" client "$caption" | tr -d '\r')
-    read -r _ _ ow oh < <(wine_ "$probe" outer "$caption" | tr -d '\r')
     # The screenshot button, 412, 292 in the design's client area.
-    xdotool mousemove $((cx + (412 * dpi + 48) / 96)) $((cy + (292 * dpi + 48) / 96)) click 1
-    shot="wexmora-dpi-$$"
-    wine_ "$probe" save "C:\\$shot" || fail "$percent %: the save dialog did not open"
-    for _ in $(seq 100); do [ -s "$prefix/drive_c/$shot.jpg" ] && break; sleep 0.1; done
-    if [ -s "$prefix/drive_c/$shot.jpg" ]; then
-      size=$(jpeg_size "$prefix/drive_c/$shot.jpg")
-      echo "$percent %: screenshot $size of the outer window ${ow}x${oh}"
-      [ "$size" = "$ow $((oh + 2)) baseline" ] && pass || fail "$percent %: the screenshot is '$size', not '$ow $((oh + 2))'"
-      rm -f "$prefix/drive_c/$shot.jpg"
-    else
-      fail "$percent %: no screenshot was saved"
-    fi
+    check_screenshot "$percent %" $((cx + (412 * dpi + 48) / 96)) $((cy + (292 * dpi + 48) / 96))
   fi
   wine_ "$probe" select "$caption" 1 || fail "$percent %: no language selector"
   sleep 0.5

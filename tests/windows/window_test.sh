@@ -6,45 +6,19 @@
 # Languages = "1" and the next start is English; the screenshot button saves
 # a JPEG of the window's outer width by its outer height plus 2.
 set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 program="${WEXMORA_BINARY_DIR:?}/app/wexmora.exe"
 probe="${WEXMORA_BINARY_DIR:?}/tests/window_probe.exe"
-run=()
-[ -n "${WEXMORA_EMULATOR:-}" ] && run=("$WEXMORA_EMULATOR")
 caption="WEXMORA v.1.5   - https://wexmora.example"
 brand="Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz"
-scratch=$(mktemp -d)
-source "$(dirname "${BASH_SOURCE[0]}")/jpeg_size.sh"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+# Under Wine: a display of its own and a fresh session bound to it, which
+# stays alive while the test changes the processor description (Wine writes
+# it afresh when a session starts).
+source "$here/wine_display.sh"
+trap cleanup_display EXIT
 passed=0 failed=0
 pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL $*"; }
-wine_() { "${run[@]}" "$@"; }
-
-if [ ${#run[@]} -gt 0 ]; then
-  for tool in Xvfb xdotool python3; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing (make test-windows installs it)"; exit 77; }
-  done
-  # A display of our own, on a free number.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" </dev/null >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(cat "$scratch/display")"
-  # Wine writes the processor description afresh when its session starts:
-  # keep the session alive while the test changes it.
-  prefix="${WINEPREFIX:-$(dirname "$WEXMORA_EMULATOR")/../../build/windows/wineprefix}"
-  # A session left running by the headless tests just before has no display:
-  # windows made in it would never reach this Xvfb. End it and start afresh.
-  WINEPREFIX="$prefix" wineserver -k </dev/null >/dev/null 2>&1 || true
-  WINEPREFIX="$prefix" wineserver -w </dev/null >/dev/null 2>&1 || true
-  WINEPREFIX="$prefix" wineserver -p 60 </dev/null >/dev/null 2>&1
-  # The session's services outlive the test: they must not hold its output.
-  wine_ reg query 'HKCU\Software' </dev/null >/dev/null 2>&1
-fi
 
 reg_value() {  # reg_value KEY NAME: the data of a string value, or nothing
   wine_ reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '{ sub(/^ +/, "") }
@@ -91,22 +65,10 @@ status=$?
 kill -0 "$first" 2>/dev/null && pass || fail "the first instance ended"
 
 # The screenshot button, then the save dialog with a name without extension.
-read -r cx cy _ < <(wine_ "$probe" client "$caption" | tr -d '\r')
-read -r _ _ ow oh < <(wine_ "$probe" outer "$caption" | tr -d '\r')
-shot="wexmora-shot-$$"
-target="${prefix:-}/drive_c/$shot.jpg"
 if [ ${#run[@]} -gt 0 ]; then
+  read -r cx cy _ < <(wine_ "$probe" client "$caption" | tr -d '\r')
   # SpeedButton3 lies at 360, 152 in the data sheet (8, 120 in the frame at 8, 0).
-  xdotool mousemove $((cx + 8 + 8 + 360 + 36)) $((cy + 120 + 152 + 20)) click 1
-  wine_ "$probe" save "C:\\$shot" || fail "the save dialog did not open"
-  for _ in $(seq 100); do [ -s "$target" ] && break; sleep 0.1; done
-  if [ -s "$target" ]; then
-    size=$(jpeg_size "$target")
-    [ "$size" = "$ow $((oh + 2)) baseline" ] && pass || fail "the screenshot is '$size', not '$ow $((oh + 2)) baseline'"
-    rm -f "$target"
-  else
-    fail "no screenshot was saved as $target"
-  fi
+  check_screenshot "the screenshot button" $((cx + 8 + 8 + 360 + 36)) $((cy + 120 + 152 + 20))
 fi
 
 # English: stored as "1", and the next start is English.

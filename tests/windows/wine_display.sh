@@ -24,6 +24,24 @@ restart_session() {
   wine_ reg query 'HKCU\Software' </dev/null >/dev/null 2>&1
 }
 
+# check_screenshot WHAT X Y: clicks the screenshot button at X, Y of the
+# display, saves through the dialog under C:\, and passes when the JPEG is
+# the window's outer width by its outer height plus 2 (Wine only; uses the
+# sourcing test's probe, caption, pass and fail).
+check_screenshot() {
+  local what=$1 shot="wexmora-shot-$$" ow oh size
+  local file="$prefix/drive_c/$shot.jpg"
+  read -r _ _ ow oh < <(wine_ "$probe" outer "$caption" | tr -d '\r')
+  xdotool mousemove "$2" "$3" click 1
+  wine_ "$probe" save "C:\\$shot" || fail "$what: the save dialog did not open"
+  for _ in $(seq 100); do [ -s "$file" ] && break; sleep 0.1; done
+  if [ ! -s "$file" ]; then fail "$what: no screenshot was saved as $file"; return; fi
+  size=$(jpeg_size "$file")
+  echo "$what: screenshot $size of the outer window ${ow}x${oh}"
+  [ "$size" = "$ow $((oh + 2)) baseline" ] && pass || fail "$what: the screenshot is '$size', not '$ow $((oh + 2)) baseline'"
+  rm -f "$file"
+}
+
 if [ ${#run[@]} -gt 0 ]; then
   for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing (make test-windows installs it)"; exit 77; }

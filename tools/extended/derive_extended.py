@@ -283,10 +283,7 @@ def intel_memory(text):
 
 def read_intel(path):
     rows = {}
-    for row in read_csv(path, INTEL_COLUMNS):
-        row = corrected("intel", row, "CpuName")
-        if row is None:
-            continue
+    for row in corrected_rows(path, INTEL_COLUMNS, "intel"):
         name = plain(row["CpuName"])
         if "+" in name or not row["ProcessorNumber"].strip():
             continue
@@ -434,12 +431,17 @@ def corrected(source, row, name_column):
     return row
 
 
+def corrected_rows(path, columns, source):
+    """The rows of a CSV table after the corrections; the rows they drop left out."""
+    for row in read_csv(path, columns):
+        row = corrected(source, row, "CpuName")
+        if row is not None:
+            yield row
+
+
 def read_basics(path):
     rows = {}
-    for row in read_csv(path, BASICS_COLUMNS):
-        row = corrected("basics", row, "CpuName")
-        if row is None:
-            continue
+    for row in corrected_rows(path, BASICS_COLUMNS, "basics"):
         name = plain(row["CpuName"])
         vendor, key = basics_key(row["CpuName"])
         if not key:
