@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "base/site.h"
-#include "pass/pass.h"
-#include "pass/system_services.h"
+#include "core/pass/pass.h"
+#include "core/pass/system_services.h"
+#include "core/window/about.h"
 #include "platform/instance_lock.h"
-#include "ui/about.h"
-#include "ui/pictures/pictures.h"
-#include "ui/qt/about_window.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/main_window.h"
+#include "views/pictures/pictures.h"
+#include "views/qt/about_window.h"
+#include "views/qt/fonts.h"
+#include "views/qt/main_window.h"
 
 int main(int argc, char** argv) {
   using namespace wexmora;

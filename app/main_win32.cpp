@@ -1,11 +1,11 @@
 // The Windows window program: one instance, the main window with its
 // identification pass, the hidden about dialog, the message loop.
-#include "pass/pass.h"
-#include "pass/system_services.h"
+#include "core/pass/pass.h"
+#include "core/pass/system_services.h"
+#include "core/window/about.h"
 #include "platform/command_line.h"
 #include "platform/instance_lock.h"
-#include "ui/about.h"
-#include "ui/win32/program.h"
+#include "views/win32/program.h"
 
 int main(int argc, char** argv) {
   using namespace wexmora;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/join.h"
-#include "ui/model/control_names.h"
+#include "core/model/control_names.h"
 
 namespace wexmora::info {
 namespace {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "ui/model/form_model.h"
-#include "ui/model/pass_trace.h"
+#include "core/model/form_model.h"
+#include "core/model/pass_trace.h"
 
 namespace wexmora::info {
 

@@ -6,10 +6,10 @@
 
 #include "base/trim.h"
 #include "base/utf8.h"
-#include "catalogue/data/key_list.h"
-#include "catalogue/second_source.h"
-#include "ui/model/control_names.h"
-#include "ui/sheet_source.h"
+#include "core/data/key_list.h"
+#include "core/extended/second_source.h"
+#include "core/model/control_names.h"
+#include "core/window/sheet_source.h"
 
 namespace wexmora::info {
 namespace {

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "ui/model/form_model.h"
+#include "core/model/form_model.h"
 
 namespace wexmora::info {
 

@@ -9,13 +9,13 @@
 
 #include "app/info/explain.h"
 #include "app/info/report.h"
-#include "catalogue/data/key_list.h"
-#include "catalogue/extended_table.h"
-#include "catalogue/second_source.h"
-#include "pass/handlers.h"
-#include "pass/pass.h"
-#include "pass/settings.h"
-#include "ui/model/control_names.h"
+#include "core/data/key_list.h"
+#include "core/extended/extended_table.h"
+#include "core/extended/second_source.h"
+#include "core/model/control_names.h"
+#include "core/pass/handlers.h"
+#include "core/pass/pass.h"
+#include "core/pass/settings.h"
 
 namespace wexmora::info {
 namespace {

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "base/replace_file.h"
-#include "catalogue/data/key_list.h"
-#include "catalogue/data/record_list.h"
+#include "core/data/key_list.h"
+#include "core/data/record_list.h"
 
 namespace {
 
@@ -99,14 +99,14 @@ std::string generatedSource(std::string_view origin, std::string_view include, s
 
 std::string storedRecordsSource(const Catalogue& catalogue) {
   return generatedSource("resources/catalogue/records.txt",
-                         "#include <iterator>\n\n#include \"catalogue/data/record_list.h\"",
+                         "#include <iterator>\n\n#include \"core/data/record_list.h\"",
                          "constexpr const char* kStoredRecords[]", catalogue.stored,
                          "RecordList::RecordList() : items_(std::begin(kStoredRecords), std::end(kStoredRecords)) {}");
 }
 
 std::string keyListSource(const Catalogue& catalogue) {
   return generatedSource("field 1 of resources/catalogue/records.txt",
-                         "#include <array>\n\n#include \"catalogue/data/key_list.h\"",
+                         "#include <array>\n\n#include \"core/data/key_list.h\"",
                          "constexpr std::array<std::string_view, kEntryCount> kKeys", catalogue.keys,
                          "std::string_view keyAt(std::size_t index) { return kKeys.at(index); }");
 }

@@ -1,4 +1,4 @@
-#include "ui/about.h"
+#include "core/window/about.h"
 
 #include <gtest/gtest.h>
 

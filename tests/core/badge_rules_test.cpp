@@ -1,13 +1,13 @@
 // One row per badge rule, with the data sheet a real processor of that rule
 // produces; then the corrections that run among the rules.
-#include "catalogue/badge_rules.h"
+#include "core/catalogue/badge_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "catalogue/links.h"
+#include "core/catalogue/links.h"
 #include "support/fakes.h"
 
 namespace wexmora {

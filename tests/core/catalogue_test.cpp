@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/data/key_list.h"
-#include "catalogue/data/record_list.h"
+#include "core/data/key_list.h"
+#include "core/data/record_list.h"
 
 namespace wexmora::catalogue {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/control_text.h"
+#include "core/window/control_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/display_scale.h"
+#include "core/window/display_scale.h"
 
 #include <gtest/gtest.h>
 

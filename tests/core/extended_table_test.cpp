@@ -1,7 +1,7 @@
 // The extended table: invariants over every embedded row (the lookup's
 // binary search needs the keys in ascending byte order; every field stands in
 // the catalogue's display form or is empty), and lookups of known rows.
-#include "catalogue/extended_table.h"
+#include "core/extended/extended_table.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/data/extended_rows.h"
+#include "core/data/extended_rows.h"
 
 namespace wexmora {
 namespace {

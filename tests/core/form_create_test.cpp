@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "pass/pass.h"
+#include "core/pass/pass.h"
 #include "support/fakes.h"
 
 namespace wexmora {

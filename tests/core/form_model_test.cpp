@@ -1,6 +1,6 @@
 // Looking controls up by name: through the index of the design's names, and
 // still right after a test or a view changed the list through controls().
-#include "ui/model/form_model.h"
+#include "core/model/form_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/jpeg_writer.h"
+#include "core/window/jpeg_writer.h"
 
 #include "base/utf8_path.h"
 #include "support/jpeg_header.h"

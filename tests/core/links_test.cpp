@@ -1,5 +1,5 @@
 // The URL key, the three addresses and the clicks that open them.
-#include "catalogue/links.h"
+#include "core/catalogue/links.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/site.h"
-#include "pass/handlers.h"
+#include "core/pass/handlers.h"
 #include "support/fakes.h"
 
 namespace wexmora {

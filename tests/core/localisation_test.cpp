@@ -1,6 +1,6 @@
 // ruslang and Englang: the text table in both languages, the fill-ins, the
 // no-processor dress, the segment translations and switching back and forth.
-#include "ui/localisation.h"
+#include "core/window/localisation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "pass/handlers.h"
+#include "core/pass/handlers.h"
 
 namespace wexmora {
 namespace {

@@ -1,13 +1,13 @@
 // The catalogue lookup on small hand-made key and record lists: exact keys,
 // first-use decoding with its waits, and the split of the record's fields.
-#include "catalogue/lookup.h"
+#include "core/catalogue/lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "catalogue/data/record_list.h"
+#include "core/data/record_list.h"
 #include "support/fakes.h"
 
 namespace wexmora {

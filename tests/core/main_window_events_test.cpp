@@ -1,6 +1,6 @@
 // The main window's event routing, which both views share: what each event
 // on each control changes in the model and what it asks of the view.
-#include "pass/main_window_events.h"
+#include "core/pass/main_window_events.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/control_names.h"
 #include "support/fakes.h"
-#include "ui/model/control_names.h"
 
 namespace wexmora {
 namespace {

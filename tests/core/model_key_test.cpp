@@ -1,7 +1,7 @@
 // The model-key rule chain: the corner cases of each rule form, one realistic
 // brand string per rule, and every catalogue key derived from a brand string
 // composed the way its processor family reports itself.
-#include "identify/model_key.h"
+#include "core/identify/model_key.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/data/key_list.h"
+#include "core/data/key_list.h"
 
 namespace wexmora {
 namespace {

@@ -1,7 +1,7 @@
 // The model-number reader: one realistic brand string per rule, as machines
 // report them (blanks kept), the brand strings it must not read, the ones only
 // the family and model decide, and the span it reports for every reading.
-#include "identify/model_number.h"
+#include "core/identify/model_number.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/extended_table.h"
+#include "core/extended/extended_table.h"
 
 namespace wexmora {
 namespace {

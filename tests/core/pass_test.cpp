@@ -1,7 +1,7 @@
 // The whole identification pass on the window model: a realistic brand
 // string per socket block of the catalogue, processors the catalogue does not
 // hold, and the language the pass starts in.
-#include "pass/pass.h"
+#include "core/pass/pass.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "base/site.h"
-#include "catalogue/data/key_list.h"
-#include "pass/handlers.h"
+#include "core/data/key_list.h"
+#include "core/pass/handlers.h"
 #include "support/fakes.h"
 
 namespace wexmora {

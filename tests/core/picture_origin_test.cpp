@@ -1,4 +1,4 @@
-#include "ui/picture_origin.h"
+#include "core/window/picture_origin.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/data/key_list.h"
+#include "core/data/key_list.h"
 
 namespace wexmora {
 namespace {

@@ -1,6 +1,6 @@
 // The first stage of the pass: brand string, family/model/stepping, the data
 // fields emptied, the base clock from the brand string.
-#include "identify/probe.h"
+#include "core/identify/probe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The QR list and the site QR code: what each symbol says (read back with a
 // real decoder), its version and error-correction level, and where it lies
 // in the 128x128 cell.
-#include "catalogue/data/qr_image.h"
+#include "core/data/qr_image.h"
 
 #include <gtest/gtest.h>
 #include <zbar.h>
@@ -12,7 +12,7 @@
 #include <string>
 
 #include "base/site.h"
-#include "catalogue/data/key_list.h"
+#include "core/data/key_list.h"
 
 namespace wexmora::catalogue {
 namespace {

@@ -1,6 +1,6 @@
 // The screenshot handler's order of work (dialog, capture, JPEG file) and
 // the save dialog's settings, with a scripted dialog and a fake capture.
-#include "ui/screenshot.h"
+#include "core/window/screenshot.h"
 
 #include <gtest/gtest.h>
 

@@ -2,18 +2,18 @@
 // for the processors the catalogue lacks, a catalogue key that only
 // approximates the processor, the machine's own facts where no table knows
 // it, and the catalogue's sheets, which stay exactly as they were.
-#include "catalogue/second_source.h"
+#include "core/extended/second_source.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 
-#include "pass/handlers.h"
-#include "pass/pass.h"
+#include "core/pass/handlers.h"
+#include "core/pass/pass.h"
+#include "core/window/sheet_source.h"
 #include "support/fakes.h"
 #include "support/machine_facts_fakes.h"
-#include "ui/sheet_source.h"
 
 namespace wexmora {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "base/site.h"
-#include "pass/settings.h"
+#include "core/pass/settings.h"
 
 namespace wexmora {
 namespace {

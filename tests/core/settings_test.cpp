@@ -1,6 +1,6 @@
 // The language index and the first-run values as the pass loads them, and
 // the language a user picks, switched and stored.
-#include "pass/settings.h"
+#include "core/pass/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 
 #include "base/site.h"
-#include "pass/handlers.h"
+#include "core/pass/handlers.h"
 #include "support/fakes.h"
 
 namespace wexmora {

@@ -1,6 +1,6 @@
 // The text primitives every rule table is written in: positions from 1, and
 // the clipping rules that make every copy safe.
-#include "identify/text.h"
+#include "core/identify/text.h"
 
 #include <gtest/gtest.h>
 

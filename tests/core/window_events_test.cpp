@@ -1,4 +1,4 @@
-#include "ui/window_events.h"
+#include "core/window/window_events.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/identify/probe.h"
 #include "design_form.h"
 #include "fuzz_support.h"
-#include "identify/probe.h"
 #include "platform/cpuinfo.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/model/form_model.h"
+#include "core/model/form_model.h"
 
 namespace wexmora::fuzz {
 

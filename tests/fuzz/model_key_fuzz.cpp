@@ -10,11 +10,11 @@
 // string and " GHz". (The probe target checks that no other control changes.)
 #include <array>
 
+#include "core/identify/model_key.h"
+#include "core/identify/probe.h"
+#include "core/identify/text.h"
 #include "design_form.h"
 #include "fuzz_support.h"
-#include "identify/model_key.h"
-#include "identify/probe.h"
-#include "identify/text.h"
 
 namespace {
 

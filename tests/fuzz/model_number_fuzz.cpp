@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/extended_table.h"
+#include "core/extended/extended_table.h"
+#include "core/identify/model_number.h"
 #include "fuzz_support.h"
-#include "identify/model_number.h"
 
 namespace {
 

@@ -19,10 +19,10 @@
 
 #include "app/info/run.h"
 #include "base/site.h"
-#include "catalogue/data/key_list.h"
-#include "catalogue/data/qr_image.h"
+#include "core/data/key_list.h"
+#include "core/data/qr_image.h"
+#include "core/pass/settings.h"
 #include "fuzz_support.h"
-#include "pass/settings.h"
 #include "support/fakes.h"
 
 namespace {

@@ -9,11 +9,11 @@
 // written the way Windows writes them ("Model 158" shows 158).
 #include <cctype>
 
+#include "core/identify/model_key.h"
+#include "core/identify/probe.h"
+#include "core/identify/text.h"
 #include "design_form.h"
 #include "fuzz_support.h"
-#include "identify/model_key.h"
-#include "identify/probe.h"
-#include "identify/text.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <array>
 #include <cctype>
 
-#include "catalogue/data/record_list.h"
-#include "catalogue/lookup.h"
+#include "core/catalogue/lookup.h"
+#include "core/data/record_list.h"
+#include "core/identify/text.h"
 #include "design_form.h"
 #include "fuzz_support.h"
-#include "identify/text.h"
 #include "support/fakes.h"
 
 namespace {

@@ -27,8 +27,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/pass/settings.h"
 #include "fuzz_support.h"
-#include "pass/settings.h"
 #include "platform/settings_file.h"
 #include "platform/settings_text.h"
 

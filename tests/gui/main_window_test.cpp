@@ -1,4 +1,4 @@
-#include "ui/qt/main_window.h"
+#include "views/qt/main_window.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -23,9 +23,9 @@
 #include "support/application.h"
 #include "support/fakes.h"
 #include "support/jpeg_header.h"
-#include "ui/qt/about_window.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/form_view.h"
+#include "views/qt/about_window.h"
+#include "views/qt/fonts.h"
+#include "views/qt/form_view.h"
 
 namespace wexmora::qt {
 namespace {

@@ -1,6 +1,6 @@
 // The pictures the windows show: each badge within its shape, the generated
 // QR images, the built-in design pictures, the JPEG decoder and the caching.
-#include "ui/pictures/pictures.h"
+#include "views/pictures/pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 #include <thread>
 #include <vector>
 
-#include "catalogue/data/key_list.h"
-#include "catalogue/data/qr_image.h"
+#include "core/data/key_list.h"
+#include "core/data/qr_image.h"
 #include "support/application.h"
-#include "ui/pictures/jpeg_decode.h"
+#include "views/pictures/jpeg_decode.h"
 
 namespace wexmora::pictures {
 namespace {

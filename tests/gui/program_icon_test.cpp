@@ -16,7 +16,7 @@
 #include <stdexcept>
 
 #include "support/application.h"
-#include "ui/pictures/pictures.h"
+#include "views/pictures/pictures.h"
 
 namespace {
 

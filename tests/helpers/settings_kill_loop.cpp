@@ -17,7 +17,7 @@
 #include <sstream>
 #include <string>
 
-#include "pass/handlers.h"
+#include "core/pass/handlers.h"
 #include "platform/settings_file.h"
 
 namespace {

@@ -20,13 +20,13 @@
 #include <string>
 #include <vector>
 
-#include "pass/pass.h"
+#include "core/pass/pass.h"
+#include "core/window/screenshot.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"
 #include "platform/url_opener.h"
-#include "ui/qt/main_window.h"
-#include "ui/screenshot.h"
+#include "views/qt/main_window.h"
 
 namespace {
 

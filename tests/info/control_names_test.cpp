@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "app/info/report.h"
-#include "catalogue/badge_rules.h"
-#include "catalogue/lookup.h"
-#include "identify/probe.h"
-#include "pass/handlers.h"
-#include "ui/localisation.h"
-#include "ui/model/form_model.h"
-#include "ui/window_events.h"
+#include "core/catalogue/badge_rules.h"
+#include "core/catalogue/lookup.h"
+#include "core/identify/probe.h"
+#include "core/model/form_model.h"
+#include "core/pass/handlers.h"
+#include "core/window/localisation.h"
+#include "core/window/window_events.h"
 
 namespace wexmora {
 namespace {

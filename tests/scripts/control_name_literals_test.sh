@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every control of the two windows is named once, by its meaning, in
-# ui/model/control_names.h; only that header and the windows' design table
+# core/model/control_names.h; only that header and the windows' design table
 # spell a component name. A quoted "Edit7" anywhere else in the programs'
 # sources (comments aside) fails here.
 set -euo pipefail
@@ -9,8 +9,8 @@ cd "$source_dir"
 git ls-files '*.cpp' '*.h' 2>/dev/null | grep -v '^tests/' | python3 -c '
 import re, sys
 
-HEADER = "ui/model/control_names.h"
-OWNERS = {HEADER, "ui/model/main_window_design.cpp"}
+HEADER = "core/model/control_names.h"
+OWNERS = {HEADER, "core/model/main_window_design.cpp"}
 names = set(re.findall(r"constexpr const char\* k\w+ = \"([^\"]+)\";", open(HEADER, encoding="utf-8").read()))
 if len(names) < 60:
     print(f"FAIL {HEADER} names only {len(names)} controls")

@@ -11,11 +11,11 @@
 #include <thread>
 
 #include "base/utf8_path.h"
+#include "core/window/jpeg_writer.h"
 #include "platform/windows/arguments.h"
 #include "platform/windows/named_mutex.h"
 #include "platform/windows/registry.h"
 #include "platform/windows/wide_text.h"
-#include "ui/jpeg_writer.h"
 
 namespace wexmora::platform {
 namespace {

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "core/window/jpeg_writer.h"
 #include "tools/artwork/badges.h"
 #include "tools/artwork/contact_sheet.h"
 #include "tools/artwork/design_pictures.h"
 #include "tools/artwork/program_icon.h"
-#include "ui/jpeg_writer.h"
-#include "ui/pictures/pictures.h"
+#include "views/pictures/pictures.h"
 
 namespace {
 

@@ -5,7 +5,7 @@ Usage: derive_extended.py --intel INTEL.csv --amd AMD.csv --basics BASICS.csv
                           --machines MACHINES.tsv [--out-dir DIR]
 
 Writes DIR/processors.tsv (by default resources/extended/): one row per
-processor model, keyed by the model key that identify/model_number reads
+processor model, keyed by the model key that core/identify/model_number reads
 from a brand string, with the data sheet's fields in the catalogue's display
 forms. The product tables (Intel, AMD) win over the coarse list (basics),
 field by field; a field no source gives stays empty.
@@ -157,7 +157,7 @@ def intel_pcie(text):
 # ---- keys -----------------------------------------------------------------
 
 def intel_key(number_text, name):
-    """The model key of an Intel processor, as identify/model_number reads it:
+    """The model key of an Intel processor, as core/identify/model_number reads it:
     a number that begins with a letter stands alone (unique across Intel's
     lines), except Core 2's ("Core2 E6600" is not the Pentium E6600); a number
     that begins with a digit follows its line ("Celeron 1000M", "Xeon Gold 6248")."""

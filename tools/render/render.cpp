@@ -8,16 +8,16 @@
 #include <string>
 #include <string_view>
 
-#include "pass/handlers.h"
-#include "pass/pass.h"
+#include "core/pass/handlers.h"
+#include "core/pass/pass.h"
+#include "core/window/about.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"
 #include "platform/url_opener.h"
-#include "ui/about.h"
-#include "ui/qt/about_window.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/window_frame.h"
+#include "views/qt/about_window.h"
+#include "views/qt/main_window.h"
+#include "views/qt/window_frame.h"
 
 namespace {
 

@@ -1,0 +1,50 @@
+#pragma once
+// The badge of Image1 and the final corrections of the identification pass:
+// badge rules evaluated in order (the last rule that holds decides the
+// picture, the last one with a left decides the left), the base clock of the
+// G6900 and G6900T and the LGA1150 fill-in.
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "core/model/control_names.h"
+#include "core/model/form_model.h"
+
+namespace wexmora {
+
+// The text a rule tests, read from the window for every test.
+enum class TestedText { ProductLine, BrandString, ModelKey };
+// The field that shows it: Edit18, Edit1 or Edit7.
+const char* testedField(TestedText tested);
+// The field whose text holds a rule's socket group.
+inline constexpr const char* kSocketField = main_controls::kSocket;
+
+inline constexpr int kLeftUnchanged = -1;
+
+struct BadgeRule {
+  const char* number;                  // as the rule list numbers it, e.g. "6.4"
+  const char* socket;                  // group: Edit11 contains it; nullptr = every processor
+  TestedText tested;                   // the text searched for the literals
+  std::array<const char*, 3> literal;  // any of them (nullptr ends the list)
+  int badge;                           // index in the badge list
+  int left;                            // Image1's new left, or kLeftUnchanged
+};
+
+// Rule 1 (LGA771), then rules 3.1 to 10.6; the G6900 correction runs between.
+std::span<const BadgeRule> lga771Rules();
+std::span<const BadgeRule> badgeRules();
+
+// The fields the LGA1150 fill-in gives the unknown-value text when empty.
+std::span<const char* const> lga1150UnknownFields();
+
+inline constexpr int kBadgeTop = 3;
+
+// The unknown-value text of each language, which the LGA1150 fill-in and the
+// language routines give empty fields.
+inline constexpr std::string_view kUnknownRussian = "Неизвестно";
+inline constexpr std::string_view kUnknownEnglish = "Unknown";
+
+// Rules 1 to 10 with the G6900 correction and the LGA1150 fill-in.
+void chooseBadge(TForm15& form);
+
+}  // namespace wexmora

@@ -1,0 +1,51 @@
+#pragma once
+// The data sheet of a processor that the catalogue does not hold. The model
+// number read from the brand string (core/identify/model_number.h) finds its row
+// of the extended table; where no table knows the processor, the machine's
+// own facts (cores, threads, caches, technologies, highest clock) and the
+// family/model table's code name and lithography fill what they can. The
+// catalogue answers first, and a catalogue processor's sheet stays as it is.
+#include <optional>
+
+#include "core/identify/model_number.h"
+#include "core/model/form_model.h"
+#include "platform/machine_facts.h"
+
+namespace wexmora {
+
+// What the pass may consult besides the catalogue.
+struct SecondSources {
+  bool consult = false;  // false: the catalogue alone answers
+  // This machine's facts, read only when no table knows the processor; null
+  // for a brand string that is not this machine's.
+  const platform::MachineFactsSource* machine = nullptr;
+};
+
+// The family and model of the FMS fields Edit2 and Edit3, when both are numbers.
+std::optional<FamilyModel> shownFamilyModel(const TForm15& form);
+
+// Before the lookup: where the model number read from the brand string is the
+// key in Edit7 followed by further letters (‹i5-4570TE› against "i5-4570T")
+// and the extended table holds that exact model, Edit7 and Label1 take the
+// number, so that no catalogue entry matches and the extended row answers.
+void refineModelKey(TForm15& form, const SecondSources& sources);
+
+// After the lookup, when no catalogue entry matched: the extended row of the
+// model number fills the data sheet where a record would, Edit7 and Label1
+// show the number; else this machine's facts fill what they give. Sets
+// form.sheetSource to what answered.
+void fillFromSecondSources(TForm15& form, const SecondSources& sources);
+
+// A model number of the extended table given as a key (wexmora-info --key):
+// Edit7 and Label1 show it and its row fills the sheet. False, with the form
+// unchanged, when the table has no such row.
+bool fillFromExtendedKey(TForm15& form, std::string_view key);
+
+// The name of a source in wexmora-info's output: "catalogue", "extended",
+// "machine", or empty for none.
+const char* sheetSourceName(SheetSource source);
+
+// A clock in the catalogue's form: 2800 -> "2.80 GHz".
+std::string clockText(int megahertz);
+
+}  // namespace wexmora

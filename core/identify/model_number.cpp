@@ -1,0 +1,443 @@
+// The model-number reader.
+//
+// The brand string is first cut into words: blanks, "@" and "," end a word,
+// the marks "(R)" and "(TM)" are dropped ("Core(TM)2" reads "Core2", while
+// "Athlon(tm)X2" reads "Athlon" "X2", because a capital after a mark starts
+// a word). Each row of kRules names the words that open a processor line
+// ("Core", "Athlon 64 X2", "Ryzen # PRO", where "#" is one digit) and the form
+// that reads the number after them, past filler words such as "CPU" or
+// "Dual-Core". The first row whose opening words occur decides: when its form
+// reads no number, the brand string gets no reading at all, so a line never
+// falls through to a shorter, wrong one ("Athlon 64 X2" never to "Athlon 64").
+// Lines whose brand strings carry no number ("Pentium(R) 4 CPU 3.00GHz",
+// "Pentium(R) M processor 1.86GHz") have no row: a clock names no chip.
+#include "core/identify/model_number.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace wexmora {
+namespace {
+
+struct Word {
+  std::string text;  // without marks
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+
+enum class NumberForm {
+  Intel,           // Intel's processor number: lettered stands alone, digits follow the line; "v3" kept
+  IntelXeon,       // as Intel, and "E31230" is "E3-1230", "E7- 4850" is "E7-4850"
+  IntelCore2,      // as Intel, and a bare four-digit number is the desktop "E" model
+  IntelFirstCore,  // "i5 CPU M 460": an optional letter word, then the digits
+  Amd,             // AMD's number; "A10 PRO-7800B", "PRO A10-8770E" and Opteron's "HE" kept
+};
+
+struct ModelNumberRule {
+  std::string_view name;
+  CpuVendor vendor;
+  std::string_view lead;  // words that open the line; "#" is one digit
+  NumberForm form;
+  std::string_view key;    // put before the number in the key; "#" is the lead's digit
+  std::string_view shown;  // put before the number in the processor field; "#" as above
+};
+
+using enum NumberForm;
+constexpr CpuVendor kIntel = CpuVendor::Intel;
+constexpr CpuVendor kAmd = CpuVendor::Amd;
+
+// clang-format off
+// name                     vendor  lead                      form            key prefix                  shown prefix
+constexpr std::array<ModelNumberRule, 49> kRules = {{
+  {"intel-core-first",      kIntel, "Core i#",                IntelFirstCore, "i#-",                      "i#-"},
+  {"intel-core",            kIntel, "Core",                   Intel,          "Core ",                    ""},
+  {"intel-core2",           kIntel, "Core2",                  IntelCore2,     "Core2 ",                   ""},
+  {"intel-celeron-m",       kIntel, "Celeron M",              Intel,          "Celeron M ",               "M "},
+  {"intel-celeron-d",       kIntel, "Celeron D",              Intel,          "Celeron D ",               "D "},
+  {"intel-celeron",         kIntel, "Celeron",                Intel,          "Celeron ",                 ""},
+  {"intel-pentium-gold",    kIntel, "Pentium Gold",           Intel,          "Pentium ",                 "Gold "},
+  {"intel-pentium-silver",  kIntel, "Pentium Silver",         Intel,          "Pentium ",                 "Silver "},
+  {"intel-pentium",         kIntel, "Pentium",                Intel,          "Pentium ",                 ""},
+  {"intel-atom",            kIntel, "Atom",                   Intel,          "Atom ",                    ""},
+  {"intel-xeon-gold",       kIntel, "Xeon Gold",              Intel,          "Xeon Gold ",               ""},
+  {"intel-xeon-silver",     kIntel, "Xeon Silver",            Intel,          "Xeon Silver ",             ""},
+  {"intel-xeon-platinum",   kIntel, "Xeon Platinum",          Intel,          "Xeon Platinum ",           ""},
+  {"intel-xeon-phi",        kIntel, "Xeon Phi",               Intel,          "Xeon Phi ",                "Phi "},
+  {"intel-xeon",            kIntel, "Xeon",                   IntelXeon,      "Xeon ",                    ""},
+  {"intel-genuine",         kIntel, "Genuine Intel",          Intel,          "",                         ""},
+  {"intel-processor",       kIntel, "Intel Processor",        Intel,          "Core ",                    ""},
+  {"amd-threadripper-pro",  kAmd,   "Ryzen Threadripper PRO", Amd,            "Ryzen Threadripper PRO ",  "TR "},
+  {"amd-threadripper",      kAmd,   "Ryzen Threadripper",     Amd,            "Ryzen Threadripper ",      "TR "},
+  {"amd-ryzen-embedded",    kAmd,   "Ryzen Embedded",         Amd,            "Ryzen Embedded ",          ""},
+  {"amd-ryzen-pro",         kAmd,   "Ryzen # PRO",            Amd,            "Ryzen # PRO ",             "R# "},
+  {"amd-ryzen",             kAmd,   "Ryzen #",                Amd,            "Ryzen # ",                 "R# "},
+  {"amd-epyc",              kAmd,   "EPYC",                   Amd,            "EPYC ",                    "EPYC "},
+  {"amd-athlon-64-x2",      kAmd,   "Athlon 64 X2",           Amd,            "Athlon 64 X2 ",            "X2 "},
+  {"amd-athlon-64",         kAmd,   "Athlon 64",              Amd,            "Athlon 64 ",               ""},
+  {"amd-athlon-neo",        kAmd,   "Athlon Neo",             Amd,            "Athlon Neo ",              ""},
+  {"amd-athlon-ii-xn",      kAmd,   "Athlon II X#",           Amd,            "Athlon II X# ",            "X# "},
+  {"amd-athlon-ii-neo",     kAmd,   "Athlon II Neo",          Amd,            "Athlon II Neo ",           ""},
+  {"amd-athlon-ii",         kAmd,   "Athlon II",              Amd,            "Athlon II ",               ""},
+  {"amd-athlon-xn",         kAmd,   "Athlon X#",              Amd,            "Athlon X# ",               "X# "},
+  {"amd-athlon-silver",     kAmd,   "Athlon Silver",          Amd,            "Athlon Silver ",           ""},
+  {"amd-athlon-gold",       kAmd,   "Athlon Gold",            Amd,            "Athlon Gold ",             ""},
+  {"amd-athlon-xp-m",       kAmd,   "Athlon XP-M",            Amd,            "Athlon XP-M ",             "XP-M "},
+  {"amd-athlon-xp",         kAmd,   "Athlon XP",              Amd,            "Athlon XP ",               "XP "},
+  {"amd-athlon",            kAmd,   "Athlon",                 Amd,            "Athlon ",                  ""},
+  {"amd-phenom-ii-xn",      kAmd,   "Phenom II X#",           Amd,            "Phenom II X# ",            "X# "},
+  {"amd-phenom-ii",         kAmd,   "Phenom II",              Amd,            "Phenom II ",               ""},
+  {"amd-phenom-xn",         kAmd,   "Phenom X#",              Amd,            "Phenom X# ",               "X# "},
+  {"amd-phenom",            kAmd,   "Phenom",                 Amd,            "Phenom ",                  ""},
+  {"amd-turion-64-x2",      kAmd,   "Turion 64 X2",           Amd,            "Turion 64 X2 ",            ""},
+  {"amd-turion-64",         kAmd,   "Turion 64",              Amd,            "Turion 64 ",               ""},
+  {"amd-turion-ii-neo",     kAmd,   "Turion II Neo",          Amd,            "Turion II Neo ",           ""},
+  {"amd-turion-ii",         kAmd,   "Turion II",              Amd,            "Turion II ",               ""},
+  {"amd-turion-x2",         kAmd,   "Turion X2",              Amd,            "Turion X2 ",               ""},
+  {"amd-turion",            kAmd,   "Turion",                 Amd,            "Turion ",                  ""},
+  {"amd-sempron-xn",        kAmd,   "Sempron X#",             Amd,            "Sempron X# ",              "X# "},
+  {"amd-sempron",           kAmd,   "Sempron",                Amd,            "Sempron ",                 ""},
+  {"amd-opteron",           kAmd,   "Opteron",                Amd,            "Opteron ",                 ""},
+  {"amd",                   kAmd,   "AMD",                    Amd,            "",                         ""},
+}};
+// clang-format on
+
+// Words that stand between a line and its number, or around it, naming no other chip.
+constexpr std::array<std::string_view, 21> kFillers = {
+    "CPU",       "Processor", "processor",   "Dual-Core", "Dual",       "Core",     "DualCore",
+    "Quad-Core", "Quad",      "Triple-Core", "Six-Core",  "Eight-Core", "Mobile",   "Technology",
+    "Ultra",     "Duo",       "Solo",        "Extreme",   "Embedded",   "G-Series", "R-Series",
+};
+
+// One of the marks the maker writes after its names, at `at`: its length, else 0.
+std::size_t markAt(std::string_view text, std::size_t at) {
+  if (text[at] != '(') return 0;
+  for (const std::string_view mark : {"(R)", "(r)", "(TM)", "(tm)"})
+    if (text.substr(at, mark.size()) == mark) return mark.size();
+  return 0;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+bool isLetter(char c) { return isUpper(c) || (c >= 'a' && c <= 'z'); }
+
+std::vector<Word> words(std::string_view brand) {
+  std::vector<Word> out;
+  Word current;
+  const auto finish = [&](std::size_t end) {
+    if (!current.text.empty()) {
+      current.end = end;
+      out.push_back(std::move(current));
+    }
+    current = Word{};
+  };
+  std::size_t lastEnd = 0;
+  for (std::size_t i = 0; i < brand.size();) {
+    if (const std::size_t mark = markAt(brand, i)) {
+      i += mark;
+      if (i < brand.size() && isUpper(brand[i])) finish(lastEnd);
+      continue;
+    }
+    const char c = brand[i];
+    if (static_cast<unsigned char>(c) <= ' ' || c == '@' || c == ',') {
+      finish(lastEnd);
+      ++i;
+      continue;
+    }
+    if (current.text.empty()) current.begin = i;
+    current.text += c;
+    lastEnd = ++i;
+  }
+  finish(lastEnd);
+  return out;
+}
+
+bool isFiller(std::string_view word) {
+  for (const std::string_view filler : kFillers)
+    if (word == filler) return true;
+  return false;
+}
+
+// A word that can be a model number: letters, digits, "-" and "+", at least two digits, no clock.
+bool isNumber(std::string_view word) {
+  int digits = 0;
+  for (const char c : word) {
+    if (isDigit(c))
+      ++digits;
+    else if (!isLetter(c) && c != '-' && c != '+')
+      return false;
+  }
+  if (word.size() >= 3 && (word.ends_with("Hz") || word.ends_with("HZ"))) return false;
+  return digits >= 2;
+}
+
+bool hasLetter(std::string_view word) {
+  for (const char c : word)
+    if (isLetter(c)) return true;
+  return false;
+}
+
+bool allDigits(std::string_view word) {
+  if (word.empty()) return false;
+  for (const char c : word)
+    if (!isDigit(c)) return false;
+  return true;
+}
+
+// Where the lead's words stand in `all` (index of the first), with the digit a "#" matched.
+struct LeadMatch {
+  std::size_t first = 0;
+  std::size_t after = 0;
+  char digit = 0;
+};
+
+bool sameWord(std::string_view want, std::string_view word, char& digit) {
+  if (want.size() != word.size()) return false;
+  for (std::size_t c = 0; c < want.size(); ++c) {
+    if (want[c] == '#' && isDigit(word[c]))
+      digit = word[c];
+    else if (want[c] != word[c])
+      return false;
+  }
+  return true;
+}
+
+std::optional<LeadMatch> findLead(const std::vector<Word>& all, std::string_view lead) {
+  constexpr std::size_t kMostParts = 4;  // no lead has more words
+  std::array<std::string_view, kMostParts> parts{};
+  std::size_t count = 0;
+  for (std::size_t start = 0; start <= lead.size() && count < kMostParts;) {
+    const std::size_t blank = std::min(lead.find(' ', start), lead.size());
+    parts[count++] = lead.substr(start, blank - start);
+    start = blank + 1;
+  }
+  for (std::size_t first = 0; first + count <= all.size(); ++first) {
+    LeadMatch match{first, first + count, 0};
+    std::size_t k = 0;
+    while (k < count && sameWord(parts[k], all[first + k].text, match.digit)) ++k;
+    if (k == count) return match;
+  }
+  return std::nullopt;
+}
+
+std::string withDigit(std::string_view pattern, char digit) {
+  std::string out(pattern);
+  for (char& c : out)
+    if (c == '#') c = digit;
+  return out;
+}
+
+// What a form read: the number's words [first, last] and the key's number part.
+struct Read {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  std::string number;  // as it goes into the key
+};
+
+std::size_t skipFillers(const std::vector<Word>& all, std::size_t at) {
+  while (at < all.size() && isFiller(all[at].text)) ++at;
+  return at;
+}
+
+bool isVersion(std::string_view word) {
+  return word.size() == 2 && (word[0] == 'v' || word[0] == 'V') && isDigit(word[1]) && word[1] != '0';
+}
+
+std::optional<Read> readIntel(const std::vector<Word>& all, std::size_t at, NumberForm form) {
+  at = skipFillers(all, at);
+  if (at >= all.size()) return std::nullopt;
+  Read read{at, at, all[at].text};
+  std::string& number = read.number;
+  if (form == IntelXeon && number.size() == 3 && number[0] == 'E' && number[2] == '-' && at + 1 < all.size() &&
+      allDigits(all[at + 1].text)) {
+    number += all[at + 1].text;  // "E7- 4850"
+    read.last = at + 1;
+  }
+  if (!isNumber(number)) return std::nullopt;
+  if (form == IntelXeon && number.size() >= 6 && number[0] == 'E' && number[1] == '3' && allDigits(number.substr(1, 5)))
+    number.insert(2, "-");  // "E31230": the first Xeon E3 generation wrote no hyphen
+  if (form == IntelCore2 && number.size() == 4 && allDigits(number)) number.insert(0, "E");
+  if (number.starts_with("M-")) number.erase(0, 2);  // Core M writes "M-5Y10c"; the number is "5Y10c"
+  if (read.last + 1 < all.size() && isVersion(all[read.last + 1].text)) {
+    number += " v";
+    number += all[read.last + 1].text[1];
+    ++read.last;
+  }
+  return read;
+}
+
+// Intel's first Core generation: "i5 CPU M 460" is the i5-460M, "i7 CPU Q 820" the i7-820QM.
+struct FirstCoreLetter {
+  char letter;
+  int model;  // 0: any model
+  std::string_view suffix;
+};
+
+// clang-format off
+// letter  model  suffix
+constexpr std::array<FirstCoreLetter, 9> kFirstCoreLetters = {{
+  {'M',   0,   "M"},
+  {'L',   0,   "LM"},
+  {'U',   0,   "UM"},
+  {'Q',   0,   "QM"},
+  {'S',   0,   "S"},
+  {'X',  26,   ""},     // Bloomfield Extreme: i7-965, i7-975
+  {'X',  30,   "XM"},   // Clarksfield: i7-920XM, i7-940XM
+  {'X',  31,   "XM"},
+  {'X',  44,   "X"},    // Gulftown: i7-980X, i7-990X
+}};
+// clang-format on
+
+std::optional<Read> readFirstCore(const std::vector<Word>& all, std::size_t at, std::optional<FamilyModel> identity) {
+  at = skipFillers(all, at);
+  if (at >= all.size()) return std::nullopt;
+  Read read{at, at, {}};
+  std::string_view suffix;
+  const std::string& first = all[at].text;
+  if (first.size() == 1 && isUpper(first[0])) {
+    bool known = false;
+    for (const FirstCoreLetter& row : kFirstCoreLetters) {
+      if (row.letter != first[0]) continue;
+      if (row.model == 0 || (identity && identity->family == 6 && identity->model == row.model)) {
+        suffix = row.suffix;
+        known = true;
+        break;
+      }
+    }
+    if (!known || at + 1 >= all.size()) return std::nullopt;
+    read.last = ++at;
+  }
+  const std::string& digits = all[at].text;
+  if (digits.size() != 3 || !allDigits(digits)) return std::nullopt;
+  read.number = digits + std::string(suffix);
+  return read;
+}
+
+std::optional<Read> readAmd(const std::vector<Word>& all, std::size_t at) {
+  at = skipFillers(all, at);
+  if (at >= all.size()) return std::nullopt;
+  Read read{at, at, all[at].text};
+  std::string& number = read.number;
+  const auto next = [&]() -> const std::string* {
+    return read.last + 1 < all.size() ? &all[read.last + 1].text : nullptr;
+  };
+  if (number == "PRO" && next() && isNumber(*next())) {  // "PRO A10-8770E"
+    number += " " + *next();
+    ++read.last;
+  } else if (number.size() >= 2 && number[0] == 'A' && allDigits(number.substr(1)) && next() &&
+             (next()->starts_with("PRO-") || next()->starts_with("Micro-")) &&
+             isNumber(*next())) {  // "A10 PRO-7800B", "A10 Micro-6700T"
+    number += " " + *next();
+    ++read.last;
+  } else if (!isNumber(number)) {
+    return std::nullopt;
+  }
+  if (const std::string* grade = next(); grade && (*grade == "HE" || *grade == "SE" || *grade == "EE")) {
+    number += " " + *grade;  // Opteron's power grades
+    ++read.last;
+  }
+  return read;
+}
+
+// The processor field holds about ten characters: AMD's "PRO" stays in the
+// key and the product line, not in the field ("A10 PRO-7800B" shows "A10-7800B").
+std::string withoutPro(std::string number) {
+  if (number.starts_with("PRO ")) number.erase(0, 4);
+  if (const std::size_t at = number.find(" PRO-"); at != std::string::npos) number.erase(at, 4);
+  return number;
+}
+
+// AMD's brand strings carry "AMD" or one of its line names; the others are read as Intel's
+// (the "Core" of "Athlon 64 X2 Dual Core" must never open Intel's Core line).
+bool madeByAmd(const std::vector<Word>& all) {
+  constexpr std::string_view kNames = "AMD Athlon Phenom Turion Sempron Opteron Ryzen EPYC";
+  for (const Word& word : all) {
+    if (word.text[0] != 'A' && word.text[0] != 'P' && word.text[0] != 'T' && word.text[0] != 'S' &&
+        word.text[0] != 'O' && word.text[0] != 'R' && word.text[0] != 'E')
+      continue;
+    for (std::size_t start = 0; start < kNames.size();) {
+      const std::size_t blank = std::min(kNames.find(' ', start), kNames.size());
+      if (word.text.starts_with(kNames.substr(start, blank - start))) return true;
+      start = blank + 1;
+    }
+  }
+  return false;
+}
+
+std::optional<ModelNumberReading> applyRule(const ModelNumberRule& rule, const LeadMatch& lead,
+                                            const std::vector<Word>& all, std::string_view brand,
+                                            std::optional<FamilyModel> identity) {
+  std::optional<Read> read;
+  switch (rule.form) {
+    case Intel:
+    case IntelXeon:
+    case IntelCore2:
+      read = readIntel(all, lead.after, rule.form);
+      break;
+    case IntelFirstCore:
+      read = readFirstCore(all, lead.after, identity);
+      break;
+    case Amd:
+      read = readAmd(all, lead.after);
+      break;
+  }
+  if (!read) return std::nullopt;
+  ModelNumberReading reading;
+  reading.vendor = rule.vendor;
+  reading.rule = rule.name;
+  reading.lead = rule.lead;
+  reading.at = all[read->first].begin;
+  reading.length = all[read->last].end - reading.at;
+  reading.number = withoutMarks(brand.substr(reading.at, reading.length));
+  // Intel's numbers that begin with a letter name one chip across its lines,
+  // except the Core 2 ones (Core 2 Duo E6600 and Pentium E6600 are two chips);
+  // the others need their line: Celeron 1000M, Pentium 987, Xeon Gold 6248.
+  const bool letterFirst = isLetter(read->number[0]);
+  if (rule.vendor == CpuVendor::Intel && letterFirst && rule.form != IntelFirstCore && rule.form != IntelCore2) {
+    reading.key = read->number;
+    reading.shown = read->number;
+    return reading;
+  }
+  if (rule.form == IntelCore2 && letterFirst) {
+    reading.key = std::string(rule.key) + read->number;
+    reading.shown = read->number;
+    return reading;
+  }
+  if (rule.key.empty() && !hasLetter(read->number)) return std::nullopt;  // bare digits without a line name no chip
+  reading.key = withDigit(rule.key, lead.digit) + read->number;
+  reading.shown = withDigit(rule.shown, lead.digit) + withoutPro(read->number);
+  return reading;
+}
+
+}  // namespace
+
+std::string withoutMarks(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (const std::size_t mark = markAt(text, i)) {
+      i += mark;
+      continue;
+    }
+    const char c = text[i++];
+    if (static_cast<unsigned char>(c) <= ' ') {
+      if (!out.empty() && out.back() != ' ') out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+std::optional<ModelNumberReading> readModelNumber(std::string_view brand, std::optional<FamilyModel> identity) {
+  const std::vector<Word> all = words(brand);
+  const CpuVendor vendor = madeByAmd(all) ? CpuVendor::Amd : CpuVendor::Intel;
+  for (const ModelNumberRule& rule : kRules) {
+    if (rule.vendor != vendor) continue;
+    if (const std::optional<LeadMatch> lead = findLead(all, rule.lead))
+      return applyRule(rule, *lead, all, brand, identity);
+  }
+  return std::nullopt;
+}
+
+}  // namespace wexmora

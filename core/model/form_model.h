@@ -1,0 +1,142 @@
+#pragma once
+// The headless model of the program's two windows. Every stage of the
+// identification pass and every event handler reads and writes these controls
+// only; the views paint them and forward events. Controls carry the form
+// designer's component names; core/model/control_names.h says what each one
+// means, and the rest of the program names them through it.
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace wexmora {
+
+struct PassTrace;  // core/model/pass_trace.h
+
+enum class ControlKind { Label, Edit, Memo, ComboBox, Button, SpeedButton, GroupBox, Panel, Image };
+
+// Where a picture comes from: one of the two image lists, or a picture built
+// into the form at design time (photos, glyphs, logo).
+enum class PictureSource { None, Badges, Qr, Design };
+
+// Indices of the design-time pictures (PictureSource::Design).
+enum DesignPicture : int { kFrontPhoto = 0, kBackPhoto, kAboutGlyph, kCameraGlyph, kAboutLogo, kIcon };
+
+struct Picture {
+  PictureSource source = PictureSource::None;
+  int index = 0;
+  bool empty() const { return source == PictureSource::None; }
+  friend bool operator==(const Picture&, const Picture&) = default;
+};
+
+// What filled the data sheet: the built-in catalogue, the extended table of
+// other processors, or the machine's own facts; None when nothing did.
+enum class SheetSource { None, Catalogue, Extended, Machine };
+
+enum class CursorShape { Default, Hand, Help, IBeam, Arrow };
+enum class FontFace { Tahoma11, TimesNewRoman12, TimesNewRoman11 };
+
+// How a control looks; fixed at design time, read by the views only.
+struct ControlStyle {
+  FontFace font = FontFace::Tahoma11;
+  CursorShape cursor = CursorShape::Default;
+  bool readOnly = false;
+  bool cream = false;        // background red 255, green 251, blue 240
+  bool transparent = false;  // labels and pictures drawn over their parent
+  bool blueText = false;
+  bool border = false;  // panels with a single border
+};
+
+struct Control {
+  std::string name;    // component name
+  std::string parent;  // "" = the window's client area; else the parent's name
+  ControlKind kind = ControlKind::Label;
+  std::string text;                              // caption of labels, buttons, groups; text of edits and the memo
+  std::string hint;                              // tooltip; may hold "\r" line breaks
+  int left = 0, top = 0, width = 0, height = 0;  // width 0 on labels: sizes itself to its text
+  bool visible = true;
+  Picture picture;
+  ControlStyle style;
+};
+
+// A window: outer geometry in screen coordinates, caption and controls.
+class Form {
+ public:
+  std::string caption;
+  int left = 0, top = 0;
+  int width = 0, height = 0;  // outer size, frame and title bar included
+  bool visible = false;
+
+  // The control with this component name; throws std::out_of_range otherwise.
+  // Found through an index of the design's names; a list changed through
+  // controls() since is searched in full.
+  Control& operator[](std::string_view name);
+  const Control& operator[](std::string_view name) const;
+  bool has(std::string_view name) const;
+  std::vector<Control>& controls() { return controls_; }
+  const std::vector<Control>& controls() const { return controls_; }
+
+ protected:
+  // Puts the design's controls in place and indexes their names.
+  void setControls(std::vector<Control> controls);
+
+ private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  const Control* find(std::string_view name) const;
+
+  using Index = std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>;  // name -> position
+
+  std::vector<Control> controls_;
+  std::shared_ptr<const Index> index_;  // shared by copies: they start with the same list
+};
+
+// The about dialog, created hidden after the main window.
+class TForm4 : public Form {
+ public:
+  TForm4();  // design state
+
+  // Label1, the name, version and years: "WEXMORA v.<version> (2022-<lastYear>)".
+  static std::string titleLine(std::string_view lastYear);
+  static constexpr int kDesignYear = 2023;  // the last year of the design text
+};
+
+// The main window. Besides its visible controls it holds the language
+// selector's items and the link addresses; the catalogue's lists are passed
+// to the stages that read them (core/data/lists.h).
+class TForm15 : public Form {
+ public:
+  TForm15();  // design state
+
+  static constexpr int kClientWidth = 468;
+  static constexpr int kClientHeight = 357;
+  static constexpr int kFrameWidth = 3;    // left, right and bottom frame
+  static constexpr int kTitleHeight = 26;  // title bar and top frame
+  static constexpr int kPassHeight = 387;  // outer height set by the pass
+
+  // ComboBox1: items and selected index (-1 = none).
+  std::vector<std::string> comboItems{"Russian", "English"};
+  int comboIndex = 0;
+
+  // The three web addresses of the identified processor, built once per run.
+  std::string frontUrl, backUrl, detailedUrl;
+
+  // The about dialog once it exists (it does not during the pass).
+  TForm4* aboutDialog = nullptr;
+
+  // What filled the data sheet during the pass.
+  SheetSource sheetSource = SheetSource::None;
+  // The message of an error that stopped the identification pass, if any.
+  std::string passError;
+
+  // Where the stages record what they do and why (wexmora-info --explain);
+  // null, and so recording nothing, unless a caller asks for it.
+  PassTrace* trace = nullptr;
+};
+
+}  // namespace wexmora

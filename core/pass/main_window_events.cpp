@@ -1,0 +1,86 @@
+#include "core/pass/main_window_events.h"
+
+#include <exception>
+
+#include "core/model/control_names.h"
+#include "core/pass/handlers.h"
+#include "core/window/window_events.h"
+
+namespace wexmora {
+
+using namespace main_controls;
+
+MainWindowEvents::MainWindowEvents(TForm15& form, platform::UrlOpener& opener, platform::SettingsStore& settings,
+                                   MainWindowView& view)
+    : form_(form), opener_(opener), settings_(settings), view_(view) {}
+
+template <class Handler>
+void MainWindowEvents::guarded(Handler handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    view_.showError(error.what());
+  }
+  view_.syncWindow();
+}
+
+void MainWindowEvents::mouseMove(std::string_view control) {
+  if (MouseMoveOver(form_, control)) view_.syncControls();
+}
+
+void MainWindowEvents::mouseDown(std::string_view control) {
+  if (control != kScreenshotCaption) return;
+  Label11MouseDown(form_);
+  view_.syncControls();
+}
+
+bool MainWindowEvents::mouseUp(std::string_view control, bool click) {
+  if (control == kScreenshotCaption) {
+    // The screenshot runs before the release handler: the caption is
+    // captured in its pressed place.
+    if (click) view_.saveScreenshot();
+    Label11MouseUp(form_);
+    view_.syncControls();
+    return true;
+  }
+  if (click) this->click(control);
+  return false;
+}
+
+void MainWindowEvents::click(std::string_view control) {
+  if (control == kIdentityButton) {
+    SpeedButton5Click(form_);
+    view_.syncControls();
+  } else if (control == kIdentityHide) {
+    Button3Click(form_);
+    view_.syncControls();
+  } else if (control == kClose) {
+    view_.closeWindow();
+  } else if (control == kAboutButton) {
+    toggleAbout();
+  } else if (control == kScreenshotButton) {
+    view_.saveScreenshot();
+  } else {
+    for (const PictureClick& entry : pictureClicks())
+      if (control == entry.control) guarded([&] { entry.handler(form_, opener_); });
+  }
+}
+
+// The dialog is placed from the main window's place on the screen.
+void MainWindowEvents::toggleAbout() {
+  if (!form_.aboutDialog) return;
+  view_.prepareAboutWindow();
+  view_.placeToModel();
+  SpeedButton4Click(form_, *form_.aboutDialog);
+  view_.syncAboutWindow();
+}
+
+void MainWindowEvents::pickLanguage(int index) {
+  guarded([&] { wexmora::pickLanguage(form_, index, settings_); });
+}
+
+void MainWindowEvents::textEdited(std::string_view control, std::string text) {
+  if (control == kProductLine) form_[kProductLine].text = std::move(text);
+}
+
+}  // namespace wexmora

@@ -1,0 +1,40 @@
+#pragma once
+// The identification pass startprog2test and the main window's creation
+// handler FormCreate. Stages talk to each other only through the window's
+// controls; this file fixes their order.
+#include "core/data/lists.h"
+#include "core/extended/second_source.h"
+#include "core/model/form_model.h"
+#include "platform/processor_source.h"
+#include "platform/settings_store.h"
+#include "platform/sleeper.h"
+
+namespace wexmora {
+
+// What the pass needs from the system, and the catalogue it reads.
+struct PassServices {
+  platform::ProcessorSource& processor;
+  platform::SettingsStore& settings;
+  platform::Sleeper& sleeper;
+  catalogue::Lists& catalogue;
+  // The extended table and the machine's own facts; off unless a program
+  // turns them on, and off with --catalogue-only.
+  SecondSources second{};
+};
+
+// Runs the stages in order; an exception ends the pass where it is raised.
+void startprog2test(TForm15& form, PassServices& services);
+
+// The stages that follow the model key in Edit7, in order: the window's pass
+// height, the stored settings, the catalogue lookup, the badge and final
+// corrections, the hand-over to the links, the language; with the second
+// sources on, the extended table or the machine's facts right after the lookup. startprog2test ends
+// with them; wexmora-info's --key starts with them. Throws as the stages do.
+void runFromModelKey(TForm15& form, PassServices& services);
+
+// Centres the window on a screen of the given size (rounding toward zero),
+// then runs the pass. An error that ends the pass is kept in form.passError
+// for the window to show once; the window opens as far as it was filled.
+void FormCreate(TForm15& form, PassServices& services, int screenWidth, int screenHeight);
+
+}  // namespace wexmora

@@ -1,0 +1,30 @@
+#pragma once
+// How a view shows a control's texts and sizes a label, the same in every
+// view: captions are single lines, hints are tooltips whose carriage returns
+// break lines, and labels grow to their text.
+#include <string>
+#include <string_view>
+
+#include "core/model/form_model.h"
+
+namespace wexmora {
+
+// A caption as one line: carriage returns and line feeds are dropped.
+std::string captionLine(std::string_view text);
+
+// A hint's lines joined by `lineBreak`: each "\r\n", lone "\r" or lone "\n"
+// is one break, and breaks at the end are dropped.
+std::string tooltipText(std::string_view hint, std::string_view lineBreak);
+
+struct ControlRect {
+  int left, top, width, height;
+  friend bool operator==(const ControlRect&, const ControlRect&) = default;
+};
+
+// Where a control stands in its parent. A label grows to its caption: to the
+// text's width when it was designed without one (width 0) and always for the
+// three captions over the front photo, else to at least that width; and to at
+// least the text's height. Other controls keep the model's size.
+ControlRect controlRect(const Control& control, int textWidth, int textHeight);
+
+}  // namespace wexmora

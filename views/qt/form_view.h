@@ -1,0 +1,43 @@
+#pragma once
+// Paints a window model with Qt widgets: one widget per control, of the
+// control's kind, at its place in its parent. The view never decides
+// anything; after every event the window calls sync() and the widgets take
+// the model's texts, hints, places, visibility and pictures again.
+#include <QObject>
+#include <QWidget>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "core/model/form_model.h"
+
+namespace wexmora::qt {
+
+class FormView {
+ public:
+  // Builds the widgets of every control of `form` under `root` (the client
+  // area); the first sync() gives them their texts, places and pictures.
+  // Pictures are drawn at their size, or stretched to the control.
+  // `selector` is the main window, whose language selector the view shows.
+  FormView(Form& form, QWidget* root, bool stretchPictures, const TForm15* selector = nullptr);
+
+  QWidget* widget(std::string_view name) const;
+  // The component name of a widget of this view, "" for any other object.
+  std::string nameOf(const QObject* object) const;
+  void sync();
+
+  // Labels size themselves to their text in `font`; others keep the model's size.
+  static QRect geometryOf(const Control& control, const QFont& font);
+
+ private:
+  void syncControl(const Control& control, QWidget* widget);
+
+  Form& form_;
+  bool stretchPictures_;
+  const TForm15* selector_;
+  std::map<std::string, QWidget*, std::less<>> widgets_;
+  std::map<const QObject*, std::string> names_;
+  std::map<std::string, Picture, std::less<>> shownPictures_;
+};
+
+}  // namespace wexmora::qt

@@ -1,0 +1,99 @@
+#pragma once
+// Paints a window model with Win32 and reports what the user does to it, the
+// way the form designer's controls behave: edit fields, the memo, the
+// drop-down list and push buttons are windows of their own; frames (group
+// boxes, the panel) are windows that paint their background, border and
+// caption; labels, pictures and tool buttons have no window and are painted
+// by their frame, in the model's order, so that a transparent label shows
+// the picture below it. The view decides nothing: after every event the
+// window calls sync() and everything takes the model's state again.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/model/form_model.h"
+#include "core/window/control_text.h"
+#include "core/window/display_scale.h"
+
+namespace wexmora::win32 {
+
+// What the user did, by component name. `control` is the windowless control
+// under the pointer, or the frame whose background it is over ("" for the
+// window's client area itself).
+class FormEvents {
+ public:
+  virtual ~FormEvents() = default;
+  virtual void mouseMove(const std::string& control) = 0;
+  // button: 0 left, 1 right, 2 middle.
+  virtual void mouseDown(const std::string& control, int button) = 0;
+  // `control` is where the button went down; a click is the left button
+  // released over that same control.
+  virtual void mouseUp(const std::string& control, int button, bool click) = 0;
+  // A notification (BN_CLICKED, CBN_SELCHANGE, EN_CHANGE, ...) of a control
+  // with a window.
+  virtual void command(const std::string& control, WORD notification) = 0;
+};
+
+class FormView {
+ public:
+  // Makes the controls of `form` in `root`, the client area of a top-level
+  // window whose procedure passes its messages to handle() first.
+  // `selector`: the main window, whose language selector this form shows.
+  FormView(Form& form, HWND root, FormEvents& events, bool stretchPictures, const TForm15* selector = nullptr);
+  ~FormView();
+  FormView(const FormView&) = delete;
+  FormView& operator=(const FormView&) = delete;
+
+  // The window of a control with one (edits, buttons, frames), else nullptr.
+  HWND window(std::string_view name) const;
+  // Where a control stands in its parent frame at the display scale, labels
+  // grown to their text.
+  ControlRect rectOf(const Control& control) const;
+  void sync();
+  // The window moved to a display of another scale: fonts, sizes and
+  // pictures for the new one.
+  void setDpi(int dpi);
+
+  // Painting, colours, mouse and cursor messages of the root and the frames.
+  // True when the message was handled; `result` is then its answer.
+  bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+ private:
+  struct Windowed {
+    HWND handle = nullptr;
+    ControlRect rect{};
+    bool visible = false;
+  };
+
+  void create(const Control& control);
+  void applyScale(const Control& control, HWND handle);
+  void orderTabs();
+  void addTool(const Control& control, std::size_t index);
+  void paint(HWND frame);
+  void paintFrameBorder(HDC dc, const Control& frame, const RECT& client);
+  void paintWindowless(HDC dc, const Control& control);
+  std::string frameName(HWND frame) const;
+  const Control* controlAt(HWND frame, POINT point) const;
+  const Control* controlOf(HWND window) const;
+  bool setCursor(HWND over, HWND frame);
+  static LRESULT CALLBACK frameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  Form& form_;
+  HWND root_;
+  FormEvents& events_;
+  bool stretchPictures_;
+  const TForm15* selector_;
+  DisplayScale scale_;
+  HWND tooltip_ = nullptr;
+  HBRUSH cream_ = nullptr;
+  std::map<std::string, Windowed, std::less<>> windows_;
+  std::map<HWND, std::string> names_;
+  std::vector<std::string> hints_;  // the hint each tool shows now, by control index
+  std::string pressed_;             // where a mouse button went down
+  HWND pressedFrame_ = nullptr;
+};
+
+}  // namespace wexmora::win32
