@@ -16,6 +16,12 @@ brand strings still without a table row. With --catalogue-only the program
 answers from its catalogue alone, as it did before it had the extended
 table: the figures to compare with.
 
+Completeness: per source and vendor, the share of machines whose sheet fills
+each of the 15 data fields and the mean number filled. A field is filled
+when it holds a value, or "-" where that "-" says the processor has none of
+it (no turbo, no graphics, no L3); "Unknown", an empty text, a "-" that
+stands for an unknown count and an empty technologies list are not.
+
 Linux's lscpu, which the sample's figures come from, has quirks that the
 comparison allows for:
   - AMD family 21 (FX, the A-series APUs of that family, Opteron 6200-6300):
@@ -68,6 +74,37 @@ def l3_mib(text):
     if len(parts) != 2 or number(parts[0]) is None:
         return None
     return number(parts[0]) / (1024 if parts[1].lower().startswith("k") else 1)
+
+
+# The data fields of a sheet, in the window's order; those where "-" says
+# "the processor has none".
+FIELDS = ("product_line", "base_frequency", "turbo_frequency", "cores", "threads", "socket", "segment", "code_name",
+          "max_temperature", "lithography", "memory", "graphics", "l3_cache", "pcie", "technologies")
+NONE_MEANS_ABSENT = {"turbo_frequency", "graphics", "l3_cache"}
+UNKNOWN = {"", "Unknown", "Неизвестно"}
+
+
+def filled(sheet, field):
+    value = sheet.get(field)
+    if field == "technologies":
+        return bool(value)
+    if value is None or value.strip() in UNKNOWN:
+        return False
+    return value != "-" or field in NONE_MEANS_ABSENT
+
+
+def print_completeness(completeness):
+    """completeness: (source, vendor) -> [machines, Counter of field -> machines filled, fields-filled sum]."""
+    short = {"product_line": "line", "base_frequency": "base", "turbo_frequency": "turbo", "max_temperature": "temp",
+             "lithography": "litho", "technologies": "techn", "code_name": "code", "l3_cache": "l3"}
+    names = [short.get(f, f)[:6] for f in FIELDS]
+    print("Completeness, weighted by machines: mean fields filled of 15 and the share filling each field (%):")
+    print(f"  {'source':10} {'vendor':6} {'machines':>8} {'mean':>5}  " + " ".join(f"{n:>6}" for n in names))
+    order = {"catalogue": 0, "extended": 1, "none": 9}
+    for (source, vendor) in sorted(completeness, key=lambda k: (order.get(k[0], 5), k[0], k[1])):
+        machines, fields, total = completeness[(source, vendor)]
+        shares = " ".join(f"{100.0 * fields[f] / machines:6.1f}" for f in FIELDS)
+        print(f"  {source:10} {vendor:6} {machines:8} {total / machines:5.2f}  {shares}")
 
 
 def agrees(row, sheet):
@@ -124,6 +161,7 @@ def main(argv):
     checks = {"cores": Counter(), "threads": Counter(), "l3": Counter()}
     disagreeing = []
     unanswered = Counter()
+    completeness = {}
     for row, sheet in zip(rows, sheets):
         probes = int(row["probes"])
         if catalogue_only:  # no "source" member: a catalogue entry shows its QR code
@@ -131,6 +169,12 @@ def main(argv):
         else:
             source = sheet.get("source") or "none"
         by_source[source] += probes
+        entry = completeness.setdefault((source, row["vendor"]), [0, Counter(), 0])
+        entry[0] += probes
+        for field in FIELDS:
+            if filled(sheet, field):
+                entry[1][field] += probes
+                entry[2] += probes
         if source == "none":
             unanswered[row["brand"]] += probes
             continue
@@ -147,6 +191,7 @@ def main(argv):
         print(f"  {source:10} {by_source[source]:6} machines  {share:6.2f} %")
     tables = by_source["catalogue"] + by_source["extended"]
     print(f"  a table answers {100.0 * tables / machines:.2f} % (the rest: the machine's own facts)")
+    print_completeness(completeness)
     print("Agreement of the sheets with the machines' own figures (lscpu's quirks allowed for):")
     for name, counter in checks.items():
         compared = counter[True] + counter[False]
