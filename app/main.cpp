@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "base/site.h"
+#include "core/pass/handlers.h"
 #include "core/pass/pass.h"
 #include "core/pass/system_services.h"
-#include "core/window/about.h"
 #include "platform/instance_lock.h"
 #include "views/pictures/pictures.h"
 #include "views/qt/about_window.h"

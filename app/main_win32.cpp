@@ -1,8 +1,8 @@
 // The Windows window program: one instance, the main window with its
 // identification pass, the hidden about dialog, the message loop.
+#include "core/pass/handlers.h"
 #include "core/pass/pass.h"
 #include "core/pass/system_services.h"
-#include "core/window/about.h"
 #include "platform/command_line.h"
 #include "platform/instance_lock.h"
 #include "views/win32/program.h"

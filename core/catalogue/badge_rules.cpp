@@ -10,6 +10,7 @@
 #include "core/identify/text.h"
 #include "core/model/control_names.h"
 #include "core/model/pass_trace.h"
+#include "core/texts/texts.h"
 
 namespace wexmora {
 namespace {
@@ -96,11 +97,11 @@ constexpr BadgeRule kRules[] = {
 // selected language, the counts a dash, the technologies list its own text.
 constexpr const char* kLga1150Unknown[] = {kSocket,   kTurboClock, kPcie,        kSegment,        kCodeName, kProductLine,
                                            kGraphics, kMemory,     kLithography, kMaxTemperature, kL3Cache,  kModelKey};
-// language index  unknown value           technologies list
-struct Lga1150Texts { int languageIndex; const char* unknown; const char* noRecord; };
-constexpr Lga1150Texts kLga1150Texts[] = {
-  {0,              kUnknownRussian.data(), "Нет данных в нашей базе"},
-  {1,              kUnknownEnglish.data(), "Unknown in database"},
+// language index  texts of
+struct Lga1150Language { int languageIndex; Language language; };
+constexpr Lga1150Language kLga1150Languages[] = {
+  {0,              Language::Russian},
+  {1,              Language::English},
 };
 // clang-format on
 
@@ -144,17 +145,17 @@ void correctBaseClock(TForm15& form) {
 
 void fillLga1150(TForm15& form) {
   if (!text::contains(form[kSocketField].text, "1150")) return;
-  for (const Lga1150Texts& texts : kLga1150Texts) {
-    if (form.comboIndex != texts.languageIndex) continue;
+  for (const Lga1150Language& selected : kLga1150Languages) {
+    if (form.comboIndex != selected.languageIndex) continue;
     std::vector<std::string> filled;
-    const auto fill = [&](const char* name, const char* value) {
+    const auto fill = [&](const char* name, std::string_view value) {
       if (!form[name].text.empty()) return;
       form[name].text = value;
       if (form.trace) filled.emplace_back(name);
     };
-    for (const char* name : kLga1150Unknown) fill(name, texts.unknown);
+    for (const char* name : kLga1150Unknown) fill(name, textOf(TextId::Unknown, selected.language));
     for (const char* count : {main_controls::kCores, main_controls::kThreads}) fill(count, "-");
-    fill(main_controls::kTechnologies, texts.noRecord);
+    fill(main_controls::kTechnologies, textOf(TextId::Lga1150NoRecord, selected.language));
     traceCorrection(form, CorrectionKind::Lga1150Fill, "1150", std::move(filled));
   }
 }

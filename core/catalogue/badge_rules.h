@@ -39,11 +39,6 @@ std::span<const char* const> lga1150UnknownFields();
 
 inline constexpr int kBadgeTop = 3;
 
-// The unknown-value text of each language, which the LGA1150 fill-in and the
-// language routines give empty fields.
-inline constexpr std::string_view kUnknownRussian = "Неизвестно";
-inline constexpr std::string_view kUnknownEnglish = "Unknown";
-
 // Rules 1 to 10 with the G6900 correction and the LGA1150 fill-in.
 void chooseBadge(TForm15& form);
 

@@ -15,8 +15,6 @@ namespace wexmora {
 
 // Put into Edit7 when no processor was identified; clicks then open nothing.
 inline constexpr std::string_view kNoProcessorKey = "-";
-// The hint a click sets when there is no processor, in both languages.
-inline constexpr std::string_view kUndefinedProcessorHint = "Неопределен процессор";
 
 // form.frontUrl, backUrl and detailedUrl from the model key in Edit20.
 void buildLinks(TForm15& form);

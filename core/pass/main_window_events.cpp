@@ -4,7 +4,6 @@
 
 #include "core/model/control_names.h"
 #include "core/pass/handlers.h"
-#include "core/window/window_events.h"
 
 namespace wexmora {
 

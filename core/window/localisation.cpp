@@ -4,12 +4,13 @@
 #include <cstddef>
 #include <string>
 
+#include "core/catalogue/badge_rules.h"
 #include "core/catalogue/links.h"
 #include "core/catalogue/lookup.h"
 #include "core/identify/text.h"
 #include "core/model/control_names.h"
 #include "core/model/pass_trace.h"
-#include "core/window/about.h"
+#include "core/texts/texts.h"
 #include "core/window/picture_origin.h"
 
 namespace wexmora {
@@ -21,62 +22,63 @@ using P = TextProperty;
 using S = TextStep;
 using F = FillStep;
 using FT = FillText;
+using T = TextId;
 
 // clang-format off
 // The routines' steps that set texts of the table (ruslang steps 1, 3, 3 and
 // 7; Englang steps 1, 2, 2, 4 and 8): each row names the step of each routine
 // that sets it; within a step the rows are set in table order.
-// control                 property    ruslang step     Englang step     Russian (ruslang)                                                                     English (Englang)
+// control                 property    ruslang step     Englang step     text
 constexpr InterfaceText kTexts[] = {
-  {kFrontPhotoImage,       P::Hint,    S::PhotoHints,   S::PhotoHints,   "Смотреть фото процессора",                                                           "See photo of the processor"},
-  {kBackPhotoImage,        P::Hint,    S::PhotoHints,   S::PhotoHints,   "Смотреть фото обратной стороны\rпроцессора",                                         "See photo of the back of the processor"},
-  {kMoreCaption,           P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Подробнее...",                                                                       "Detailed..."},
-  {kBrandString,           P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "Краткая информация о процессоре\rустановленом на компьюторе",                        "Brief information about the \rprocessor installed on the\rcomputer"},
-  {kAboutButton,           P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "О программе",                                                                        "About the program"},
-  {kIdentityButton,        P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "Семейство процессора, \rмодель, степпинг",                                           "Processor family, \rmodel, stepping"},
-  {kBadgeImage,            P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "Официальный значок \rпроцессора",                                                    "Official processor icon"},
-  {kQrImage,               P::Hint,    S::BeforeAnswer, S::BeforeAnswer, "Более подробная информация \rо процессоре у нас на сайте",                           "More detailed information about\rthe processor is on our website"},
-  {kSheetGroup,            P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Краткая информация \rо процессоре ",                                                 "Brief information about the processor"},
-  {kModelCaption,          P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Модель",                                                                             "Model"},
-  {kSteppingCaption,       P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Степпинг",                                                                           "Stepping"},
-  {kFamilyCaption,         P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Семейство",                                                                          "Family"},
-  {kSocketCaption,         P::Caption, S::BeforeAnswer, S::BeforeAnswer, "Сокет",                                                                              "Socket"},
-  {kSocket,                P::Hint,    S::AfterAnswer,  S::BeforeAnswer, "Сокет разъем для процессора",                                                        "CPU socket"},
-  {kModelKeyCaption,       P::Caption, S::AfterAnswer,  S::BeforeAnswer, "Процессор",                                                                          "CPU"},
-  {kModelKey,              P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Наименование процессора \rустановленого в системе",                                  "Name of the processor\rinstalled in the system"},
-  {kBaseClockCaption,      P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Базовая частота",                                                                    "Base frequency"},
-  {kBaseClock,             P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Базовая скорость процессора \rв GHz",                                                "Base processor speed \rin GHz"},
-  {kTurboClockCaption,     P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Турбо частота",                                                                      "Turbo frequency"},
-  {kTurboClock,            P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Турбо скорость процессора \rTurboBoost в GHz",                                       "Turbo speed of the processor \rTurboBoost in GHz"},
-  {kCoresCaption,          P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Ядер",                                                                               "Cores"},
-  {kCores,                 P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Количество физических \rядер в процессоре",                                          "Number of physical cores \rin the processor"},
-  {kThreadsCaption,        P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Потоки",                                                                             "Streams"},
-  {kThreads,               P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Количество (потоков) \rлогических ядер \rв процессоре",                              "Number (threads) of \rlogical cores \rin the processor"},
-  {kL3CacheCaption,        P::Caption, S::AfterAnswer,  S::AfterAnswer,  "Кэш память L3",                                                                      "L3 cache"},
-  {kL3Cache,               P::Hint,    S::AfterAnswer,  S::AfterAnswer,  "Кэш память 3-го \rуровня",                                                           "Level 3 cache"},
-  {kSegmentCaption,        P::Caption, S::AfterAnswer,  S::AfterSegment, "CPU для",                                                                            "CPU for"},
-  {kCodeName,              P::Hint,    S::AfterAnswer,  S::AfterSegment, "Кодовое название для \rпроцессора",                                                  "Codename for the \rprocessor"},
-  {kCodeNameCaption,       P::Caption, S::AfterAnswer,  S::AfterSegment, "Кодовое имя",                                                                        "Codename"},
-  {kProductLine,           P::Hint,    S::AfterAnswer,  S::AfterSegment, "Модель \rпроцессора",                                                                "Processor \rmodel"},
-  {kProductLineCaption,    P::Caption, S::AfterAnswer,  S::AfterSegment, "Модель процессора",                                                                  "Processor model"},
-  {kGraphics,              P::Hint,    S::AfterAnswer,  S::AfterSegment, "Встроиный графический \r процессор",                                                 "Integrated Graphics"},
-  {kGraphicsCaption,       P::Caption, S::AfterAnswer,  S::AfterSegment, "Встроеная графика",                                                                  "Integrated GPU"},
-  {kMemory,                P::Hint,    S::AfterAnswer,  S::AfterSegment, "Максимально поддерживаемая\rпамять процессором",                                     "Maximum supported memory \rby processor"},
-  {kMemoryCaption,         P::Caption, S::AfterAnswer,  S::AfterSegment, "Макс. поддерживаемая память",                                                        "Supported memory"},
-  {kLithography,           P::Hint,    S::AfterAnswer,  S::AfterSegment, "Литография процессора",                                                              "CPU lithography"},
-  {kLithographyCaption,    P::Caption, S::AfterAnswer,  S::AfterSegment, "Литография",                                                                         "Lithography"},
-  {kMaxTemperature,        P::Hint,    S::AfterAnswer,  S::AfterSegment, "Максимально допустимая \rтемпература процессора",                                    "Maximum permissible \rprocessor temperature"},
-  {kMaxTemperatureCaption, P::Caption, S::AfterAnswer,  S::AfterSegment, "Макс. темп",                                                                         "Max. temp..."},
-  {kTechnologiesCaption,   P::Caption, S::AfterAnswer,  S::AfterSegment, "Технологии, интерфейсы, функции в процессоре",                                       "Technologies, interfaces, functions in the processor"},
-  {kClose,                 P::Caption, S::AfterAnswer,  S::AfterSegment, "Закрыть",                                                                            "Close"},
-  {kIdentityHide,          P::Caption, S::AfterAnswer,  S::AfterSegment, "Скрыть",                                                                             "Hide"},
-  {kLanguage,              P::Hint,    S::AfterAnswer,  S::AfterSegment, "Change language to English",                                                         "Изменить язык на русский"},
-  {kTechnologies,          P::Hint,    S::AfterAnswer,  S::AfterSegment, "Перечисление технологий, интерфейсов, \rфункций реализованые в данном \rпроцессоре", "List of technologies, interfaces, \rfunctions implemented in this processor"},
-  {kPcieCaption,           P::Caption, S::AfterAnswer,  S::AfterSegment, "PCI Express",                                                                        "PCI Express"},
-  {kPcie,                  P::Hint,    S::AfterAnswer,  S::AfterSegment, "PCI Express \rредакция",                                                             "PCI Express \rRevision"},
-  {kClose,                 P::Hint,    S::AfterAnswer,  S::AfterSegment, "Выход из программы",                                                                 "Exit the program"},
-  {kScreenshotCaption,     P::Caption, S::Screenshot,   S::Screenshot,   "Скриншот",                                                                           "Screenshot"},
-  {kScreenshotButton,      P::Hint,    S::Screenshot,   S::Screenshot,   "Создать скриншот \rпрограммы",                                                       "Create screenshot \rprogram"},
+  {kFrontPhotoImage,       P::Hint,    S::PhotoHints,   S::PhotoHints,   T::FrontPhotoHint},
+  {kBackPhotoImage,        P::Hint,    S::PhotoHints,   S::PhotoHints,   T::BackPhotoHint},
+  {kMoreCaption,           P::Caption, S::BeforeAnswer, S::BeforeAnswer, T::MoreCaption},
+  {kBrandString,           P::Hint,    S::BeforeAnswer, S::BeforeAnswer, T::BrandStringHint},
+  {kAboutButton,           P::Hint,    S::BeforeAnswer, S::BeforeAnswer, T::AboutButtonHint},
+  {kIdentityButton,        P::Hint,    S::BeforeAnswer, S::BeforeAnswer, T::IdentityButtonHint},
+  {kBadgeImage,            P::Hint,    S::BeforeAnswer, S::BeforeAnswer, T::BadgeHint},
+  {kQrImage,               P::Hint,    S::BeforeAnswer, S::BeforeAnswer, T::QrHint},
+  {kSheetGroup,            P::Caption, S::BeforeAnswer, S::BeforeAnswer, T::SheetGroupCaption},
+  {kModelCaption,          P::Caption, S::BeforeAnswer, S::BeforeAnswer, T::ModelCaption},
+  {kSteppingCaption,       P::Caption, S::BeforeAnswer, S::BeforeAnswer, T::SteppingCaption},
+  {kFamilyCaption,         P::Caption, S::BeforeAnswer, S::BeforeAnswer, T::FamilyCaption},
+  {kSocketCaption,         P::Caption, S::BeforeAnswer, S::BeforeAnswer, T::SocketCaption},
+  {kSocket,                P::Hint,    S::AfterAnswer,  S::BeforeAnswer, T::SocketHint},
+  {kModelKeyCaption,       P::Caption, S::AfterAnswer,  S::BeforeAnswer, T::ModelKeyCaption},
+  {kModelKey,              P::Hint,    S::AfterAnswer,  S::AfterAnswer,  T::ModelKeyHint},
+  {kBaseClockCaption,      P::Caption, S::AfterAnswer,  S::AfterAnswer,  T::BaseClockCaption},
+  {kBaseClock,             P::Hint,    S::AfterAnswer,  S::AfterAnswer,  T::BaseClockHint},
+  {kTurboClockCaption,     P::Caption, S::AfterAnswer,  S::AfterAnswer,  T::TurboClockCaption},
+  {kTurboClock,            P::Hint,    S::AfterAnswer,  S::AfterAnswer,  T::TurboClockHint},
+  {kCoresCaption,          P::Caption, S::AfterAnswer,  S::AfterAnswer,  T::CoresCaption},
+  {kCores,                 P::Hint,    S::AfterAnswer,  S::AfterAnswer,  T::CoresHint},
+  {kThreadsCaption,        P::Caption, S::AfterAnswer,  S::AfterAnswer,  T::ThreadsCaption},
+  {kThreads,               P::Hint,    S::AfterAnswer,  S::AfterAnswer,  T::ThreadsHint},
+  {kL3CacheCaption,        P::Caption, S::AfterAnswer,  S::AfterAnswer,  T::L3CacheCaption},
+  {kL3Cache,               P::Hint,    S::AfterAnswer,  S::AfterAnswer,  T::L3CacheHint},
+  {kSegmentCaption,        P::Caption, S::AfterAnswer,  S::AfterSegment, T::SegmentCaption},
+  {kCodeName,              P::Hint,    S::AfterAnswer,  S::AfterSegment, T::CodeNameHint},
+  {kCodeNameCaption,       P::Caption, S::AfterAnswer,  S::AfterSegment, T::CodeNameCaption},
+  {kProductLine,           P::Hint,    S::AfterAnswer,  S::AfterSegment, T::ProductLineHint},
+  {kProductLineCaption,    P::Caption, S::AfterAnswer,  S::AfterSegment, T::ProductLineCaption},
+  {kGraphics,              P::Hint,    S::AfterAnswer,  S::AfterSegment, T::GraphicsHint},
+  {kGraphicsCaption,       P::Caption, S::AfterAnswer,  S::AfterSegment, T::GraphicsCaption},
+  {kMemory,                P::Hint,    S::AfterAnswer,  S::AfterSegment, T::MemoryHint},
+  {kMemoryCaption,         P::Caption, S::AfterAnswer,  S::AfterSegment, T::MemoryCaption},
+  {kLithography,           P::Hint,    S::AfterAnswer,  S::AfterSegment, T::LithographyHint},
+  {kLithographyCaption,    P::Caption, S::AfterAnswer,  S::AfterSegment, T::LithographyCaption},
+  {kMaxTemperature,        P::Hint,    S::AfterAnswer,  S::AfterSegment, T::MaxTemperatureHint},
+  {kMaxTemperatureCaption, P::Caption, S::AfterAnswer,  S::AfterSegment, T::MaxTemperatureCaption},
+  {kTechnologiesCaption,   P::Caption, S::AfterAnswer,  S::AfterSegment, T::TechnologiesCaption},
+  {kClose,                 P::Caption, S::AfterAnswer,  S::AfterSegment, T::CloseCaption},
+  {kIdentityHide,          P::Caption, S::AfterAnswer,  S::AfterSegment, T::IdentityHideCaption},
+  {kLanguage,              P::Hint,    S::AfterAnswer,  S::AfterSegment, T::LanguageHint},
+  {kTechnologies,          P::Hint,    S::AfterAnswer,  S::AfterSegment, T::TechnologiesHint},
+  {kPcieCaption,           P::Caption, S::AfterAnswer,  S::AfterSegment, T::PcieCaption},
+  {kPcie,                  P::Hint,    S::AfterAnswer,  S::AfterSegment, T::PcieHint},
+  {kClose,                 P::Hint,    S::AfterAnswer,  S::AfterSegment, T::CloseHint},
+  {kScreenshotCaption,     P::Caption, S::Screenshot,   S::Screenshot,   T::ScreenshotCaption},
+  {kScreenshotButton,      P::Hint,    S::Screenshot,   S::Screenshot,   T::ScreenshotButtonHint},
 };
 
 // Empty data fields get the unknown-value text of the routine's language, the
@@ -99,56 +101,54 @@ constexpr FillIn kFillIns[] = {
   {kL3Cache,        FT::Unknown,   F::BeforeNoProcessor, F::AfterNoProcessor},
 };
 
-enum class Match { Exact, Contains };
+// How a segment translation recognises the shown value: the catalogue's
+// word exactly, or containing it, or the Russian routine's own word for the
+// segment (which Englang turns back).
+enum class Match { Exact, Contains, RussianWord };
 
 // A shown segment value and what a routine turns it into.
 struct SegmentTranslation {
   Match match;
-  const char* value;
-  const char* text;
-  const char* hint;
+  const char* value;  // the catalogue's word; nullptr for Match::RussianWord
+  TextId text;        // in the routine's language
+  TextId hint;
 };
 
-// match            value          text                  hint
+// match               value        text                 hint
 constexpr SegmentTranslation kRussianSegments[] = {
-  {Match::Exact,    "Desktop",     "Настольного",        "Процессор для настольного \rкомпьютера"},
-  {Match::Contains, "Server",      "Сервера",            "Процессор для серверного \rкомпьютера"},
-  {Match::Exact,    "Embedded",    "Встроенного",        "Процессор встроенный"},
-  {Match::Exact,    "Mobile",      "Мобильного",         "Процессор для мобильного \rкомпьютера"},
+  {Match::Exact,       "Desktop",   T::SegmentDesktop,   T::SegmentDesktopHint},
+  {Match::Contains,    "Server",    T::SegmentServer,    T::SegmentServerHint},
+  {Match::Exact,       "Embedded",  T::SegmentEmbedded,  T::SegmentEmbeddedHint},
+  {Match::Exact,       "Mobile",    T::SegmentMobile,    T::SegmentMobileHint},
 };
 constexpr SegmentTranslation kEnglishSegments[] = {
-  {Match::Exact,    "Desktop",     "Desktop",            "Desktop processor"},
-  {Match::Exact,    "Server",      "Server",             "Server computer processor"},
-  {Match::Exact,    "Настольного", "Desktop",            "Desktop processor"},
-  {Match::Exact,    "Сервера",     "Server",             "Server computer processor"},
-  {Match::Exact,    "Mobile",      "Mobile",             "Mobile computer processor"},
-  {Match::Exact,    "Мобильного",  "Mobile",             "Mobile computer processor"},
+  {Match::Exact,       "Desktop",   T::SegmentDesktop,   T::SegmentDesktopHint},
+  {Match::Exact,       "Server",    T::SegmentServer,    T::SegmentServerHint},
+  {Match::RussianWord, nullptr,     T::SegmentDesktop,   T::SegmentDesktopHint},
+  {Match::RussianWord, nullptr,     T::SegmentServer,    T::SegmentServerHint},
+  {Match::Exact,       "Mobile",    T::SegmentMobile,    T::SegmentMobileHint},
+  {Match::RussianWord, nullptr,     T::SegmentMobile,    T::SegmentMobileHint},
 };
 // clang-format on
 
+// The integrated-graphics answer as the catalogue writes it.
+constexpr std::string_view kCatalogueYes = "Yes";
+
 // How a routine dresses the window when no model key was derived.
 struct NoProcessorTexts {
+  Language language;
   const char* routine;                     // the routine's name, for the trace
-  const char* keyCaption;                  // Label1
   std::array<const char*, 3> hintTargets;  // pictures that get the unknown-processor hint
-  const char* unknownHint;
-  const char* qrHint;  // Image4, set after the other hints
 };
 
 constexpr NoProcessorTexts kRussianNoProcessor{
+    Language::Russian,
     "ruslang",
-    "Нет данных",
-    {main_controls::kBadgeImage, main_controls::kFrontPhotoImage, main_controls::kBackPhotoImage},
-    kUndefinedProcessorHint.data(),
-    "Возможно появилась новая \rверсия программы у нас \rна сайте, в котором есть \rинформация о вашем процессоре"};
+    {main_controls::kBadgeImage, main_controls::kFrontPhotoImage, main_controls::kBackPhotoImage}};
 constexpr NoProcessorTexts kEnglishNoProcessor{
+    Language::English,
     "Englang",
-    "Unknown CPU",
-    {main_controls::kFrontPhotoImage, main_controls::kBackPhotoImage, main_controls::kQrImage},
-    "Unknown CPU",
-    "Unknown CPU"};
-
-enum class Language { Russian, English };
+    {main_controls::kFrontPhotoImage, main_controls::kBackPhotoImage, main_controls::kQrImage}};
 
 // The captions over the front photo, which share its hint.
 constexpr const char* kFrontPhotoCaptions[] = {main_controls::kPhotoModelKey, main_controls::kPhotoBaseClock,
@@ -159,8 +159,7 @@ void applyTexts(TForm15& form, Language language, TextStep step) {
   for (const InterfaceText& row : kTexts) {
     if ((language == Language::Russian ? row.russianStep : row.englishStep) != step) continue;
     Control& control = form[row.control];
-    (row.property == P::Caption ? control.text : control.hint) =
-        language == Language::Russian ? row.russian : row.english;
+    (row.property == P::Caption ? control.text : control.hint) = textOf(row.text, language);
   }
 }
 
@@ -177,12 +176,11 @@ void swapAnswer(TForm15& form, std::string_view from, std::string_view to) {
 
 // Fills the empty fields of one fill-in step of the language's routine.
 void fillEmpty(TForm15& form, Language language, FillStep step) {
-  const bool russian = language == Language::Russian;
   for (const FillIn& fill : kFillIns) {
-    if ((russian ? fill.russianStep : fill.englishStep) != step) continue;
+    if ((language == Language::Russian ? fill.russianStep : fill.englishStep) != step) continue;
     Control& field = form[fill.field];
     if (!field.text.empty()) continue;
-    field.text = fill.text == FillText::Dash ? "-" : std::string(russian ? kUnknownRussian : kUnknownEnglish);
+    field.text = fill.text == FillText::Dash ? std::string_view("-") : textOf(T::Unknown, language);
   }
 }
 
@@ -191,37 +189,41 @@ void showBadge(Control& image, int badge) {
   image.width = image.height = kImageListSize;
 }
 
-void dressNoProcessor(TForm15& form, const NoProcessorTexts& texts) {
+void dressNoProcessor(TForm15& form, const NoProcessorTexts& dress) {
   if (!form[main_controls::kModelKey].text.empty()) return;
+  const std::string keyCaption(textOf(T::NoProcessorCaption, dress.language));
   if (form.trace)
     form.trace->corrections.push_back(
         {CorrectionKind::NoProcessor,
-         texts.routine,
+         dress.routine,
          {main_controls::kModelKey, main_controls::kPhotoModelKey, main_controls::kPhotoBaseClock,
           main_controls::kPhotoSocket, main_controls::kBadgeImage, main_controls::kQrImage},
-         texts.keyCaption});
+         keyCaption});
   form[main_controls::kModelKey].text = std::string(kNoProcessorKey);
-  form[main_controls::kPhotoModelKey].text = texts.keyCaption;
-  for (const char* image : texts.hintTargets) form[image].hint = texts.unknownHint;
+  form[main_controls::kPhotoModelKey].text = keyCaption;
+  for (const char* image : dress.hintTargets) form[image].hint = textOf(T::NoProcessorHint, dress.language);
   form[main_controls::kPhotoBaseClock].text.clear();
   form[main_controls::kPhotoSocket].text.clear();
-  form[main_controls::kQrImage].hint = texts.qrHint;
+  form[main_controls::kQrImage].hint = textOf(T::NoProcessorQrHint, dress.language);
   showBadge(form[main_controls::kBadgeImage], kNoPhotoBadge);
   showBadge(form[main_controls::kQrImage], kSiteQrBadge);
   form[main_controls::kBadgeImage].top = kBadgeTop;
 }
 
-void fillNoRecord(TForm15& form, std::string_view text) {
-  if (form[main_controls::kTechnologies].text.empty()) form[main_controls::kTechnologies].text = std::string(text);
+void fillNoRecord(TForm15& form, Language language) {
+  if (form[main_controls::kTechnologies].text.empty())
+    form[main_controls::kTechnologies].text = textOf(T::NoRecord, language);
 }
 
-void translateSegment(TForm15& form, std::span<const SegmentTranslation> translations) {
+void translateSegment(TForm15& form, Language language, std::span<const SegmentTranslation> translations) {
   Control& segment = form[main_controls::kSegment];
   for (const SegmentTranslation& t : translations) {
-    const bool holds = t.match == Match::Exact ? segment.text == t.value : text::contains(segment.text, t.value);
+    const bool holds = t.match == Match::Exact      ? segment.text == t.value
+                       : t.match == Match::Contains ? text::contains(segment.text, t.value)
+                                                    : segment.text == textOf(t.text, Language::Russian);
     if (!holds) continue;
-    segment.text = t.text;
-    segment.hint = t.hint;
+    segment.text = textOf(t.text, language);
+    segment.hint = textOf(t.hint, language);
   }
 }
 
@@ -236,29 +238,29 @@ std::span<const char* const> noProcessorHintTargets(int languageIndex) {
 void ruslang(TForm15& form) {
   constexpr Language ru = Language::Russian;
   applyPhotoHints(form, ru);
-  if (form.aboutDialog) form.aboutDialog->caption = aboutCaption(0);
+  if (form.aboutDialog) form.aboutDialog->caption = aboutCaption(ru);
   applyTexts(form, ru, S::BeforeAnswer);
-  swapAnswer(form, "Yes", "Да");
+  swapAnswer(form, kCatalogueYes, textOf(T::GraphicsYes, ru));
   applyTexts(form, ru, S::AfterAnswer);
   fillEmpty(form, ru, F::BeforeNoProcessor);
   dressNoProcessor(form, kRussianNoProcessor);
-  fillNoRecord(form, kNoRecordRussian);
+  fillNoRecord(form, ru);
   applyTexts(form, ru, S::Screenshot);
-  translateSegment(form, kRussianSegments);
+  translateSegment(form, ru, kRussianSegments);
 }
 
 void Englang(TForm15& form) {
   constexpr Language en = Language::English;
   applyPhotoHints(form, en);
   applyTexts(form, en, S::BeforeAnswer);
-  swapAnswer(form, "Да", "Yes");
+  swapAnswer(form, textOf(T::GraphicsYes, Language::Russian), textOf(T::GraphicsYes, en));
   applyTexts(form, en, S::AfterAnswer);
-  translateSegment(form, kEnglishSegments);
+  translateSegment(form, en, kEnglishSegments);
   applyTexts(form, en, S::AfterSegment);
   fillEmpty(form, en, F::BeforeNoProcessor);
   dressNoProcessor(form, kEnglishNoProcessor);
   fillEmpty(form, en, F::AfterNoProcessor);
-  fillNoRecord(form, kNoRecordEnglish);
+  fillNoRecord(form, en);
   applyTexts(form, en, S::Screenshot);
 }
 

@@ -2,13 +2,14 @@
 // The two interface languages of the main window. ruslang and Englang rewrite
 // the captions and hints of the controls, translate the segment and the
 // integrated-graphics answer, fill empty data fields with an unknown-value
-// text and dress the window when no processor was identified. They keep no
-// language state: ComboBox1's index (0 Russian, 1 English) is the only record.
+// text and dress the window when no processor was identified, each with the
+// texts of its language in core/texts/texts.h. They keep no language state:
+// ComboBox1's index (0 Russian, 1 English) is the only record.
 #include <span>
 #include <string_view>
 
-#include "core/catalogue/badge_rules.h"  // the unknown-value texts
 #include "core/model/form_model.h"
+#include "core/texts/texts.h"
 
 namespace wexmora {
 
@@ -28,8 +29,7 @@ struct InterfaceText {
   TextProperty property;
   TextStep russianStep;
   TextStep englishStep;
-  const char* russian;
-  const char* english;
+  TextId text;
 };
 
 // The table in the order the Russian routine sets it.
@@ -50,9 +50,6 @@ std::span<const FillIn> fillIns();
 
 // The pictures whose hint the no-processor case sets, for a selector index.
 std::span<const char* const> noProcessorHintTargets(int languageIndex);
-
-inline constexpr std::string_view kNoRecordRussian = "Информации о данном процессоре нет в базе программы.";
-inline constexpr std::string_view kNoRecordEnglish = "Unknown in database";
 
 void ruslang(TForm15& form);
 void Englang(TForm15& form);

@@ -9,9 +9,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The bitmap is two rows taller than the window.
-constexpr int kExtraRows = 2;
-
 }  // namespace
 
 const std::vector<std::string>& SavePictureDialog::filters() {
@@ -42,18 +39,6 @@ void SavePictureDialog::remember(const std::string& path, int chosenFilter) {
 std::string SavePictureDialog::chosenPath() const {
   if (folder.empty()) return fileName;
   return base::pathToUtf8(base::pathFromUtf8(folder) / base::pathFromUtf8(fileName));
-}
-
-std::optional<std::string> SpeedButton3Click(const TForm15& form, SavePictureDialog& dialog, SaveDialogRunner& runner,
-                                             WindowCapture& capture) {
-  const std::optional<SaveChoice> choice = runner.run(dialog);
-  if (!choice) return std::nullopt;
-  dialog.remember(choice->path, choice->filter);
-  const RgbImage picture = capture.capture(form.width, form.height + kExtraRows);
-  dialog.filterIndex = SavePictureDialog::kJpegFilter;
-  const std::string path = dialog.chosenPath();
-  writeJpegFile(picture, path);
-  return path;
 }
 
 }  // namespace wexmora

@@ -1,8 +1,9 @@
 #pragma once
-// The screenshot of the main window: the save dialog's settings, which live
-// as long as the window, and the order of the work (dialog, capture, JPEG).
-// The dialog and the capture are interfaces so that each view supplies
-// the real ones and tests supply fakes.
+// What the screenshot of the main window works with: the save dialog's
+// settings, which live as long as the window, the dialog and the capture.
+// The dialog and the capture are interfaces so that each view supplies the
+// real ones and tests supply fakes; the screenshot button's handler
+// (SpeedButton3Click, core/pass/handlers.h) runs them in order.
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,13 +52,5 @@ class WindowCapture {
   // as a picture of exactly this size.
   virtual RgbImage capture(int width, int height) = 0;
 };
-
-// Screenshot handler: dialog; on a choice the capture of the window at its
-// outer width by outer height plus 2; the file type back to JPEG; the JPEG
-// written to the chosen name whatever its extension. Returns the path
-// written, or nothing when cancelled. Throws std::runtime_error when the
-// file cannot be written.
-std::optional<std::string> SpeedButton3Click(const TForm15& form, SavePictureDialog& dialog, SaveDialogRunner& runner,
-                                             WindowCapture& capture);
 
 }  // namespace wexmora

@@ -3,18 +3,18 @@
 #include <string>
 
 #include "core/model/control_names.h"
-#include "core/window/localisation.h"
+#include "core/texts/texts.h"
 
 namespace wexmora {
 namespace {
 
-// clang-format off
-// source                 Russian                                                    English
-constexpr SheetSourceTexts kTexts[] = {
-  {SheetSource::Extended, "Данные из расширенной таблицы (процессора нет в каталоге)", "Data from the extended table (the processor is not in the catalogue)"},
-  {SheetSource::Machine,  "Данные сообщила сама система (процессора нет в таблицах)",  "Data reported by the system itself (the processor is in no table)"},
+// The note of each source in both languages.
+const SheetSourceTexts kTexts[] = {
+    {SheetSource::Extended, textOf(TextId::SourceExtended, Language::Russian),
+     textOf(TextId::SourceExtended, Language::English)},
+    {SheetSource::Machine, textOf(TextId::SourceMachine, Language::Russian),
+     textOf(TextId::SourceMachine, Language::English)},
 };
-// clang-format on
 
 constexpr std::string_view kMemoBreak = "\r\n";
 
@@ -44,7 +44,8 @@ void markSheetSource(TForm15& form) {
     memo.resize(lengthWithoutNote(memo));
     // The no-record text that the language routine put in an empty memo
     // would deny the sheet shown: the note stands alone instead.
-    if (memo == kNoRecordRussian || memo == kNoRecordEnglish) memo.clear();
+    if (memo == textOf(TextId::NoRecord, Language::Russian) || memo == textOf(TextId::NoRecord, Language::English))
+      memo.clear();
     memo += (memo.empty() ? std::string() : std::string(kMemoBreak)) + std::string(note);
   }
 }

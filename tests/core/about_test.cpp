@@ -1,8 +1,7 @@
-#include "core/window/about.h"
-
 #include <gtest/gtest.h>
 
 #include "base/site.h"
+#include "core/pass/handlers.h"
 #include "support/fakes.h"
 
 namespace wexmora {

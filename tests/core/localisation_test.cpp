@@ -14,10 +14,6 @@
 namespace wexmora {
 namespace {
 
-const std::string& property(const TForm15& form, const InterfaceText& row) {
-  return row.property == TextProperty::Caption ? form[row.control].text : form[row.control].hint;
-}
-
 // A form with an identified processor, so that only the table speaks.
 TForm15 identified() {
   TForm15 form;
@@ -30,10 +26,8 @@ TEST(Localisation, BothLanguagesSetTheSameControls) {
   std::set<std::pair<std::string, TextProperty>> seen;
   for (const auto& row : interfaceTexts()) {
     EXPECT_TRUE(form.has(row.control)) << row.control;
-    EXPECT_NE(row.russian, nullptr) << row.control;
-    EXPECT_NE(row.english, nullptr) << row.control;
-    EXPECT_FALSE(std::string(row.russian).empty()) << row.control;
-    EXPECT_FALSE(std::string(row.english).empty()) << row.control;
+    EXPECT_FALSE(textOf(row.text, Language::Russian).empty()) << row.control;
+    EXPECT_FALSE(textOf(row.text, Language::English).empty()) << row.control;
     EXPECT_TRUE(seen.insert({row.control, row.property}).second) << row.control << " twice";
   }
   EXPECT_EQ(interfaceTexts().size(), 49u);
@@ -99,21 +93,93 @@ struct RoutineCase {
 
 const RoutineCase kRoutines[] = {{"ruslang", ruslang, true}, {"Englang", Englang, false}};
 
-TEST(Localisation, EveryRoutineSetsEveryTextOfTheTable) {
+// The technologies list of a processor without a record.
+constexpr const char* kNoRecordRussian = "Информации о данном процессоре нет в базе программы.";
+constexpr const char* kNoRecordEnglish = "Unknown in database";
+
+struct ControlTextCase {
+  const char* control;
+  TextProperty property;
+  const char* russian;  // what ruslang leaves there
+  const char* english;  // what Englang leaves there
+};
+
+// The window's texts after each routine, written out as the window shows
+// them: one or more rows of every step of both routines, both texts of a
+// control that has two, and the selector's hint, which names the other
+// language.
+TEST(Localisation, EachRoutineLeavesItsLanguagesTexts) {
+  using P = TextProperty;
+  const ControlTextCase cases[] = {
+      {"Image2", P::Hint, "Смотреть фото процессора", "See photo of the processor"},
+      {"Label1", P::Hint, "Смотреть фото процессора", "See photo of the processor"},
+      {"Label15", P::Hint, "Смотреть фото процессора", "See photo of the processor"},
+      {"Image3", P::Hint, "Смотреть фото обратной стороны\rпроцессора", "See photo of the back of the processor"},
+      {"Label22", P::Caption, "Подробнее...", "Detailed..."},
+      {"Image1", P::Hint, "Официальный значок \rпроцессора", "Official processor icon"},
+      {"Label28", P::Caption, "Сокет", "Socket"},
+      {"Edit11", P::Hint, "Сокет разъем для процессора", "CPU socket"},
+      {"Label7", P::Caption, "Процессор", "CPU"},
+      {"Edit7", P::Hint, "Наименование процессора \rустановленого в системе",
+       "Name of the processor\rinstalled in the system"},
+      {"Label9", P::Caption, "Потоки", "Streams"},
+      {"Edit17", P::Hint, "Кэш память 3-го \rуровня", "Level 3 cache"},
+      {"Label17", P::Caption, "CPU для", "CPU for"},
+      {"Edit19", P::Hint, "Встроиный графический \r процессор", "Integrated Graphics"},
+      {"Label10", P::Caption, "Макс. темп", "Max. temp..."},
+      {"Button2", P::Caption, "Закрыть", "Close"},
+      {"Button2", P::Hint, "Выход из программы", "Exit the program"},
+      {"Button3", P::Caption, "Скрыть", "Hide"},
+      {"ComboBox1", P::Hint, "Change language to English", "Изменить язык на русский"},
+      {"Label24", P::Caption, "PCI Express", "PCI Express"},
+      {"Edit16", P::Hint, "PCI Express \rредакция", "PCI Express \rRevision"},
+      {"Label11", P::Caption, "Скриншот", "Screenshot"},
+      {"SpeedButton3", P::Hint, "Создать скриншот \rпрограммы", "Create screenshot \rprogram"},
+  };
   for (const auto& r : kRoutines) {
     SCOPED_TRACE(r.name);
     TForm15 form = identified();
     for (auto& control : form.controls()) control.hint = "stale";
     r.routine(form);
-    for (const auto& row : interfaceTexts())
-      EXPECT_EQ(property(form, row), r.russian ? row.russian : row.english) << row.control;
-    for (const char* caption : {"Label1", "Label14", "Label15"}) EXPECT_EQ(form[caption].hint, form["Image2"].hint);
+    for (const ControlTextCase& c : cases) {
+      const Control& control = form[c.control];
+      EXPECT_EQ(c.property == P::Caption ? control.text : control.hint, r.russian ? c.russian : c.english)
+          << c.control << (c.property == P::Caption ? " caption" : " hint");
+    }
     // What no routine touches.
     EXPECT_EQ(form["Label23"].text, "Languages");
     EXPECT_EQ(form["SpeedButton5"].text, "FMS");
     EXPECT_EQ(form["Edit2"].hint, "stale");
     EXPECT_EQ(form["Edit15"].hint, "stale");
     EXPECT_EQ(form.comboItems, (std::vector<std::string>{"Russian", "English"}));
+  }
+}
+
+// Whatever a routine sets of the window, the other routine sets too: the two
+// languages dress the same controls, identified or not.
+TEST(Localisation, BothRoutinesSetTheSameTextsOfTheWindow) {
+  using Set = std::set<std::pair<std::string, TextProperty>>;
+  const auto changedBy = [](void (*routine)(TForm15&), const TForm15& before) {
+    TForm15 after = before;
+    routine(after);
+    Set changed;
+    for (const Control& c : before.controls()) {
+      if (after[c.name].text != c.text) changed.insert({c.name, TextProperty::Caption});
+      if (after[c.name].hint != c.hint) changed.insert({c.name, TextProperty::Hint});
+    }
+    return changed;
+  };
+  for (const bool processor : {true, false}) {
+    SCOPED_TRACE(processor ? "identified" : "no processor");
+    TForm15 before = processor ? identified() : TForm15();
+    // Every text stale but the data fields', which stay empty for the fill-ins.
+    for (auto& control : before.controls()) {
+      control.hint = "stale";
+      if (control.kind != ControlKind::Edit && control.kind != ControlKind::Memo) control.text = "stale";
+    }
+    const Set russian = changedBy(ruslang, before);
+    EXPECT_EQ(russian, changedBy(Englang, before));
+    EXPECT_GT(russian.size(), 49u);  // the table's texts and the fill-ins
   }
 }
 
@@ -144,7 +210,7 @@ TEST(Localisation, FillInsOnlyForEmptyFields) {
     TForm15 form = identified();
     form["Edit12"].text = " ";  // blanks are not empty
     r.routine(form);
-    const std::string unknown(r.russian ? kUnknownRussian : kUnknownEnglish);
+    const std::string unknown = r.russian ? "Неизвестно" : "Unknown";
     for (const char* name :
          {"Edit11", "Edit6", "Edit16", "Edit15", "Edit18", "Edit19", "Edit14", "Edit13", "Edit10", "Edit17"})
       EXPECT_EQ(form[name].text, unknown) << name;

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "base/utf8_path.h"
+#include "core/pass/handlers.h"
 #include "support/jpeg_header.h"
 #include "support/temp_dir.h"
 

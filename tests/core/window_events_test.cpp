@@ -1,10 +1,10 @@
-#include "core/window/window_events.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 #include <utility>
+
+#include "core/pass/handlers.h"
 
 namespace wexmora {
 namespace {

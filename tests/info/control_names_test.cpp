@@ -13,7 +13,6 @@
 #include "core/model/form_model.h"
 #include "core/pass/handlers.h"
 #include "core/window/localisation.h"
-#include "core/window/window_events.h"
 
 namespace wexmora {
 namespace {

@@ -15,7 +15,7 @@ PLATFORM = {"base", "platform"}
 CORE_DATA = PLATFORM | {"core/data"}
 MODEL = CORE_DATA | {"core/model"}
 IDENTIFY = MODEL | {"core/identify"}
-STAGES = IDENTIFY | {"core/catalogue", "core/extended"}
+STAGES = IDENTIFY | {"core/texts", "core/catalogue", "core/extended"}
 WINDOW = STAGES | {"core/window"}
 CORE = WINDOW | {"core/pass"}
 VIEWS = {"views/qt", "views/pictures", "views/win32"}
@@ -26,8 +26,9 @@ ALLOWED = {
     "platform/windows": {"platform", "base"},
     "core/data":        PLATFORM,
     "core/model":       CORE_DATA,
+    "core/texts":       {"base"},
     "core/identify":    MODEL,
-    "core/catalogue":   IDENTIFY,
+    "core/catalogue":   IDENTIFY | {"core/texts"},
     "core/extended":    IDENTIFY,
     "core/window":      STAGES,
     "core/pass":        WINDOW,

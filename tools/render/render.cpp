@@ -10,7 +10,6 @@
 
 #include "core/pass/handlers.h"
 #include "core/pass/pass.h"
-#include "core/window/about.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"

@@ -1,5 +1,6 @@
 #include "views/qt/about_window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDate>
 #include <QLocale>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 
 #include "core/model/control_names.h"
-#include "core/window/about.h"
 #include "views/pictures/pictures.h"
 
 namespace wexmora::qt {
@@ -17,18 +17,20 @@ std::string systemShortDate() {
 }
 
 AboutWindow::AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener& opener)
-    : QWidget(nullptr, Qt::Window), about_(about), main_(main), opener_(opener) {
+    : QWidget(nullptr, Qt::Window), about_(about), events_(about, main, opener, *this) {
   setWindowIcon(pictures::programIcon());
   view_ = std::make_unique<FormView>(about_, this, true);
   resize(about_.width - 2 * TForm15::kFrameWidth, about_.height - TForm15::kTitleHeight - TForm15::kFrameWidth);
   setAttribute(Qt::WA_QuitOnClose, false);
-  connect(static_cast<QPushButton*>(control(about_controls::kClose)), &QPushButton::clicked, this, [this] {
-    Button1Click(about_);
-    syncFromModel();
-  });
-  connect(static_cast<QPushButton*>(control(about_controls::kSiteButton)), &QPushButton::clicked, this,
-          [this] { Button2Click(about_, opener_); });
-  control(about_controls::kSiteLink)->installEventFilter(this);
+  // Buttons report their clicks through clicked(), so that the keyboard
+  // works them as well; the other controls through the event filter.
+  for (const Control& c : about_.controls()) {
+    const std::string name = c.name;
+    if (auto* button = qobject_cast<QAbstractButton*>(control(name)))
+      connect(button, &QAbstractButton::clicked, this, [this, name] { events_.click(name); });
+    else
+      control(name)->installEventFilter(this);
+  }
   static_cast<QPushButton*>(control(about_controls::kClose))->setFocus();
   syncFromModel();
 }
@@ -46,21 +48,19 @@ void AboutWindow::syncFromModel() {
   view_->sync();
 }
 
-void AboutWindow::activate() {
-  FormActivate(about_, main_);
+void AboutWindow::syncTexts() {
   setWindowTitle(QString::fromStdString(about_.caption));
   view_->sync();
 }
 
 bool AboutWindow::event(QEvent* event) {
   const bool handled = QWidget::event(event);
-  if (event->type() == QEvent::Show || (event->type() == QEvent::WindowActivate && isVisible())) activate();
+  if (event->type() == QEvent::Show || (event->type() == QEvent::WindowActivate && isVisible())) events_.activated();
   return handled;
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {
-  // The close box hides the dialog, as its close button does.
-  Button1Click(about_);
+  events_.closeBox();
   QWidget::closeEvent(event);
 }
 
@@ -73,11 +73,11 @@ void AboutWindow::moveEvent(QMoveEvent* event) {
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == control(about_controls::kSiteLink) && event->type() == QEvent::MouseButtonRelease) {
+  const std::string name = view_->nameOf(watched);
+  if (!name.empty() && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton &&
-        control(about_controls::kSiteLink)->rect().contains(mouse->position().toPoint()))
-      Button2Click(about_, opener_);
+    if (mouse->button() == Qt::LeftButton && control(name)->rect().contains(mouse->position().toPoint()))
+      events_.click(name);
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "base/site.h"
-#include "core/window/window_events.h"
+#include "core/pass/handlers.h"
 #include "views/pictures/pictures.h"
 #include "views/qt/about_window.h"
 #include "views/qt/save_dialog.h"

@@ -1,7 +1,6 @@
 #include "views/win32/about_window.h"
 
 #include "core/model/control_names.h"
-#include "core/window/about.h"
 #include "platform/windows/wide_text.h"
 #include "views/win32/pictures.h"
 
@@ -15,7 +14,7 @@ constexpr DWORD kAboutStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 }  // namespace
 
 AboutWindow::AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener& opener, HWND owner)
-    : about_(about), main_(main), opener_(opener) {
+    : about_(about), events_(about, main, opener, *this) {
   createWindow(kAboutClass, kAboutStyle, about_, owner);
   view_ = std::make_unique<FormView>(about_, window_, *this, true);
   syncFromModel();
@@ -32,28 +31,25 @@ void AboutWindow::syncFromModel() {
   syncing_ = false;
 }
 
+void AboutWindow::syncTexts() {
+  SetWindowTextW(window_, platform::widen(about_.caption).c_str());
+  view_->sync();
+}
+
 void AboutWindow::mouseUp(const std::string& control, int, bool click) {
-  if (click && control == about_controls::kSiteLink) Button2Click(about_, opener_);
+  if (click) events_.click(control);
 }
 
 void AboutWindow::command(const std::string& control, WORD notification) {
-  if (notification != BN_CLICKED) return;
-  if (control == about_controls::kClose) {
-    Button1Click(about_);
-    syncFromModel();
-  } else if (control == about_controls::kSiteButton) {
-    Button2Click(about_, opener_);
-  }
+  // Only a button's click: notification codes overlap between kinds of control.
+  if (!about_.has(control) || about_[control].kind != ControlKind::Button || notification != BN_CLICKED) return;
+  events_.click(control);
 }
 
 bool AboutWindow::ownMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   switch (message) {
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && view_) {
-        FormActivate(about_, main_);
-        SetWindowTextW(window_, platform::widen(about_.caption).c_str());
-        view_->sync();
-      }
+      if (LOWORD(wParam) != WA_INACTIVE && view_) events_.activated();
       break;
     case WM_MOVE:
       if (!syncing_ && IsWindowVisible(window_) && !IsIconic(window_)) {
@@ -63,9 +59,8 @@ bool AboutWindow::ownMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& resul
         about_.top = outer.top;
       }
       break;
-    case WM_CLOSE:  // the close box hides the dialog, as its close button does
-      Button1Click(about_);
-      syncFromModel();
+    case WM_CLOSE:
+      events_.closeBox();
       result = 0;
       return true;
     default:

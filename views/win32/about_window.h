@@ -1,20 +1,22 @@
 #pragma once
 // The about dialog TForm4 on screen: not modal, hidden and shown by the main
 // window's about button, hidden by its close button and its close box; its
-// texts follow the main window's language each time it becomes active.
+// texts follow the main window's language each time it becomes active. Its
+// events go to the dispatcher both views share (about_dialog_events.h).
 #include <windows.h>
 
 #include <memory>
 #include <string>
 
 #include "core/model/form_model.h"
+#include "core/pass/about_dialog_events.h"
 #include "platform/url_opener.h"
 #include "views/win32/form_view.h"
 #include "views/win32/top_level.h"
 
 namespace wexmora::win32 {
 
-class AboutWindow : public FormEvents, public TopLevelWindow {
+class AboutWindow : public FormEvents, public TopLevelWindow, private AboutDialogView {
  public:
   AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener& opener, HWND owner);
 
@@ -28,10 +30,11 @@ class AboutWindow : public FormEvents, public TopLevelWindow {
 
  private:
   bool ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void syncTexts() override;
+  void syncWindow() override { syncFromModel(); }
 
   TForm4& about_;
-  const TForm15& main_;
-  platform::UrlOpener& opener_;
+  AboutDialogEvents events_;
   bool syncing_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/site.h"
+#include "core/pass/handlers.h"
 #include "core/window/display_scale.h"
 #include "platform/windows/wide_text.h"
 #include "views/win32/about_window.h"

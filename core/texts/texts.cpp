@@ -1,0 +1,117 @@
+#include "core/texts/texts.h"
+
+#include <cstddef>
+
+#include "base/site.h"
+
+namespace wexmora {
+namespace {
+
+using T = TextId;
+
+// The system's own texts, verbatim: their spelling, blanks and "\r" line
+// breaks are what the window shows. ComboBox1's hint names the other
+// language, so each column holds the other language's words there.
+// clang-format off
+// entry                    Russian                                                                               English
+constexpr Translation kTable[] = {
+  {T::FrontPhotoHint,        "Смотреть фото процессора",                                                           "See photo of the processor"},
+  {T::BackPhotoHint,         "Смотреть фото обратной стороны\rпроцессора",                                         "See photo of the back of the processor"},
+  {T::MoreCaption,           "Подробнее...",                                                                       "Detailed..."},
+  {T::BrandStringHint,       "Краткая информация о процессоре\rустановленом на компьюторе",                        "Brief information about the \rprocessor installed on the\rcomputer"},
+  {T::AboutButtonHint,       "О программе",                                                                        "About the program"},
+  {T::IdentityButtonHint,    "Семейство процессора, \rмодель, степпинг",                                           "Processor family, \rmodel, stepping"},
+  {T::BadgeHint,             "Официальный значок \rпроцессора",                                                    "Official processor icon"},
+  {T::QrHint,                "Более подробная информация \rо процессоре у нас на сайте",                           "More detailed information about\rthe processor is on our website"},
+  {T::SheetGroupCaption,     "Краткая информация \rо процессоре ",                                                 "Brief information about the processor"},
+  {T::ModelCaption,          "Модель",                                                                             "Model"},
+  {T::SteppingCaption,       "Степпинг",                                                                           "Stepping"},
+  {T::FamilyCaption,         "Семейство",                                                                          "Family"},
+  {T::SocketCaption,         "Сокет",                                                                              "Socket"},
+  {T::SocketHint,            "Сокет разъем для процессора",                                                        "CPU socket"},
+  {T::ModelKeyCaption,       "Процессор",                                                                          "CPU"},
+  {T::ModelKeyHint,          "Наименование процессора \rустановленого в системе",                                  "Name of the processor\rinstalled in the system"},
+  {T::BaseClockCaption,      "Базовая частота",                                                                    "Base frequency"},
+  {T::BaseClockHint,         "Базовая скорость процессора \rв GHz",                                                "Base processor speed \rin GHz"},
+  {T::TurboClockCaption,     "Турбо частота",                                                                      "Turbo frequency"},
+  {T::TurboClockHint,        "Турбо скорость процессора \rTurboBoost в GHz",                                       "Turbo speed of the processor \rTurboBoost in GHz"},
+  {T::CoresCaption,          "Ядер",                                                                               "Cores"},
+  {T::CoresHint,             "Количество физических \rядер в процессоре",                                          "Number of physical cores \rin the processor"},
+  {T::ThreadsCaption,        "Потоки",                                                                             "Streams"},
+  {T::ThreadsHint,           "Количество (потоков) \rлогических ядер \rв процессоре",                              "Number (threads) of \rlogical cores \rin the processor"},
+  {T::L3CacheCaption,        "Кэш память L3",                                                                      "L3 cache"},
+  {T::L3CacheHint,           "Кэш память 3-го \rуровня",                                                           "Level 3 cache"},
+  {T::SegmentCaption,        "CPU для",                                                                            "CPU for"},
+  {T::CodeNameHint,          "Кодовое название для \rпроцессора",                                                  "Codename for the \rprocessor"},
+  {T::CodeNameCaption,       "Кодовое имя",                                                                        "Codename"},
+  {T::ProductLineHint,       "Модель \rпроцессора",                                                                "Processor \rmodel"},
+  {T::ProductLineCaption,    "Модель процессора",                                                                  "Processor model"},
+  {T::GraphicsHint,          "Встроиный графический \r процессор",                                                 "Integrated Graphics"},
+  {T::GraphicsCaption,       "Встроеная графика",                                                                  "Integrated GPU"},
+  {T::MemoryHint,            "Максимально поддерживаемая\rпамять процессором",                                     "Maximum supported memory \rby processor"},
+  {T::MemoryCaption,         "Макс. поддерживаемая память",                                                        "Supported memory"},
+  {T::LithographyHint,       "Литография процессора",                                                              "CPU lithography"},
+  {T::LithographyCaption,    "Литография",                                                                         "Lithography"},
+  {T::MaxTemperatureHint,    "Максимально допустимая \rтемпература процессора",                                    "Maximum permissible \rprocessor temperature"},
+  {T::MaxTemperatureCaption, "Макс. темп",                                                                         "Max. temp..."},
+  {T::TechnologiesCaption,   "Технологии, интерфейсы, функции в процессоре",                                       "Technologies, interfaces, functions in the processor"},
+  {T::CloseCaption,          "Закрыть",                                                                            "Close"},
+  {T::IdentityHideCaption,   "Скрыть",                                                                             "Hide"},
+  {T::LanguageHint,          "Change language to English",                                                         "Изменить язык на русский"},
+  {T::TechnologiesHint,      "Перечисление технологий, интерфейсов, \rфункций реализованые в данном \rпроцессоре", "List of technologies, interfaces, \rfunctions implemented in this processor"},
+  {T::PcieCaption,           "PCI Express",                                                                        "PCI Express"},
+  {T::PcieHint,              "PCI Express \rредакция",                                                             "PCI Express \rRevision"},
+  {T::CloseHint,             "Выход из программы",                                                                 "Exit the program"},
+  {T::ScreenshotCaption,     "Скриншот",                                                                           "Screenshot"},
+  {T::ScreenshotButtonHint,  "Создать скриншот \rпрограммы",                                                       "Create screenshot \rprogram"},
+
+  {T::GraphicsYes,           "Да",                                                                                 "Yes"},
+  {T::SegmentDesktop,        "Настольного",                                                                        "Desktop"},
+  {T::SegmentDesktopHint,    "Процессор для настольного \rкомпьютера",                                             "Desktop processor"},
+  {T::SegmentServer,         "Сервера",                                                                            "Server"},
+  {T::SegmentServerHint,     "Процессор для серверного \rкомпьютера",                                              "Server computer processor"},
+  // Englang leaves an embedded processor's segment as it finds it.
+  {T::SegmentEmbedded,       "Встроенного",                                                                        nullptr},
+  {T::SegmentEmbeddedHint,   "Процессор встроенный",                                                               nullptr},
+  {T::SegmentMobile,         "Мобильного",                                                                         "Mobile"},
+  {T::SegmentMobileHint,     "Процессор для мобильного \rкомпьютера",                                              "Mobile computer processor"},
+
+  {T::Unknown,               "Неизвестно",                                                                         "Unknown"},
+  {T::NoRecord,              "Информации о данном процессоре нет в базе программы.",                               "Unknown in database"},
+  {T::Lga1150NoRecord,       "Нет данных в нашей базе",                                                            "Unknown in database"},
+  {T::NoProcessorCaption,    "Нет данных",                                                                         "Unknown CPU"},
+  {T::NoProcessorHint,       "Неопределен процессор",                                                              "Unknown CPU"},
+  {T::NoProcessorQrHint,     "Возможно появилась новая \rверсия программы у нас \rна сайте, в котором есть \rинформация о вашем процессоре", "Unknown CPU"},
+
+  {T::AboutClose,            "Закрыть",                                                                            "Close"},
+  {T::AboutSite,             "Сайт программы",                                                                     "Site program"},
+  {T::AboutCaptionStart,     "О программе ",                                                                       "About "},
+
+  {T::SourceExtended,        "Данные из расширенной таблицы (процессора нет в каталоге)",                          "Data from the extended table (the processor is not in the catalogue)"},
+  {T::SourceMachine,         "Данные сообщила сама система (процессора нет в таблицах)",                           "Data reported by the system itself (the processor is in no table)"},
+};
+// clang-format on
+
+// Row i holds entry i, so that an entry is found by its number.
+constexpr bool inEntryOrder() {
+  for (std::size_t i = 0; i < std::size(kTable); ++i)
+    if (static_cast<std::size_t>(kTable[i].id) != i) return false;
+  return std::size(kTable) == static_cast<std::size_t>(T::Count);
+}
+static_assert(inEntryOrder(), "one row per entry, in the order of TextId");
+
+}  // namespace
+
+std::span<const Translation> translations() { return kTable; }
+
+std::string_view textOf(TextId id, Language language) {
+  const Translation& row = kTable[static_cast<std::size_t>(id)];
+  const char* words = language == Language::Russian ? row.russian : row.english;
+  return words ? std::string_view(words) : std::string_view();
+}
+
+std::string aboutCaption(Language language) {
+  return std::string(textOf(TextId::AboutCaptionStart, language)) + site::nameAndVersion();
+}
+
+}  // namespace wexmora

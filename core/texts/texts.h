@@ -1,0 +1,113 @@
+#pragma once
+// The texts of the interface in its two languages, one entry per text: the
+// captions and hints the language routines set, the words they translate
+// and fill in, the about dialog's texts and the notes on a sheet's source.
+// The table itself is texts.cpp; the routines look their texts up by entry.
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace wexmora {
+
+enum class Language { Russian, English };
+
+// One entry of the table. The first entries are the main window's captions
+// and hints, in the order ruslang sets them; the rest follow by subject.
+enum class TextId {
+  // Captions (the control's text) and hints of the main window's controls.
+  FrontPhotoHint,
+  BackPhotoHint,
+  MoreCaption,
+  BrandStringHint,
+  AboutButtonHint,
+  IdentityButtonHint,
+  BadgeHint,
+  QrHint,
+  SheetGroupCaption,
+  ModelCaption,
+  SteppingCaption,
+  FamilyCaption,
+  SocketCaption,
+  SocketHint,
+  ModelKeyCaption,
+  ModelKeyHint,
+  BaseClockCaption,
+  BaseClockHint,
+  TurboClockCaption,
+  TurboClockHint,
+  CoresCaption,
+  CoresHint,
+  ThreadsCaption,
+  ThreadsHint,
+  L3CacheCaption,
+  L3CacheHint,
+  SegmentCaption,
+  CodeNameHint,
+  CodeNameCaption,
+  ProductLineHint,
+  ProductLineCaption,
+  GraphicsHint,
+  GraphicsCaption,
+  MemoryHint,
+  MemoryCaption,
+  LithographyHint,
+  LithographyCaption,
+  MaxTemperatureHint,
+  MaxTemperatureCaption,
+  TechnologiesCaption,
+  CloseCaption,
+  IdentityHideCaption,
+  LanguageHint,
+  TechnologiesHint,
+  PcieCaption,
+  PcieHint,
+  CloseHint,
+  ScreenshotCaption,
+  ScreenshotButtonHint,
+  // The integrated-graphics answer and the market segments with their hints.
+  GraphicsYes,
+  SegmentDesktop,
+  SegmentDesktopHint,
+  SegmentServer,
+  SegmentServerHint,
+  SegmentEmbedded,
+  SegmentEmbeddedHint,
+  SegmentMobile,
+  SegmentMobileHint,
+  // Empty fields and the window with no processor identified.
+  Unknown,
+  NoRecord,
+  Lga1150NoRecord,
+  NoProcessorCaption,
+  NoProcessorHint,
+  NoProcessorQrHint,
+  // The about dialog.
+  AboutClose,
+  AboutSite,
+  AboutCaptionStart,
+  // Where a sheet from outside the catalogue comes from.
+  SourceExtended,
+  SourceMachine,
+  Count  // the number of entries
+};
+
+// One row of the table: an entry and its text in each language. A language
+// that has no text for the entry (the system shows it in one language only)
+// leaves it null.
+struct Translation {
+  TextId id;
+  const char* russian;
+  const char* english;
+};
+
+// The whole table, one row per entry in the order of TextId.
+std::span<const Translation> translations();
+
+// The entry's text in `language`; empty where that language has none.
+std::string_view textOf(TextId id, Language language);
+
+// The about dialog's caption: "О программе Wexmora v.<version>" or
+// "About Wexmora v.<version>".
+std::string aboutCaption(Language language);
+
+}  // namespace wexmora
