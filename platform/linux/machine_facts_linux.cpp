@@ -1,7 +1,7 @@
 #include <exception>
 
-#include "platform/linux_cpu_files.h"
 #include "platform/machine_facts.h"
+#include "platform/processor_files.h"
 
 namespace wexmora::platform {
 namespace {

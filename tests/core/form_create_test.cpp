@@ -16,14 +16,26 @@ class ThrowingSource : public platform::ProcessorSource {
   std::string readcpuid() override { throw std::runtime_error("Invalid data type for 'Identifier'"); }
 };
 
+// The window is 474 by 386 pixels; left and top worked out by hand.
 TEST(FormCreate, CentresOnTheScreenRoundingTowardZero) {
   const struct {
     int screenWidth, screenHeight, left, top;
   } cases[] = {
-      {1920, 1080, (1920 - 474) / 2, (1080 - 386) / 2},
-      {474, 386, 0, 0},
-      {467, 379, -3, -3},  // -7 / 2 gives -3, not -4
-      {0, 0, -237, -193},
+      // clang-format off
+      // screen      left  top
+      {1920, 1080,   723,  347},
+      {1366,  768,   446,  191},
+      {1921, 1081,   723,  347},  // 1447 / 2 and 695 / 2: the half is dropped
+      {1280, 1024,   403,  319},
+      { 800,  600,   163,  107},
+      { 475,  387,     0,    0},
+      { 474,  386,     0,    0},
+      { 473,  385,     0,    0},  // -1 / 2 gives 0, not -1
+      { 467,  379,    -3,   -3},  // -7 / 2 gives -3, not -4
+      { 320,  240,   -77,  -73},
+      {   1,    1,  -236, -192},  // -473 / 2 and -385 / 2
+      {   0,    0,  -237, -193},
+      // clang-format on
   };
   for (const auto& c : cases) {
     TForm15 form;

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "fuzz_support.h"
-#include "platform/linux_cpu_files.h"
+#include "platform/processor_files.h"
 #include "platform/processor_topology.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <map>
 
 #include "fuzz_support.h"
-#include "platform/linux_cpu_files.h"
+#include "platform/processor_files.h"
 #include "platform/processor_topology.h"
 #include "support/machine_facts_fakes.h"
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/linux_cpu_files.h"
+#include "platform/processor_files.h"
 #include "support/machine_facts_fakes.h"
 #include "support/temp_dir.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux_cpu_files.h"
+#include "platform/processor_files.h"
 #include "support/machine_facts_fakes.h"
 
 namespace wexmora::platform {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux_cpu_files.h"
 #include "platform/machine_facts.h"
+#include "platform/processor_files.h"
 
 namespace wexmora::platform {
 

@@ -1,25 +1,22 @@
 #include "views/win32/form_view.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
-
-#include <algorithm>
 
 #include "core/model/control_names.h"
 #include "platform/windows/wide_text.h"
 #include "views/win32/fonts.h"
-#include "views/win32/pictures.h"
+#include "views/win32/hit_test.h"
+#include "views/win32/layout.h"
+#include "views/win32/painting.h"
 #include "views/win32/window_dpi.h"
 
 namespace wexmora::win32 {
 namespace {
 
-using platform::narrow;
 using platform::widen;
 
 constexpr const wchar_t* kFrameClass = L"WexmoraFrame";
 constexpr COLORREF kCream = RGB(255, 251, 240);
-constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 // The drop-down list's height below the selector's edit part.
 constexpr int kDropDownHeight = 80;
 
@@ -32,12 +29,6 @@ constexpr const char* kDataSheetTabOrder[] = {
     main_controls::kLanguage,       main_controls::kL3Cache,   main_controls::kProductLine,
     main_controls::kGraphics,       main_controls::kClose,     main_controls::kPcie,
     main_controls::kSocket};
-
-bool isFrame(ControlKind kind) { return kind == ControlKind::GroupBox || kind == ControlKind::Panel; }
-bool hasWindow(ControlKind kind) {
-  return kind == ControlKind::Edit || kind == ControlKind::Memo || kind == ControlKind::ComboBox ||
-         kind == ControlKind::Button || isFrame(kind);
-}
 
 LPCWSTR cursorOf(CursorShape shape) {
   switch (shape) {
@@ -52,22 +43,6 @@ LPCWSTR cursorOf(CursorShape shape) {
       break;
   }
   return IDC_ARROW;
-}
-
-SIZE textSize(HFONT font, const std::wstring& text) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
-  SIZE size{0, 0};
-  if (text.empty()) {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    size.cy = metrics.tmHeight;
-  } else {
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  }
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return size;
 }
 
 std::wstring windowText(HWND window) {
@@ -97,25 +72,19 @@ FormView::FormView(Form& form, HWND root, FormEvents& events, bool stretchPictur
       events_(events),
       stretchPictures_(stretchPictures),
       selector_(selector),
-      scale_{windowDpi(root)} {
+      scale_{windowDpi(root)},
+      tooltips_(root, scale_, form.controls().size()) {
   registerFrameClass(frameProcedure);
   cream_ = CreateSolidBrush(kCream);
-  tooltip_ =
-      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, root, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.px(600));  // lets "\r\n" break lines
-  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(FontFace::Tahoma11, scale_.dpi)), FALSE);
   names_[root_] = "";
   for (const Control& control : form_.controls())
     if (hasWindow(control.kind)) create(control);
   orderTabs();
-  hints_.resize(form_.controls().size());
-  for (std::size_t i = 0; i < form_.controls().size(); ++i) addTool(form_.controls()[i], i);
+  addTools();
   sync();
 }
 
 FormView::~FormView() {
-  if (tooltip_) DestroyWindow(tooltip_);
   if (cream_) DeleteObject(cream_);
 }
 
@@ -179,8 +148,7 @@ void FormView::applyScale(const Control& control, HWND handle) {
 void FormView::setDpi(int dpi) {
   if (dpi <= 0 || dpi == scale_.dpi) return;
   scale_ = DisplayScale{dpi};
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.px(600));
-  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(FontFace::Tahoma11, scale_.dpi)), FALSE);
+  tooltips_.setScale(scale_);
   for (auto& [name, shown] : windows_) {
     applyScale(form_[name], shown.handle);
     shown.rect = ControlRect{-1, -1, -1, -1};  // placed afresh by sync()
@@ -195,30 +163,15 @@ void FormView::orderTabs() {
       SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void FormView::addTool(const Control& control, std::size_t index) {
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_SUBCLASS;
-  tool.lpszText = const_cast<wchar_t*>(L"");
-  if (HWND handle = window(control.name)) {
-    tool.uFlags |= TTF_IDISHWND;
-    tool.hwnd = GetParent(handle);
-    tool.uId = reinterpret_cast<UINT_PTR>(handle);
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    if (control.kind == ControlKind::ComboBox) {  // the pointer rests on its edit part
-      COMBOBOXINFO info{};
-      info.cbSize = sizeof(info);
-      if (GetComboBoxInfo(handle, &info) && info.hwndItem) {
-        tool.hwnd = handle;
-        tool.uId = reinterpret_cast<UINT_PTR>(info.hwndItem);
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-      }
-    }
-    return;
+void FormView::addTools() {
+  const auto& controls = form_.controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const Control& control = controls[i];
+    if (HWND handle = window(control.name))
+      tooltips_.addWindow(i, handle, control.kind == ControlKind::ComboBox);
+    else
+      tooltips_.addArea(i, control.parent.empty() ? root_ : window(control.parent));
   }
-  tool.hwnd = control.parent.empty() ? root_ : window(control.parent);
-  tool.uId = index + 1;
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 HWND FormView::window(std::string_view name) const {
@@ -226,18 +179,7 @@ HWND FormView::window(std::string_view name) const {
   return it == windows_.end() ? nullptr : it->second.handle;
 }
 
-ControlRect FormView::rectOf(const Control& control) const {
-  // The design's rectangle scaled; a label then grows to its text in the
-  // scaled font, as controlRect() grows it at 100 % (a designed width of 0
-  // there means the label takes its text's width).
-  const ControlRect design = controlRect(control, 0, 0);
-  ControlRect rect = scale_.rect(design);
-  if (control.kind != ControlKind::Label) return rect;
-  const SIZE text = textSize(controlFont(control.style.font, scale_.dpi), widen(captionLine(control.text)));
-  rect.width = design.width == 0 ? text.cx : std::max<int>(rect.width, text.cx);
-  rect.height = std::max<int>(rect.height, text.cy);
-  return rect;
-}
+ControlRect FormView::rectOf(const Control& control) const { return scaledRect(control, scale_); }
 
 void FormView::sync() {
   const auto& controls = form_.controls();
@@ -246,7 +188,6 @@ void FormView::sync() {
     const ControlRect rect = rectOf(control);
     const auto it = windows_.find(control.name);
     HWND handle = it == windows_.end() ? nullptr : it->second.handle;
-    HWND toolOwner = control.parent.empty() ? root_ : window(control.parent);
     if (handle) {
       Windowed& shown = it->second;
       switch (control.kind) {
@@ -277,32 +218,11 @@ void FormView::sync() {
         ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
         shown.visible = control.visible;
       }
-      toolOwner = GetParent(handle);
+    } else {  // a hidden control's tool has no area
+      tooltips_.moveArea(i, control.visible ? RECT{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height}
+                                            : RECT{0, 0, 0, 0});
     }
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = toolOwner;
-    tool.uId = handle ? reinterpret_cast<UINT_PTR>(handle) : i + 1;
-    if (!handle) {
-      tool.rect = RECT{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
-      if (!control.visible) tool.rect = RECT{0, 0, 0, 0};
-      SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    if (hints_[i] != control.hint) {
-      const std::wstring text = widen(tooltipText(control.hint, "\r\n"));
-      tool.lpszText = const_cast<wchar_t*>(text.c_str());
-      SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-      if (control.kind == ControlKind::ComboBox) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof(info);
-        if (GetComboBoxInfo(handle, &info) && info.hwndItem) {
-          tool.hwnd = handle;
-          tool.uId = reinterpret_cast<UINT_PTR>(info.hwndItem);
-          SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
-      }
-      hints_[i] = control.hint;
-    }
+    tooltips_.setHint(i, control.hint);
   }
   for (const auto& [name, shown] : windows_)
     if (name.empty() || isFrame(form_[name].kind)) InvalidateRect(shown.handle, nullptr, FALSE);
@@ -315,14 +235,7 @@ std::string FormView::frameName(HWND frame) const {
 }
 
 const Control* FormView::controlAt(HWND frame, POINT point) const {
-  const std::string parent = frameName(frame);
-  const auto& controls = form_.controls();
-  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-    if (it->parent != parent || !it->visible || hasWindow(it->kind)) continue;
-    const ControlRect r = rectOf(*it);
-    if (point.x >= r.left && point.x < r.left + r.width && point.y >= r.top && point.y < r.top + r.height) return &*it;
-  }
-  return nullptr;
+  return windowlessControlAt(form_, frameName(frame), point, scale_);
 }
 
 const Control* FormView::controlOf(HWND window) const {
@@ -331,99 +244,6 @@ const Control* FormView::controlOf(HWND window) const {
     if (it != names_.end()) return &form_[it->second];
   }
   return nullptr;
-}
-
-void FormView::paintFrameBorder(HDC dc, const Control& frame, const RECT& client) {
-  if (frame.kind == ControlKind::Panel) {
-    RECT border = client;
-    DrawEdge(dc, &border, BDR_RAISEDOUTER, BF_RECT);
-    return;
-  }
-  // A group box: an etched frame from half the caption's height down, the
-  // caption standing in it at the left.
-  HGDIOBJ old = SelectObject(dc, controlFont(frame.style.font, scale_.dpi));
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  RECT border = client;
-  border.top = metrics.tmHeight / 2;
-  DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
-  const std::wstring caption = widen(captionLine(frame.text));
-  if (!caption.empty()) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    const int indent = scale_.px(8);
-    RECT text{indent, 0, indent + size.cx + scale_.px(2), metrics.tmHeight};
-    FillRect(dc, &text, GetSysColorBrush(COLOR_BTNFACE));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    text.left += scale_.px(1);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-  }
-  SelectObject(dc, old);
-}
-
-void FormView::paintWindowless(HDC dc, const Control& control) {
-  const ControlRect r = rectOf(control);
-  RECT rect{r.left, r.top, r.left + r.width, r.top + r.height};
-  switch (control.kind) {
-    case ControlKind::Image:
-      if (const Bitmap* bitmap = picture(control.picture, scale_.dpi))
-        drawPicture(dc, *bitmap, r.left, r.top, r.width, r.height, stretchPictures_);
-      break;
-    case ControlKind::Label: {
-      if (!control.style.transparent) FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
-      const std::wstring text = widen(captionLine(control.text));
-      HGDIOBJ old = SelectObject(dc, controlFont(control.style.font, scale_.dpi));
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, control.style.blueText ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
-      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-      SelectObject(dc, old);
-      break;
-    }
-    case ControlKind::SpeedButton: {
-      const bool down = pressed_ == control.name;
-      DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
-      const int shift = down ? scale_.px(1) : 0;
-      if (const Bitmap* glyph = picture(control.picture, scale_.dpi)) {
-        drawPicture(dc, *glyph, r.left + (r.width - glyph->width) / 2 + shift,
-                    r.top + (r.height - glyph->height) / 2 + shift, glyph->width, glyph->height, false);
-      } else {
-        const std::wstring text = widen(captionLine(control.text));
-        HGDIOBJ old = SelectObject(dc, controlFont(control.style.font, scale_.dpi));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        OffsetRect(&rect, shift, shift);
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(dc, old);
-      }
-      break;
-    }
-    default:
-      break;
-  }
-}
-
-void FormView::paint(HWND frame) {
-  PAINTSTRUCT ps;
-  HDC screen = BeginPaint(frame, &ps);
-  RECT client;
-  GetClientRect(frame, &client);
-  // Drawn off screen first, so that shifting pictures do not flicker.
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP buffer = CreateCompatibleBitmap(screen, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
-  HGDIOBJ oldBuffer = SelectObject(dc, buffer);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  const std::string name = frameName(frame);
-  if (!name.empty()) paintFrameBorder(dc, form_[name], client);
-  for (const Control& control : form_.controls())
-    if (control.parent == name && control.visible && !hasWindow(control.kind)) paintWindowless(dc, control);
-  BitBlt(screen, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, oldBuffer);
-  DeleteObject(buffer);
-  DeleteDC(dc);
-  EndPaint(frame, &ps);
 }
 
 bool FormView::setCursor(HWND over, HWND frame) {
@@ -458,7 +278,7 @@ bool FormView::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LR
       return true;
     }
     case WM_PAINT:
-      paint(frame);
+      paintFrame(frame, frameName(frame), FramePainting{form_, scale_, stretchPictures_, pressed_});
       result = 0;
       return true;
     case WM_CTLCOLOREDIT:

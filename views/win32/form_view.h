@@ -1,22 +1,21 @@
 #pragma once
-// Paints a window model with Win32 and reports what the user does to it, the
+// Shows a window model with Win32 and reports what the user does to it, the
 // way the form designer's controls behave: edit fields, the memo, the
 // drop-down list and push buttons are windows of their own; frames (group
 // boxes, the panel) are windows that paint their background, border and
-// caption; labels, pictures and tool buttons have no window and are painted
-// by their frame, in the model's order, so that a transparent label shows
-// the picture below it. The view decides nothing: after every event the
-// window calls sync() and everything takes the model's state again.
+// caption and the labels, pictures and tool buttons in them, which have no
+// window (painting.h, hit_test.h). The view decides nothing: after every
+// event the window calls sync() and everything takes the model's state again.
 #include <windows.h>
 
 #include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/model/form_model.h"
 #include "core/window/control_text.h"
 #include "core/window/display_scale.h"
+#include "views/win32/tooltips.h"
 
 namespace wexmora::win32 {
 
@@ -71,10 +70,7 @@ class FormView {
   void create(const Control& control);
   void applyScale(const Control& control, HWND handle);
   void orderTabs();
-  void addTool(const Control& control, std::size_t index);
-  void paint(HWND frame);
-  void paintFrameBorder(HDC dc, const Control& frame, const RECT& client);
-  void paintWindowless(HDC dc, const Control& control);
+  void addTools();
   std::string frameName(HWND frame) const;
   const Control* controlAt(HWND frame, POINT point) const;
   const Control* controlOf(HWND window) const;
@@ -87,12 +83,11 @@ class FormView {
   bool stretchPictures_;
   const TForm15* selector_;
   DisplayScale scale_;
-  HWND tooltip_ = nullptr;
+  Tooltips tooltips_;
   HBRUSH cream_ = nullptr;
   std::map<std::string, Windowed, std::less<>> windows_;
   std::map<HWND, std::string> names_;
-  std::vector<std::string> hints_;  // the hint each tool shows now, by control index
-  std::string pressed_;             // where a mouse button went down
+  std::string pressed_;  // where a mouse button went down
   HWND pressedFrame_ = nullptr;
 };
 

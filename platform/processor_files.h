@@ -1,11 +1,13 @@
 #pragma once
 // Linux's processor files read into the machine's facts: /proc/cpuinfo for
-// the maker, family and feature flags, /sys/devices/system/cpu for the
-// online processors, their cores and packages, the caches and the highest
-// clock. Portable code over a small file-reading seam, so that tests and the
-// fuzz targets hand it any tree they like. Everything is bounded: file
-// sizes, processor numbers, list lengths and cache indexes, so that hostile
-// files cost little time and no memory to speak of.
+// the maker, family and feature flags (through the one reader of its text,
+// cpuinfo.h), /sys/devices/system/cpu for the online processors, their cores
+// and packages, the caches and the highest clock. Portable code over a small
+// file-reading seam, built on every system: Linux reads its own files with
+// it, and the tests and fuzz targets hand it any tree they like, under Wine
+// too. Everything is bounded: file sizes, processor numbers, list lengths
+// and cache indexes, so that hostile files cost little time and no memory to
+// speak of.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>

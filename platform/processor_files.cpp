@@ -1,4 +1,4 @@
-#include "platform/linux_cpu_files.h"
+#include "platform/processor_files.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include "base/decimal.h"
 #include "base/trim.h"
 #include "platform/cpu_features.h"
+#include "platform/cpuinfo.h"
 #include "platform/processor_topology.h"
 
 namespace wexmora::platform {
@@ -62,8 +63,7 @@ struct CpuinfoFacts {
 
 CpuinfoFacts parseCpuinfoFacts(std::string_view text) {
   CpuinfoFacts facts;
-  int block = 0;  // 0 is the first block, whatever its processor number
-  bool inBlock = false;
+  int block = -1;  // the block whose package and core are being read
   std::optional<long> processor;
   CpuinfoBlock current;
   const auto endBlock = [&] {
@@ -71,32 +71,23 @@ CpuinfoFacts parseCpuinfoFacts(std::string_view text) {
       facts.blocks.try_emplace(static_cast<int>(*processor), current);
     processor.reset();
     current = {};
-    ++block;
   };
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    const auto line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    const auto colon = line.find(':');
-    if (colon == std::string_view::npos) {
-      if (base::trim(line, kLineBlanks).empty() && inBlock) {
-        endBlock();
-        inBlock = false;
-      }
-      continue;
+  forEachCpuinfoField(text, [&](const CpuinfoField& field) {
+    if (field.block != block) {
+      if (block >= 0) endBlock();
+      block = field.block;
     }
-    inBlock = true;
-    const auto name = base::trim(line.substr(0, colon), kLineBlanks);
-    const auto value = base::trim(line.substr(colon + 1), kLineBlanks);
-    if (name == "processor" && !processor) processor = base::parseDecimal(value);
-    if (name == "physical id" && !current.physicalId) current.physicalId = base::parseDecimal(value);
-    if (name == "core id" && !current.coreId) current.coreId = base::parseDecimal(value);
-    if (block != 0) continue;
-    if (name == "vendor_id") facts.vendor = vendorOf(value);
-    if (name == "cpu family" && !facts.family) facts.family = base::parseDecimal(value);
-    if (name == "flags" || name == "vmx flags") addTechnologyFlags(value, facts.flags);
-  }
-  if (inBlock) endBlock();
+    const auto value = base::trim(field.value, kCpuinfoBlanks);
+    if (field.name == "processor" && !processor) processor = base::parseDecimal(value);
+    if (field.name == "physical id" && !current.physicalId) current.physicalId = base::parseDecimal(value);
+    if (field.name == "core id" && !current.coreId) current.coreId = base::parseDecimal(value);
+    if (field.block != 0) return true;
+    if (field.name == "vendor_id") facts.vendor = vendorOf(value);
+    if (field.name == "cpu family" && !facts.family) facts.family = base::parseDecimal(value);
+    if (field.name == "flags" || field.name == "vmx flags") addTechnologyFlags(value, facts.flags);
+    return true;
+  });
+  if (block >= 0) endBlock();
   return facts;
 }
 
