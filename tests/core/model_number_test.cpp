@@ -196,8 +196,17 @@ TEST(ModelNumber, FamilyAndModelDecideTheTwoWayReadings) {
 }
 
 // The processor field is 65 pixels wide: about ten characters of its font.
+// What the reader puts there, for every shape of the rule table, is the key
+// shortened by the rule's shown prefix, never the whole key where that is
+// longer, and it holds the number itself.
 TEST(ModelNumber, ShownTextFitsTheProcessorField) {
-  for (const Case& c : kRuleCases) EXPECT_LE(std::string_view(c.shown).size(), 10u) << c.shown;
+  for (const Case& c : kRuleCases) {
+    const auto reading = readModelNumber(c.brand);
+    ASSERT_TRUE(reading.has_value()) << "‹" << c.brand << "›";
+    EXPECT_LE(reading->shown.size(), 10u) << "‹" << c.brand << "› shows " << reading->shown;
+    EXPECT_LE(reading->shown.size(), reading->key.size()) << reading->key;
+    EXPECT_FALSE(reading->shown.empty()) << reading->key;
+  }
 }
 
 TEST(ModelNumber, MarksAndBlanksLeaveTheText) {
