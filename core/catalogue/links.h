@@ -18,7 +18,10 @@ inline constexpr std::string_view kNoProcessorKey = "-";
 // The hint a click sets when there is no processor, in both languages.
 inline constexpr std::string_view kUndefinedProcessorHint = "Неопределен процессор";
 
-// form.frontUrl, backUrl and detailedUrl from the model key in Edit20.
+// form.frontUrl, backUrl and detailedUrl from the model key in Edit20; for a
+// sheet of the extended table or the machine's facts from the model key that
+// their model number replaced in Edit7 (form.facts), the site having no page
+// of that number.
 void buildLinks(TForm15& form);
 
 inline constexpr int kHandOverWaitMs = 15;
