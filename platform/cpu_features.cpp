@@ -96,12 +96,6 @@ constexpr CpuidBit kCpuidBits[] = {
 
 }  // namespace
 
-Vendor vendorOf(std::string_view vendorId) {
-  if (vendorId == "GenuineIntel") return Vendor::Intel;
-  if (vendorId == "AuthenticAMD" || vendorId == "HygonGenuine") return Vendor::Amd;
-  return Vendor::Other;
-}
-
 std::vector<std::string> technologyNames(Vendor vendor, const FeatureFlags& flags, bool smt) {
   std::vector<std::string> names;
   for (const auto& row : kTechnologies) {

@@ -9,12 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/vendor.h"
+
 namespace wexmora::platform {
-
-enum class Vendor { Intel, Amd, Other };
-
-// "GenuineIntel" -> Intel; "AuthenticAMD" and "HygonGenuine" -> Amd.
-Vendor vendorOf(std::string_view vendorId);
 
 using FeatureFlags = std::set<std::string, std::less<>>;
 

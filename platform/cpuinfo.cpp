@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/trim.h"
+#include "platform/vendor.h"
 
 namespace wexmora::platform {
 namespace {
@@ -12,9 +13,15 @@ namespace {
 constexpr std::string_view kNames[] = {"model name", "vendor_id", "cpu family", "model", "stepping"};
 enum Field { kModelName, kVendor, kFamily, kModel, kStepping, kFieldCount };
 
-std::string architecture(std::string_view vendor) {
-  if (vendor == "GenuineIntel") return "Intel64";
-  if (vendor == "AuthenticAMD" || vendor == "HygonGenuine") return "AMD64";
+std::string architecture(std::string_view vendorId) {
+  switch (vendorOf(vendorId)) {
+    case Vendor::Intel:
+      return "Intel64";
+    case Vendor::Amd:
+      return "AMD64";
+    case Vendor::Other:
+      break;
+  }
   return "x86";
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/join.h"
+#include "core/extended/second_source.h"
 #include "core/model/control_names.h"
 
 namespace wexmora::info {
@@ -176,22 +177,6 @@ std::string inQuotes(std::string_view text) {
   return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-// The badge rules that decided the picture and the left: the last that held,
-// and the last that held with a left of its own.
-struct Deciders {
-  const BadgeRuleHeld* badge = nullptr;
-  const BadgeRuleHeld* left = nullptr;
-};
-
-Deciders deciders(const PassTrace& trace) {
-  Deciders d;
-  for (const auto& held : trace.badgeRules) {
-    d.badge = &held;
-    if (held.left) d.left = &held;
-  }
-  return d;
-}
-
 const char* correctionName(CorrectionKind kind) {
   switch (kind) {
     case CorrectionKind::BaseClock:
@@ -233,80 +218,117 @@ std::string correctionLine(const ExplainWords& w, const Correction& c) {
 
 }  // namespace
 
-std::string explainText(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
-  const ExplainWords& w = form.comboIndex == 1 ? kEnglish : kRussian;
-  const std::string& brand = form[main_controls::kBrandString].text;
+Explanation explanationOf(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
+  Explanation e;
+  e.brand = form[main_controls::kBrandString].text;
+  e.chainRan = trace.chainRan;
+  e.keyWrites = trace.keyWrites;
+  e.L = trace.L;
+  e.chainKey = trace.key;
+  e.givenKey = givenKey;
+  e.matches = trace.matches;
+
+  const std::string source = trace.secondSourcesConsulted ? sheetSourceName(form.facts.sheetSource) : "";
+  const bool catalogueAnswered = trace.secondSourcesConsulted && form.facts.sheetSource == SheetSource::Catalogue;
+  if ((trace.modelNumber || !source.empty()) && !catalogueAnswered) e.otherSources = {trace.modelNumber, source};
+
+  // The last rule that held decides the picture, the last one with a left the left.
+  std::optional<std::size_t> leftAt;
+  for (const BadgeRuleHeld& held : trace.badgeRules) {
+    if (held.left) leftAt = e.badgeRules.size();
+    e.badgeRules.push_back({held});
+  }
+  if (!e.badgeRules.empty()) {
+    e.badgeRules.back().decidesBadge = true;
+    e.badgeDecidedBy = e.badgeRules.back().rule.rule;
+  }
+  if (leftAt) {
+    e.badgeRules[*leftAt].decidesLeft = true;
+    e.leftDecidedBy = e.badgeRules[*leftAt].rule.rule;
+  }
+  e.badge = trace.badge;
+  e.badgeLeft = trace.badgeLeft;
+  e.badgeTop = trace.badgeTop;
+
+  e.corrections = trace.corrections;
+  e.storedLanguage = trace.storedLanguage;
+  e.languageIndex = trace.languageIndex;
+  e.routine = trace.routine;
+  e.english = form.comboIndex == 1;
+  return e;
+}
+
+std::string explainText(const Explanation& e) {
+  const ExplainWords& w = e.english ? kEnglish : kRussian;
   std::string out = std::string(w.title) + "\n";
   const auto line = [&](const std::string& text, int depth = 1) { out += std::string(2 * depth, ' ') + text + "\n"; };
 
-  line(std::string(w.brand) + ": " + inQuotes(brand) + ", " + w.length + " " + std::to_string(brand.size()));
-  if (!trace.chainRan) {
-    line(std::string(w.keyRules) + ": " + (givenKey ? w.chainKeyGiven : w.chainShortBrand));
-  } else if (trace.keyWrites.empty()) {
+  line(std::string(w.brand) + ": " + inQuotes(e.brand) + ", " + w.length + " " + std::to_string(e.brand.size()));
+  if (!e.chainRan) {
+    line(std::string(w.keyRules) + ": " + (e.givenKey ? w.chainKeyGiven : w.chainShortBrand));
+  } else if (e.keyWrites.empty()) {
     line(std::string(w.keyRules) + ": " + w.noKeyRule);
   } else {
     line(std::string(w.keyRules) + ":");
-    for (const auto& write : trace.keyWrites) line(keyRuleLine(w, write), 2);
+    for (const auto& write : e.keyWrites) line(keyRuleLine(w, write), 2);
   }
-  if (trace.chainRan) line(std::string(w.modelKey) + ": " + inQuotes(trace.key) + ", L = " + std::to_string(trace.L));
-  if (givenKey) line(std::string(w.modelKey) + ": " + inQuotes(*givenKey));
+  if (e.chainRan) line(std::string(w.modelKey) + ": " + inQuotes(e.chainKey) + ", L = " + std::to_string(e.L));
+  if (e.givenKey) line(std::string(w.modelKey) + ": " + inQuotes(*e.givenKey));
 
-  if (trace.matches.empty()) line(std::string(w.catalogue) + ": " + w.noEntry);
-  for (const auto& match : trace.matches)
+  if (e.matches.empty()) line(std::string(w.catalogue) + ": " + w.noEntry);
+  for (const auto& match : e.matches)
     line(std::string(w.catalogue) + ": " + w.entry + " " + std::to_string(match.index) + ", " + w.key + " " +
          inQuotes(match.key));
 
-  // The sources besides the catalogue, when they were consulted and the catalogue did not answer.
-  if ((trace.modelNumber || !trace.source.empty()) && trace.source != "catalogue") {
-    const ModelNumberTrace m = trace.modelNumber.value_or(ModelNumberTrace{});
-    if (!trace.modelNumber) {
-    } else if (!m.read) {
+  if (e.otherSources) {
+    if (const auto& m = e.otherSources->modelNumber; !m) {
+    } else if (!m->read) {
       line(std::string(w.modelNumber) + ": " + w.noModelNumber);
     } else {
-      line(std::string(w.modelNumber) + ": " + inQuotes(m.number) + ", " + w.readBy + " " + m.rule + ", " + w.key +
-           " " + inQuotes(m.key) + ", " + w.shown + " " + inQuotes(m.shown));
-      line(std::string(w.extendedTable) + ": " + (m.rowFound ? w.rowFound : w.noRow));
-      if (m.refined) line(std::string(w.refined) + " " + inQuotes(m.catalogueKey), 2);
+      line(std::string(w.modelNumber) + ": " + inQuotes(m->number) + ", " + w.readBy + " " + m->rule + ", " + w.key +
+           " " + inQuotes(m->key) + ", " + w.shown + " " + inQuotes(m->shown));
+      line(std::string(w.extendedTable) + ": " + (m->rowFound ? w.rowFound : w.noRow));
+      if (m->refined) line(std::string(w.refined) + " " + inQuotes(m->catalogueKey), 2);
     }
-    line(std::string(w.source) + ": " + (trace.source.empty() ? std::string(w.noSource) : trace.source));
+    const std::string& source = e.otherSources->source;
+    line(std::string(w.source) + ": " + (source.empty() ? std::string(w.noSource) : source));
   }
 
-  const Deciders decided = deciders(trace);
-  if (trace.badgeRules.empty()) {
+  if (e.badgeRules.empty()) {
     line(std::string(w.badgeRules) + ": " + w.noBadgeRule);
   } else {
     line(std::string(w.badgeRules) + ":");
-    for (const auto& held : trace.badgeRules) {
+    for (const auto& [held, badge, left] : e.badgeRules) {
       std::string text = std::string(w.rule) + " " + held.rule + ": " + w.badge + " " + std::to_string(held.badge);
       if (held.left) text += ", " + std::string(w.left) + " " + std::to_string(*held.left);
-      const bool badge = &held == decided.badge, left = &held == decided.left;
       if (badge || left)
         text += " " + std::string(badge && left ? w.decidesBoth : badge ? w.decidesBadge : w.decidesLeft);
       line(text, 2);
     }
   }
-  line(std::string(w.badgeHeading) + ": " + (trace.badge ? std::to_string(*trace.badge) : w.noBadge) + ", " + w.left +
-       " " + std::to_string(trace.badgeLeft) + ", " + w.top + " " + std::to_string(trace.badgeTop));
+  line(std::string(w.badgeHeading) + ": " + (e.badge ? std::to_string(*e.badge) : w.noBadge) + ", " + w.left + " " +
+       std::to_string(e.badgeLeft) + ", " + w.top + " " + std::to_string(e.badgeTop));
 
-  if (trace.corrections.empty()) {
+  if (e.corrections.empty()) {
     line(std::string(w.corrections) + ": " + w.noCorrection);
   } else {
     line(std::string(w.corrections) + ":");
-    for (const auto& c : trace.corrections) line(correctionLine(w, c), 2);
+    for (const auto& c : e.corrections) line(correctionLine(w, c), 2);
   }
 
   std::string language = std::string(w.language) + ": ";
-  language += trace.storedLanguage ? std::string(w.stored) + " " + inQuotes(*trace.storedLanguage) : w.nothingStored;
-  language += ", " + std::string(w.index) + " " + std::to_string(trace.languageIndex) + ", ";
-  language += trace.routine.empty() ? std::string(w.noRoutine) : std::string(w.routine) + " " + trace.routine;
+  language += e.storedLanguage ? std::string(w.stored) + " " + inQuotes(*e.storedLanguage) : w.nothingStored;
+  language += ", " + std::string(w.index) + " " + std::to_string(e.languageIndex) + ", ";
+  language += e.routine.empty() ? std::string(w.noRoutine) : std::string(w.routine) + " " + e.routine;
   line(language);
   return out;
 }
 
-Json explainJson(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
+Json explainJson(const Explanation& e) {
   const auto textOrNull = [](const std::string& text) { return text.empty() ? Json(nullptr) : Json(text); };
+  const auto orNull = [](const auto& value) { return value ? Json(*value) : Json(nullptr); };
   Json rules = Json::array();
-  for (const auto& write : trace.keyWrites) {
+  for (const auto& write : e.keyWrites) {
     Json rule = {{"rule", write.rule},
                  {"pattern", textOrNull(write.pattern)},
                  {"position", write.position},
@@ -318,49 +340,53 @@ Json explainJson(const TForm15& form, const PassTrace& trace, const std::optiona
     if (write.badgeLeft) rule["badge_left"] = *write.badgeLeft;
     rules.push_back(rule);
   }
-  Json modelKey = {{"ran", trace.chainRan}, {"rules", rules}, {"L", trace.L}};
-  modelKey["key"] = givenKey ? Json(*givenKey) : trace.chainRan ? Json(trace.key) : Json(nullptr);
+  Json modelKey = {{"ran", e.chainRan}, {"rules", rules}, {"L", e.L}};
+  modelKey["key"] = e.givenKey ? Json(*e.givenKey) : e.chainRan ? Json(e.chainKey) : Json(nullptr);
 
   Json catalogue = nullptr;
-  if (!trace.matches.empty()) catalogue = {{"index", trace.matches.back().index}, {"key", trace.matches.back().key}};
+  if (!e.matches.empty()) catalogue = {{"index", e.matches.back().index}, {"key", e.matches.back().key}};
 
-  const Deciders decided = deciders(trace);
   Json badgeRules = Json::array();
-  for (const auto& held : trace.badgeRules)
-    badgeRules.push_back({{"rule", held.rule}, {"badge", held.badge}, {"left", held.left ? Json(*held.left) : Json()}});
+  for (const auto& [held, badge, left] : e.badgeRules)
+    badgeRules.push_back({{"rule", held.rule}, {"badge", held.badge}, {"left", orNull(held.left)}});
   const Json badge = {{"rules", badgeRules},
-                      {"decided_by", decided.badge ? Json(decided.badge->rule) : Json()},
-                      {"left_decided_by", decided.left ? Json(decided.left->rule) : Json()},
-                      {"badge", trace.badge ? Json(*trace.badge) : Json()},
-                      {"left", trace.badgeLeft},
-                      {"top", trace.badgeTop}};
+                      {"decided_by", orNull(e.badgeDecidedBy)},
+                      {"left_decided_by", orNull(e.leftDecidedBy)},
+                      {"badge", orNull(e.badge)},
+                      {"left", e.badgeLeft},
+                      {"top", e.badgeTop}};
 
   Json corrections = Json::array();
-  for (const auto& c : trace.corrections)
+  for (const auto& c : e.corrections)
     corrections.push_back({{"correction", correctionName(c.kind)},
                            {"trigger", c.trigger},
                            {"fields", c.fields},
                            {"value", textOrNull(c.value)}});
 
-  const Json language = {{"stored", trace.storedLanguage ? Json(*trace.storedLanguage) : Json()},
-                         {"index", trace.languageIndex},
-                         {"routine", textOrNull(trace.routine)}};
-  const std::string& brand = form[main_controls::kBrandString].text;
-  Json out = {{"brand", brand}, {"length", brand.size()}, {"model_key", modelKey}, {"catalogue", catalogue}};
-  // The sources besides the catalogue, when they were consulted and the catalogue did not answer.
-  if ((trace.modelNumber || !trace.source.empty()) && trace.source != "catalogue") {
-    const ModelNumberTrace m = trace.modelNumber.value_or(ModelNumberTrace{});
+  const Json language = {
+      {"stored", orNull(e.storedLanguage)}, {"index", e.languageIndex}, {"routine", textOrNull(e.routine)}};
+  Json out = {{"brand", e.brand}, {"length", e.brand.size()}, {"model_key", modelKey}, {"catalogue", catalogue}};
+  if (e.otherSources) {
+    const auto& m = e.otherSources->modelNumber;
     out["model_number"] =
-        m.read ? Json{{"rule", m.rule},    {"number", m.number},
-                      {"key", m.key},      {"shown", m.shown},
-                      {"row", m.rowFound}, {"refined_from", m.refined ? Json(m.catalogueKey) : Json(nullptr)}}
-               : Json(nullptr);
-    out["source"] = textOrNull(trace.source);
+        m && m->read ? Json{{"rule", m->rule},    {"number", m->number},
+                            {"key", m->key},      {"shown", m->shown},
+                            {"row", m->rowFound}, {"refined_from", m->refined ? Json(m->catalogueKey) : Json(nullptr)}}
+                     : Json(nullptr);
+    out["source"] = textOrNull(e.otherSources->source);
   }
   out["badge"] = badge;
   out["corrections"] = corrections;
   out["language"] = language;
   return out;
+}
+
+std::string explainText(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
+  return explainText(explanationOf(form, trace, givenKey));
+}
+
+Json explainJson(const TForm15& form, const PassTrace& trace, const std::optional<std::string>& givenKey) {
+  return explainJson(explanationOf(form, trace, givenKey));
 }
 
 }  // namespace wexmora::info

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/join.h"
 #include "base/trim.h"
 #include "base/utf8.h"
 #include "core/data/key_list.h"
@@ -42,16 +43,16 @@ constexpr SheetRow kSheet[] = {
 };
 // clang-format on
 
-// A catalogue entry shows its QR code; the other two sources show none.
-bool identified(const TForm15& form) {
-  return form[main_controls::kQrImage].picture.source == PictureSource::Qr ||
-         form.sheetSource == SheetSource::Extended || form.sheetSource == SheetSource::Machine;
+bool identified(const TForm15& form) { return form.facts.sheetSource != SheetSource::None; }
+
+bool fromOtherSource(const TForm15& form) {
+  return form.facts.sheetSource == SheetSource::Extended || form.facts.sheetSource == SheetSource::Machine;
 }
 
 std::string sourceCaption(const TForm15& form) { return form.comboIndex == 1 ? "Data source" : "Источник данных"; }
 
 std::string sourceColumn(const TForm15& form) {
-  const std::string source = sheetSourceName(form.sheetSource);
+  const std::string source = sheetSourceName(form.facts.sheetSource);
   return source.empty() ? "-" : source;
 }
 
@@ -61,16 +62,11 @@ nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source
   return picture.source == source ? nlohmann::ordered_json(picture.index) : nlohmann::ordered_json(nullptr);
 }
 
-std::vector<std::string> technologyTokens(const TForm15& form) {
-  std::vector<std::string> tokens;
-  if (!identified(form)) return tokens;
-  std::string rest(technologiesOf(form));
-  while (!rest.empty()) {
-    const auto comma = rest.find(", ");
-    tokens.emplace_back(base::trim(rest.substr(0, comma)));
-    rest = comma == std::string::npos ? "" : rest.substr(comma + 2);
-  }
-  return tokens;
+// The memo of a catalogue sheet is the record's list; another source's
+// memo adds the note, which the text shows on a line of its own.
+std::string technologiesLine(const TForm15& form) {
+  return fromOtherSource(form) ? base::joinWithCommas(form.facts.technologies)
+                               : form[main_controls::kTechnologies].text;
 }
 
 const char* kindName(ControlKind kind) {
@@ -120,8 +116,8 @@ std::string dataSheetText(const TForm15& form) {
   for (const auto& row : kSheet) {
     std::string caption = row.caption ? std::string(base::trim(form[row.caption].text)) : brandCaption(form);
     std::replace(caption.begin(), caption.end(), '\r', ' ');
-    std::string value = row.field == std::string_view(main_controls::kTechnologies) ? std::string(technologiesOf(form))
-                                                                                    : form[row.field].text;
+    std::string value =
+        row.field == std::string_view(main_controls::kTechnologies) ? technologiesLine(form) : form[row.field].text;
     if (row.field == std::string_view(main_controls::kTechnologies) && !sheetSourceNote(form).empty())
       lines.emplace_back(sourceCaption(form) + ":", std::string(sheetSourceNote(form)));
     std::replace(value.begin(), value.end(), '\r', ' ');
@@ -142,7 +138,7 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
   nlohmann::ordered_json sheet;
   for (const auto& row : kSheet) {
     if (std::string_view(row.key) == "technologies")
-      sheet[row.key] = technologyTokens(form);
+      sheet[row.key] = identified(form) ? form.facts.technologies : std::vector<std::string>{};
     else
       sheet[row.key] = form[row.field].text;
   }
@@ -151,7 +147,7 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
   sheet["links"] = {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}};
   sheet["identified"] = identified(form);
   if (withSource) {
-    const std::string source = sheetSourceName(form.sheetSource);
+    const std::string source = sheetSourceName(form.facts.sheetSource);
     sheet["source"] = source.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(source);
   }
   return sheet;

@@ -1,7 +1,8 @@
 #pragma once
-// What wexmora-info prints, read off the window model after the pass: the
-// data sheet as aligned "caption: value" lines or as JSON, and a dump of
-// every control.
+// What wexmora-info prints, read off the window model after the pass (its
+// controls and the pass's facts: the sheet's source, the technologies as a
+// list): the data sheet as aligned "caption: value" lines or as JSON, and a
+// dump of every control.
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>

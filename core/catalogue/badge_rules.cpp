@@ -175,7 +175,6 @@ std::span<const BadgeRule> badgeRules() { return kRules; }
 
 void chooseBadge(TForm15& form) {
   applyRules(form, kLga771);
-  correctBaseClock(form);
   applyRules(form, kRules);
   if (form.trace) {
     const Control& badge = form[main_controls::kBadgeImage];
@@ -183,6 +182,10 @@ void chooseBadge(TForm15& form) {
     form.trace->badgeLeft = badge.left;
     form.trace->badgeTop = badge.top;
   }
+}
+
+void applyFinalCorrections(TForm15& form) {
+  correctBaseClock(form);
   fillLga1150(form);
 }
 

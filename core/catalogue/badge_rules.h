@@ -1,8 +1,8 @@
 #pragma once
 // The badge of Image1 and the final corrections of the identification pass:
 // badge rules evaluated in order (the last rule that holds decides the
-// picture, the last one with a left decides the left), the base clock of the
-// G6900 and G6900T and the LGA1150 fill-in.
+// picture, the last one with a left decides the left), then the base clock of
+// the G6900 and G6900T and the LGA1150 fill-in.
 #include <array>
 #include <span>
 #include <string_view>
@@ -30,7 +30,7 @@ struct BadgeRule {
   int left;                            // Image1's new left, or kLeftUnchanged
 };
 
-// Rule 1 (LGA771), then rules 3.1 to 10.6; the G6900 correction runs between.
+// Rule 1 (LGA771), then rules 3.1 to 10.6.
 std::span<const BadgeRule> lga771Rules();
 std::span<const BadgeRule> badgeRules();
 
@@ -39,7 +39,12 @@ std::span<const char* const> lga1150UnknownFields();
 
 inline constexpr int kBadgeTop = 3;
 
-// Rules 1 to 10 with the G6900 correction and the LGA1150 fill-in.
+// Rules 1 to 10: the badge of Image1, its size and place.
 void chooseBadge(TForm15& form);
+
+// After the badge: the base clock of the G6900 and G6900T, whose records carry
+// none (Edit5, which no badge rule reads), then the LGA1150 fill-in (which
+// writes fields the rules read, so it must follow them).
+void applyFinalCorrections(TForm15& form);
 
 }  // namespace wexmora

@@ -6,7 +6,13 @@
 namespace wexmora {
 
 void buildLinks(TForm15& form) {
-  const std::string& modelKey = form[main_controls::kHandOver].text;
+  // The site has pages for catalogue keys only: a sheet of another source
+  // whose model number replaced the model key links where the key did, as
+  // any processor outside the catalogue does.
+  const PassFacts& facts = form.facts;
+  const bool otherSource = facts.sheetSource == SheetSource::Extended || facts.sheetSource == SheetSource::Machine;
+  const std::string& modelKey =
+      otherSource && facts.keyBeforeModelNumber ? *facts.keyBeforeModelNumber : form[main_controls::kHandOver].text;
   form.frontUrl = frontPageAddress(modelKey);
   form.backUrl = backPageAddress(modelKey);
   form.detailedUrl = detailedPageAddress(modelKey);

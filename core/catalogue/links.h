@@ -16,7 +16,10 @@ namespace wexmora {
 // Put into Edit7 when no processor was identified; clicks then open nothing.
 inline constexpr std::string_view kNoProcessorKey = "-";
 
-// form.frontUrl, backUrl and detailedUrl from the model key in Edit20.
+// form.frontUrl, backUrl and detailedUrl from the model key in Edit20; for a
+// sheet of the extended table or the machine's facts from the model key that
+// their model number replaced in Edit7 (form.facts), the site having no page
+// of that number.
 void buildLinks(TForm15& form);
 
 inline constexpr int kHandOverWaitMs = 15;

@@ -1,5 +1,6 @@
 #include "core/catalogue/lookup.h"
 
+#include "base/join.h"
 #include "base/utf8.h"
 #include "core/identify/text.h"
 #include "core/model/control_names.h"
@@ -75,6 +76,7 @@ void distributeRecord(TForm15& form, const std::string& record) {
   cursor.dropLast();
   form[main_controls::kTechnologies].text = cursor.text();
   splitBaseFrequency(form, cursor);
+  form.facts.technologies = base::splitAtCommas(form[main_controls::kTechnologies].text);
 }
 
 void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& sleeper) {
@@ -104,7 +106,7 @@ void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& 
     sleeper.sleepMs(kDecodeWaitMs);
 
     distributeRecord(form, catalogue::cp1251ToUtf8(lists.ListBox2.stored(i)));
-    form.sheetSource = SheetSource::Catalogue;
+    form.facts.sheetSource = SheetSource::Catalogue;
   }
 }
 

@@ -26,7 +26,8 @@ void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& 
 std::span<const char* const> recordFieldTargets();
 
 // Fills the data sheet from one plain record in UTF-8: fields 2 to 15 and,
-// when the record carries it, the base frequency of field 16.
+// when the record carries it, the base frequency of field 16; the
+// technologies of field 15 also go into form.facts as a list.
 void distributeRecord(TForm15& form, const std::string& record);
 
 }  // namespace wexmora

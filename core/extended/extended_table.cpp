@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <string_view>
 
 #include "core/data/extended_rows.h"
 
@@ -26,6 +27,12 @@ std::array<std::string_view, N> split(std::string_view row) {
 
 std::string_view keyOf(std::string_view row) { return row.substr(0, row.find('\t')); }
 
+// The maker as the tables name it.
+platform::Vendor vendorNamed(std::string_view name) {
+  if (name == "Intel") return platform::Vendor::Intel;
+  return name == "AMD" ? platform::Vendor::Amd : platform::Vendor::Other;
+}
+
 int number(std::string_view text) {
   int value = -1;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -40,21 +47,28 @@ std::optional<ExtendedRow> findExtendedRow(std::string_view key) {
                                    [](std::string_view row, std::string_view wanted) { return keyOf(row) < wanted; });
   if (key.empty() || at == rows.end() || keyOf(*at) != key) return std::nullopt;
   const auto f = split<kExtendedColumns>(*at);
-  return ExtendedRow{f[0],  f[1],  f[2],  f[3],  f[4],  f[5],  f[6],  f[7],  f[8], f[9],
-                     f[10], f[11], f[12], f[13], f[14], f[15], f[16], f[17], f[18]};
+  return ExtendedRow{f[0],  vendorNamed(f[1]),
+                     f[2],  f[3],
+                     f[4],  f[5],
+                     f[6],  f[7],
+                     f[8],  f[9],
+                     f[10], f[11],
+                     f[12], f[13],
+                     f[14], f[15],
+                     f[16], f[17],
+                     f[18]};
 }
 
-std::optional<ExtendedRow> findExtendedRow(CpuVendor vendor, std::string_view key) {
+std::optional<ExtendedRow> findExtendedRow(platform::Vendor vendor, std::string_view key) {
   auto row = findExtendedRow(key);
-  if (row && row->vendor != (vendor == CpuVendor::Amd ? "AMD" : "Intel")) return std::nullopt;
+  if (row && row->vendor != vendor) return std::nullopt;
   return row;
 }
 
-std::optional<FamilyModelRow> findFamilyModelRow(CpuVendor vendor, int family, int model) {
-  const std::string_view name = vendor == CpuVendor::Amd ? "AMD" : "Intel";
+std::optional<FamilyModelRow> findFamilyModelRow(platform::Vendor vendor, int family, int model) {
   for (const std::string_view row : catalogue::extendedFamilyModelRows()) {
     const auto f = split<kFamilyModelColumns>(row);
-    if (f[0] == name && number(f[1]) == family && number(f[2]) == model)
+    if (vendorNamed(f[0]) == vendor && number(f[1]) == family && number(f[2]) == model)
       return FamilyModelRow{vendor, family, model, f[3], f[4]};
   }
   return std::nullopt;

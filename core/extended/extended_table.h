@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/identify/model_number.h"
+#include "platform/vendor.h"
 
 namespace wexmora {
 
@@ -16,7 +16,7 @@ namespace wexmora {
 // "14 nm", "100°C"); a field no source gives is empty.
 struct ExtendedRow {
   std::string_view key;
-  std::string_view vendor;       // "Intel" or "AMD"
+  platform::Vendor vendor;       // the table's "Intel" or "AMD"
   std::string_view productLine;  // "Intel Core i5", "AMD Ryzen 5"
   std::string_view baseClock;
   std::string_view turboClock;
@@ -37,7 +37,7 @@ struct ExtendedRow {
 };
 
 struct FamilyModelRow {
-  CpuVendor vendor = CpuVendor::Intel;
+  platform::Vendor vendor = platform::Vendor::Intel;
   int family = 0;
   int model = 0;
   std::string_view codeName;
@@ -48,10 +48,10 @@ struct FamilyModelRow {
 std::optional<ExtendedRow> findExtendedRow(std::string_view key);
 
 // The same, only when the row is of that vendor: what a model-number reading looks up.
-std::optional<ExtendedRow> findExtendedRow(CpuVendor vendor, std::string_view key);
+std::optional<ExtendedRow> findExtendedRow(platform::Vendor vendor, std::string_view key);
 
 // The family/model row of that processor, or nothing.
-std::optional<FamilyModelRow> findFamilyModelRow(CpuVendor vendor, int family, int model);
+std::optional<FamilyModelRow> findFamilyModelRow(platform::Vendor vendor, int family, int model);
 
 // Number of processor rows (for tests and the coverage tool).
 std::size_t extendedRowCount();

@@ -1,7 +1,6 @@
 #include "core/extended/second_source.h"
 
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <string_view>
 
@@ -13,13 +12,6 @@
 namespace wexmora {
 namespace {
 
-std::optional<int> number(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
-}
-
 bool onlyLetters(std::string_view text) {
   if (text.empty()) return false;
   for (const char c : text)
@@ -27,11 +19,7 @@ bool onlyLetters(std::string_view text) {
   return true;
 }
 
-std::optional<ModelNumberReading> readShownProcessor(const TForm15& form) {
-  return readModelNumber(form[main_controls::kBrandString].text, shownFamilyModel(form));
-}
-
-void traceReading(TForm15& form, const std::optional<ModelNumberReading>& reading, bool rowFound) {
+void traceReading(TForm15& form, const std::optional<ModelNumberReading>& reading) {
   if (!form.trace) return;
   ModelNumberTrace& t = form.trace->modelNumber.emplace();
   t.catalogueKey = form[main_controls::kModelKey].text;
@@ -41,10 +29,26 @@ void traceReading(TForm15& form, const std::optional<ModelNumberReading>& readin
   t.number = reading->number;
   t.key = reading->key;
   t.shown = reading->shown;
-  t.rowFound = rowFound;
+}
+
+void traceRow(TForm15& form, bool found) {
+  if (form.trace && form.trace->modelNumber) form.trace->modelNumber->rowFound = found;
+}
+
+// The model number of the brand string, read the first time a stage asks
+// for it in a pass (and recorded then), the same reading afterwards.
+const std::optional<ModelNumberReading>& modelNumberOf(TForm15& form) {
+  PassFacts& facts = form.facts;
+  if (!facts.modelNumberRead) {
+    facts.modelNumber = readModelNumber(form[main_controls::kBrandString].text, facts.familyModel());
+    facts.modelNumberRead = true;
+    traceReading(form, facts.modelNumber);
+  }
+  return facts.modelNumber;
 }
 
 void showModelNumber(TForm15& form, const ModelNumberReading& reading) {
+  if (!form.facts.keyBeforeModelNumber) form.facts.keyBeforeModelNumber = form[main_controls::kModelKey].text;
   form[main_controls::kModelKey].text = reading.shown;
   form[main_controls::kPhotoModelKey].text = reading.shown;
 }
@@ -76,8 +80,8 @@ constexpr RowField kRowFields[] = {
 
 // The code name and lithography of the family/model table, where the
 // processor's identifier names a family and model the table knows.
-void fillFromFamilyModel(TForm15& form, CpuVendor vendor) {
-  const std::optional<FamilyModel> identity = shownFamilyModel(form);
+void fillFromFamilyModel(TForm15& form, platform::Vendor vendor) {
+  const std::optional<FamilyModel> identity = form.facts.familyModel();
   if (!identity) return;
   const auto row = findFamilyModelRow(vendor, identity->family, identity->model);
   if (!row) return;
@@ -88,27 +92,24 @@ void fillFromFamilyModel(TForm15& form, CpuVendor vendor) {
 
 void fillFromRow(TForm15& form, const ExtendedRow& row) {
   for (const RowField& f : kRowFields) form[f.control].text = std::string(row.*f.field);
+  form.facts.technologies = base::splitAtCommas(row.technologies);
   // What the row leaves open of the code name and lithography, the family/model table may know.
-  fillFromFamilyModel(form, row.vendor == "AMD" ? CpuVendor::Amd : CpuVendor::Intel);
+  fillFromFamilyModel(form, row.vendor);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   // The brand string's own base clock stays where the row gives none.
   if (!row.baseClock.empty()) form[main_controls::kBaseClock].text = std::string(row.baseClock);
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
 }
 
-CpuVendor vendorOf(const TForm15& form, const std::optional<ModelNumberReading>& reading) {
-  if (reading) return reading->vendor;
-  return form[main_controls::kBrandString].text.find("AMD") != std::string::npos ? CpuVendor::Amd : CpuVendor::Intel;
-}
-
-void fillFromMachine(TForm15& form, const platform::MachineFacts& facts,
+void fillFromMachine(TForm15& form, const platform::MachineFacts& machine,
                      const std::optional<ModelNumberReading>& reading) {
-  if (facts.cores > 0) form[main_controls::kCores].text = std::to_string(facts.cores);
-  if (facts.threads > 0) form[main_controls::kThreads].text = std::to_string(facts.threads);
-  if (facts.l3Bytes) form[main_controls::kL3Cache].text = platform::cacheText(*facts.l3Bytes);
-  if (facts.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(facts.maxMhz);
-  form[main_controls::kTechnologies].text = base::joinWithCommas(facts.technologies);
-  fillFromFamilyModel(form, vendorOf(form, reading));
+  if (machine.cores > 0) form[main_controls::kCores].text = std::to_string(machine.cores);
+  if (machine.threads > 0) form[main_controls::kThreads].text = std::to_string(machine.threads);
+  if (machine.l3Bytes) form[main_controls::kL3Cache].text = platform::cacheText(*machine.l3Bytes);
+  if (machine.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(machine.maxMhz);
+  form.facts.technologies = machine.technologies;
+  form[main_controls::kTechnologies].text = base::joinWithCommas(machine.technologies);
+  fillFromFamilyModel(form, form.facts.vendor);
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
   if (reading) showModelNumber(form, *reading);
 }
@@ -129,13 +130,6 @@ const char* sheetSourceName(SheetSource source) {
   return "";
 }
 
-std::optional<FamilyModel> shownFamilyModel(const TForm15& form) {
-  const auto family = number(form[main_controls::kFamily].text);
-  const auto model = number(form[main_controls::kModel].text);
-  if (!family || !model) return std::nullopt;
-  return FamilyModel{*family, *model};
-}
-
 std::string clockText(int megahertz) {
   const int hundredths = (megahertz + 5) / 10;  // rounded to 10 MHz
   char text[32];
@@ -154,14 +148,12 @@ void refineModelKey(TForm15& form, const SecondSources& sources) {
   for (auto at = brand.find(key); at != std::string::npos && !longer; at = brand.find(key, at + 1))
     longer = at + key.size() < brand.size() && std::isalpha(static_cast<unsigned char>(brand[at + key.size()]));
   if (!longer) return;
-  const auto reading = readShownProcessor(form);
+  const auto& reading = modelNumberOf(form);
   if (!reading || reading->shown.size() <= key.size() || !reading->shown.starts_with(key)) return;
   if (!onlyLetters(std::string_view(reading->shown).substr(key.size()))) return;
   if (!findExtendedRow(reading->vendor, reading->key)) return;
-  if (form.trace) {
-    traceReading(form, reading, true);
-    form.trace->modelNumber->refined = true;
-  }
+  traceRow(form, true);
+  if (form.trace) form.trace->modelNumber->refined = true;
   showModelNumber(form, *reading);
 }
 
@@ -170,28 +162,25 @@ bool fillFromExtendedKey(TForm15& form, std::string_view key) {
   if (!row) return false;
   fillFromRow(form, *row);
   form[main_controls::kModelKey].text = form[main_controls::kPhotoModelKey].text = std::string(key);
-  form.sheetSource = SheetSource::Extended;
+  form.facts.sheetSource = SheetSource::Extended;
   return true;
 }
 
 void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
-  if (form.sheetSource != SheetSource::None || !sources.consult) {
-    if (form.trace && sources.consult) form.trace->source = sheetSourceName(form.sheetSource);
-    return;
-  }
-  const auto reading = readShownProcessor(form);
+  if (!sources.consult) return;
+  if (form.trace) form.trace->secondSourcesConsulted = true;
+  if (form.facts.sheetSource != SheetSource::None) return;
+  const auto& reading = modelNumberOf(form);
   const auto row = reading ? findExtendedRow(reading->vendor, reading->key) : std::nullopt;
-  if (form.trace && !(form.trace->modelNumber && form.trace->modelNumber->refined))
-    traceReading(form, reading, row.has_value());
+  traceRow(form, row.has_value());
   if (row) {
     fillFromRow(form, *row);
     showModelNumber(form, *reading);
-    form.sheetSource = SheetSource::Extended;
+    form.facts.sheetSource = SheetSource::Extended;
   } else if (sources.machine) {
     fillFromMachine(form, sources.machine->read(), reading);
-    form.sheetSource = SheetSource::Machine;
+    form.facts.sheetSource = SheetSource::Machine;
   }
-  if (form.trace) form.trace->source = sheetSourceName(form.sheetSource);
 }
 
 }  // namespace wexmora

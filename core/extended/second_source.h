@@ -21,19 +21,19 @@ struct SecondSources {
   const platform::MachineFactsSource* machine = nullptr;
 };
 
-// The family and model of the FMS fields Edit2 and Edit3, when both are numbers.
-std::optional<FamilyModel> shownFamilyModel(const TForm15& form);
-
 // Before the lookup: where the model number read from the brand string is the
 // key in Edit7 followed by further letters (‹i5-4570TE› against "i5-4570T")
 // and the extended table holds that exact model, Edit7 and Label1 take the
 // number, so that no catalogue entry matches and the extended row answers.
+// The reading is kept in form.facts for fillFromSecondSources.
 void refineModelKey(TForm15& form, const SecondSources& sources);
 
 // After the lookup, when no catalogue entry matched: the extended row of the
 // model number fills the data sheet where a record would, Edit7 and Label1
 // show the number; else this machine's facts fill what they give. Sets
-// form.sheetSource to what answered.
+// form.facts' sheet source and technologies; the model number is read from
+// the brand string (with the probe's family and model) unless
+// refineModelKey already read it in this pass.
 void fillFromSecondSources(TForm15& form, const SecondSources& sources);
 
 // A model number of the extended table given as a key (wexmora-info --key):

@@ -36,7 +36,7 @@ enum class NumberForm {
 
 struct ModelNumberRule {
   std::string_view name;
-  CpuVendor vendor;
+  platform::Vendor vendor;
   std::string_view lead;  // words that open the line; "#" is one digit
   NumberForm form;
   std::string_view key;    // put before the number in the key; "#" is the lead's digit
@@ -44,8 +44,8 @@ struct ModelNumberRule {
 };
 
 using enum NumberForm;
-constexpr CpuVendor kIntel = CpuVendor::Intel;
-constexpr CpuVendor kAmd = CpuVendor::Amd;
+constexpr platform::Vendor kIntel = platform::Vendor::Intel;
+constexpr platform::Vendor kAmd = platform::Vendor::Amd;
 
 // clang-format off
 // name                     vendor  lead                      form            key prefix                  shown prefix
@@ -393,7 +393,7 @@ std::optional<ModelNumberReading> applyRule(const ModelNumberRule& rule, const L
   // except the Core 2 ones (Core 2 Duo E6600 and Pentium E6600 are two chips);
   // the others need their line: Celeron 1000M, Pentium 987, Xeon Gold 6248.
   const bool letterFirst = isLetter(read->number[0]);
-  if (rule.vendor == CpuVendor::Intel && letterFirst && rule.form != IntelFirstCore && rule.form != IntelCore2) {
+  if (rule.vendor == kIntel && letterFirst && rule.form != IntelFirstCore && rule.form != IntelCore2) {
     reading.key = read->number;
     reading.shown = read->number;
     return reading;
@@ -429,9 +429,11 @@ std::string withoutMarks(std::string_view text) {
   return out;
 }
 
+platform::Vendor brandVendor(std::string_view brand) { return madeByAmd(words(brand)) ? kAmd : kIntel; }
+
 std::optional<ModelNumberReading> readModelNumber(std::string_view brand, std::optional<FamilyModel> identity) {
   const std::vector<Word> all = words(brand);
-  const CpuVendor vendor = madeByAmd(all) ? CpuVendor::Amd : CpuVendor::Intel;
+  const platform::Vendor vendor = madeByAmd(all) ? kAmd : kIntel;
   for (const ModelNumberRule& rule : kRules) {
     if (rule.vendor != vendor) continue;
     if (const std::optional<LeadMatch> lead = findLead(all, rule.lead))

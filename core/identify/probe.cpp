@@ -1,5 +1,10 @@
 #include "core/identify/probe.h"
 
+#include <charconv>
+#include <optional>
+#include <utility>
+
+#include "core/identify/model_number.h"
 #include "core/identify/text.h"
 #include "core/model/control_names.h"
 
@@ -20,8 +25,17 @@ constexpr const char* kDataFields[] = {
     main_controls::kLithography, main_controls::kMaxTemperature, main_controls::kL3Cache,
     main_controls::kTechnologies};
 
-constexpr IdentifierField kIdentifierFields[] = {
-    {"Family", main_controls::kFamily}, {"Model", main_controls::kModel}, {"Stepping", main_controls::kStepping}};
+constexpr IdentifierField kIdentifierFields[] = {{"Family", main_controls::kFamily, &PassFacts::family},
+                                                 {"Model", main_controls::kModel, &PassFacts::model},
+                                                 {"Stepping", main_controls::kStepping, &PassFacts::stepping}};
+
+// The number a field shows, when its whole text is one.
+std::optional<int> wholeNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
 
 }  // namespace
 
@@ -42,11 +56,23 @@ void readProcessorIdentity(TForm15& form, platform::ProcessorSource& source) {
   form[main_controls::kBadgeImage].picture = {};
   form[main_controls::kQrImage].picture = {};
   form[main_controls::kBrandString].text = source.readcpuname();
+  // A pass learns its facts afresh; the identifier's numbers stay where the
+  // fields keep their text.
+  PassFacts& facts = form.facts;
+  PassFacts fresh;
+  fresh.family = facts.family;
+  fresh.model = facts.model;
+  fresh.stepping = facts.stepping;
+  fresh.vendor = brandVendor(form[main_controls::kBrandString].text);
+  facts = std::move(fresh);
 
   const std::string identifier = source.readcpuid() + " ";
   if (identifier.size() > 5) {
-    for (const IdentifierField& part : kIdentifierFields)
-      if (search(part.word, identifier) > 0) form[part.field].text = identifierNumber(identifier, part.word);
+    for (const IdentifierField& part : kIdentifierFields) {
+      if (search(part.word, identifier) == 0) continue;
+      form[part.field].text = identifierNumber(identifier, part.word);
+      facts.*part.number = wholeNumber(form[part.field].text);
+    }
   }
 
   for (const char* field : kDataFields) form[field].text.clear();

@@ -1,7 +1,9 @@
 #pragma once
 // First stage of the identification pass: the processor's brand string and
-// identifier into the brand and family/model/stepping fields, the data fields
-// emptied, and the base clock taken from the brand string.
+// identifier into the brand and family/model/stepping fields (and their
+// numbers and the maker into the pass's facts), the data fields emptied, and
+// the base clock taken from the brand string.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,10 +16,11 @@ namespace wexmora {
 // The fields the stage empties, in its order.
 std::span<const char* const> dataFields();
 
-// A number of the identifier and the field that shows it.
+// A number of the identifier, the field that shows it and the fact that holds it.
 struct IdentifierField {
   const char* word;  // "Family", "Model", "Stepping"
   const char* field;
+  std::optional<int> PassFacts::*number;
 };
 std::span<const IdentifierField> identifierFields();
 

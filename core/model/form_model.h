@@ -1,7 +1,8 @@
 #pragma once
-// The headless model of the program's two windows. Every stage of the
-// identification pass and every event handler reads and writes these controls
-// only; the views paint them and forward events. Controls carry the form
+// The headless model of the program's two windows. The stages of the
+// identification pass and the event handlers read and write these controls;
+// what the pass learns that no control shows travels beside them on TForm15
+// (its facts, links, trace). The views paint the model and forward events. Controls carry the form
 // designer's component names; core/model/control_names.h says what each one
 // means, and the rest of the program names them through it.
 #include <cstddef>
@@ -11,6 +12,8 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "core/model/pass_facts.h"
 
 namespace wexmora {
 
@@ -31,10 +34,6 @@ struct Picture {
   bool empty() const { return source == PictureSource::None; }
   friend bool operator==(const Picture&, const Picture&) = default;
 };
-
-// What filled the data sheet: the built-in catalogue, the extended table of
-// other processors, or the machine's own facts; None when nothing did.
-enum class SheetSource { None, Catalogue, Extended, Machine };
 
 enum class CursorShape { Default, Hand, Help, IBeam, Arrow };
 enum class FontFace { Tahoma11, TimesNewRoman12, TimesNewRoman11 };
@@ -107,8 +106,8 @@ class TForm4 : public Form {
 };
 
 // The main window. Besides its visible controls it holds the language
-// selector's items and the link addresses; the catalogue's lists are passed
-// to the stages that read them (core/data/lists.h).
+// selector's items, the link addresses, the pass's facts and its trace; the
+// catalogue's lists are passed to the stages that read them (core/data/lists.h).
 class TForm15 : public Form {
  public:
   TForm15();  // design state
@@ -129,8 +128,8 @@ class TForm15 : public Form {
   // The about dialog once it exists (it does not during the pass).
   TForm4* aboutDialog = nullptr;
 
-  // What filled the data sheet during the pass.
-  SheetSource sheetSource = SheetSource::None;
+  // What the pass learns that no control's text holds (core/model/pass_facts.h).
+  PassFacts facts;
   // The message of an error that stopped the identification pass, if any.
   std::string passError;
 

@@ -47,7 +47,7 @@ struct Correction {
 };
 
 // How the model-number reader read the brand string, when the pass consulted
-// the sources besides the catalogue.
+// the sources besides the catalogue; recorded once, when it was read.
 struct ModelNumberTrace {
   bool read = false;         // a rule read a model number
   std::string rule;          // the reader's rule ("intel-core")
@@ -68,8 +68,8 @@ struct PassTrace {
 
   std::vector<CatalogueMatch> matches;  // in index order; the last one filled the sheet
 
-  std::optional<ModelNumberTrace> modelNumber;  // only when the second sources were consulted
-  std::string source;                           // "catalogue", "extended", "machine", or empty
+  std::optional<ModelNumberTrace> modelNumber;  // only when the second sources read the brand string
+  bool secondSourcesConsulted = false;          // the sheet's source itself is form.facts.sheetSource
 
   std::vector<BadgeRuleHeld> badgeRules;  // rules that held, in evaluation order
   std::optional<int> badge;               // the picture the rules left in Image1

@@ -29,6 +29,7 @@ void runFromModelKey(TForm15& form, PassServices& services) {
   lookUpCatalogue(form, services.catalogue, services.sleeper);
   fillFromSecondSources(form, services.second);
   chooseBadge(form);
+  applyFinalCorrections(form);
   handOver(form, services.sleeper);  // builds the links between a 15 ms and a 50 ms wait
   applyPassLanguage(form);
   markSheetSource(form);

@@ -1,7 +1,12 @@
 #pragma once
 // The identification pass startprog2test and the main window's creation
-// handler FormCreate. Stages talk to each other only through the window's
-// controls; this file fixes their order.
+// handler FormCreate; this file fixes the order of the stages. The stages
+// hand on what a control shows through the window's controls (the catalogue
+// lookup reads Edit7, the badge rules Edit1, Edit7, Edit11 and Edit18, the
+// links Edit20). What no control shows travels beside them on TForm15: the
+// pass's facts (the identifier's numbers, the maker, the model number read,
+// the sheet's source, its technologies as a list; core/model/pass_facts.h),
+// the three link addresses, and the trace when a caller asks for one.
 #include "core/data/lists.h"
 #include "core/extended/second_source.h"
 #include "core/model/form_model.h"
@@ -26,10 +31,11 @@ struct PassServices {
 void startprog2test(TForm15& form, PassServices& services);
 
 // The stages that follow the model key in Edit7, in order: the window's pass
-// height, the stored settings, the catalogue lookup, the badge and final
+// height, the stored settings, the catalogue lookup, the badge, the final
 // corrections, the hand-over to the links, the language; with the second
-// sources on, the extended table or the machine's facts right after the lookup. startprog2test ends
-// with them; wexmora-info's --key starts with them. Throws as the stages do.
+// sources on, the extended table or the machine's facts right after the
+// lookup. startprog2test ends with them; wexmora-info's --key starts with
+// them. Throws as the stages do.
 void runFromModelKey(TForm15& form, PassServices& services);
 
 // Centres the window on a screen of the given size (rounding toward zero),

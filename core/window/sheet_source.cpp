@@ -35,7 +35,7 @@ std::span<const SheetSourceTexts> sheetSourceTexts() { return kTexts; }
 
 void markSheetSource(TForm15& form) {
   for (const SheetSourceTexts& row : kTexts) {
-    if (row.source != form.sheetSource) continue;
+    if (row.source != form.facts.sheetSource) continue;
     const std::string_view note = form.comboIndex == 1 ? row.english : row.russian;
     std::string& hint = form[main_controls::kModelKey].hint;
     const std::string hintLine = "\r" + std::string(note);
@@ -52,14 +52,8 @@ void markSheetSource(TForm15& form) {
 
 std::string_view sheetSourceNote(const TForm15& form) {
   for (const SheetSourceTexts& row : kTexts)
-    if (row.source == form.sheetSource) return form.comboIndex == 1 ? row.english : row.russian;
+    if (row.source == form.facts.sheetSource) return form.comboIndex == 1 ? row.english : row.russian;
   return {};
-}
-
-std::string_view technologiesOf(const TForm15& form) {
-  const std::string& memo = form[main_controls::kTechnologies].text;
-  if (form.sheetSource != SheetSource::Extended && form.sheetSource != SheetSource::Machine) return memo;
-  return std::string_view(memo).substr(0, lengthWithoutNote(memo));
 }
 
 }  // namespace wexmora

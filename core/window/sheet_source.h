@@ -27,7 +27,4 @@ void markSheetSource(TForm15& form);
 // catalogue and for no source.
 std::string_view sheetSourceNote(const TForm15& form);
 
-// The technologies memo without the note line.
-std::string_view technologiesOf(const TForm15& form);
-
 }  // namespace wexmora

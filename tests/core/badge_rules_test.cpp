@@ -187,7 +187,7 @@ TEST(BadgeRules, G6900BaseClockCorrectionLeavesTheCaption) {
     TForm15 form = sheet("LGA1700", "Intel Celeron", c.modelKey, c.brand);
     form["Edit5"].text = "1.00 GHz";
     form["Label14"].text = " Info";
-    chooseBadge(form);
+    applyFinalCorrections(form);
     EXPECT_EQ(form["Edit5"].text, c.baseClock);
     EXPECT_EQ(form["Label14"].text, " Info");
   }
@@ -212,7 +212,7 @@ TEST(BadgeRules, Lga1150FillInFollowsTheLanguage) {
     TForm15 form = sheet(c.socket, "", "", "Intel(R) Core(TM) i5-4570 CPU");
     form.comboIndex = c.languageIndex;
     form["Edit13"].text = "22 nm";
-    chooseBadge(form);
+    applyFinalCorrections(form);
     for (const char* name :
          {"Edit6", "Edit16", "Edit15", "Edit12", "Edit18", "Edit19", "Edit14", "Edit10", "Edit17", "Edit7"})
       EXPECT_EQ(form[name].text, c.unknown ? c.unknown : "") << name;

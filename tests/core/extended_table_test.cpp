@@ -87,13 +87,15 @@ TEST(ExtendedTable, FindsExactlyTheRowOfTheKey) {
   EXPECT_EQ(laptop->l3Cache, "6 Mb");
   EXPECT_EQ(laptop->lithography, "14 nm");
   EXPECT_EQ(laptop->source, "intel+basics");
+  EXPECT_EQ(laptop->vendor, platform::Vendor::Intel);
 
-  const auto desktop = findExtendedRow(CpuVendor::Amd, "Ryzen 5 3600");
+  const auto desktop = findExtendedRow(platform::Vendor::Amd, "Ryzen 5 3600");
   ASSERT_TRUE(desktop.has_value());
   EXPECT_EQ(desktop->cores, "6");
   EXPECT_EQ(desktop->threads, "12");
   EXPECT_EQ(desktop->l3Cache, "32 Mb");
   EXPECT_EQ(desktop->segmentRussian, "Настольного");
+  EXPECT_EQ(desktop->vendor, platform::Vendor::Amd);
 
   // Keys compare whole and exactly.
   ASSERT_TRUE(findExtendedRow("i5-750") && findExtendedRow("i5-750S"));
@@ -103,8 +105,8 @@ TEST(ExtendedTable, FindsExactlyTheRowOfTheKey) {
   EXPECT_FALSE(findExtendedRow(""));
   EXPECT_FALSE(findExtendedRow("zzzz"));
   // A row of the other maker is no answer.
-  EXPECT_FALSE(findExtendedRow(CpuVendor::Amd, "i5-8250U"));
-  EXPECT_TRUE(findExtendedRow(CpuVendor::Intel, "i5-8250U"));
+  EXPECT_FALSE(findExtendedRow(platform::Vendor::Amd, "i5-8250U"));
+  EXPECT_TRUE(findExtendedRow(platform::Vendor::Intel, "i5-8250U"));
   // The first and the last row are found too.
   const auto rows = catalogue::extendedProcessorRows();
   for (const std::string_view row : {rows.front(), rows.back()}) {
@@ -115,17 +117,17 @@ TEST(ExtendedTable, FindsExactlyTheRowOfTheKey) {
 }
 
 TEST(ExtendedTable, FamilyModelRowsNameOnlyWhatIsCertain) {
-  const auto sandy = findFamilyModelRow(CpuVendor::Intel, 6, 42);
+  const auto sandy = findFamilyModelRow(platform::Vendor::Intel, 6, 42);
   ASSERT_TRUE(sandy.has_value());
   EXPECT_EQ(sandy->codeName, "Sandy Bridge");
   EXPECT_EQ(sandy->lithography, "32 nm");
   // Model 142 is Kaby Lake, Kaby Lake R, Whiskey Lake, Amber Lake, Comet Lake: no code name, one lithography.
-  const auto many = findFamilyModelRow(CpuVendor::Intel, 6, 142);
+  const auto many = findFamilyModelRow(platform::Vendor::Intel, 6, 142);
   ASSERT_TRUE(many.has_value());
   EXPECT_EQ(many->codeName, "");
   EXPECT_EQ(many->lithography, "14 nm");
-  EXPECT_FALSE(findFamilyModelRow(CpuVendor::Intel, 6, 9999));
-  EXPECT_FALSE(findFamilyModelRow(CpuVendor::Amd, 6, 42));
+  EXPECT_FALSE(findFamilyModelRow(platform::Vendor::Intel, 6, 9999));
+  EXPECT_FALSE(findFamilyModelRow(platform::Vendor::Amd, 6, 42));
   for (const std::string_view row : catalogue::extendedFamilyModelRows())
     EXPECT_EQ(fields(row).size(), catalogue::kFamilyModelColumns) << row;
 }

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/extended/extended_table.h"
 
@@ -118,10 +119,40 @@ TEST(ModelNumber, OneBrandStringPerRule) {
     EXPECT_EQ(reading->number, c.number) << "‹" << c.brand << "›";
     EXPECT_EQ(reading->number, withoutMarks(std::string_view(c.brand).substr(reading->at, reading->length)))
         << "‹" << c.brand << "›";
-    EXPECT_EQ(reading->vendor, std::string_view(c.rule).starts_with("amd") ? CpuVendor::Amd : CpuVendor::Intel);
+    EXPECT_EQ(reading->vendor,
+              std::string_view(c.rule).starts_with("amd") ? platform::Vendor::Amd : platform::Vendor::Intel);
     rules.insert(c.rule);
   }
   EXPECT_EQ(rules.size(), 49u) << "every rule has a brand string in the table";
+}
+
+// The maker of a brand string, the one rule the pass and the reader use.
+TEST(ModelNumber, TheBrandStringNamesItsMaker) {
+  using platform::Vendor;
+  // clang-format off
+  const std::pair<const char*, Vendor> cases[] = {
+    {R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)",                Vendor::Intel},
+    {R"(AMD Ryzen 5 3600 6-Core Processor)",                      Vendor::Amd},
+    {R"(AMD Athlon(tm) 64 X2 Dual Core Processor 4200+)",         Vendor::Amd},
+    {R"(Dual Core AMD Opteron(tm) Processor 185)",                Vendor::Amd},
+    {R"(Mobile AMD Sempron(tm) Processor 3400+)",                 Vendor::Amd},
+    {R"(Athlon 64 X2 Dual Core Processor 4200+)",                 Vendor::Amd},    // a line name without "AMD"
+    {R"(Ryzen 7 PRO 4750U with Radeon Graphics)",                 Vendor::Amd},
+    {R"(Intel(R) Core(TM)2 Duo CPU     E8400  @ 3.00GHz)",        Vendor::Intel},
+    {R"(QEMU Virtual CPU version 2.5+)",                          Vendor::Intel},  // every other brand string
+    {R"(Hygon C86 3185  8-core Processor)",                       Vendor::Intel},
+    {R"(Genuine Intel(R) CPU 0000 @ 2.00GHz)",                    Vendor::Intel},
+    {R"(XAMD Ryzen)",                                             Vendor::Amd},    // "Ryzen" opens a word
+    {R"(NotAMD processor)",                                       Vendor::Intel},  // "AMD" inside a word names nothing
+    {"",                                                          Vendor::Intel},
+  };
+  // clang-format on
+  for (const auto& [brand, vendor] : cases) EXPECT_EQ(brandVendor(brand), vendor) << "‹" << brand << "›";
+  for (const Case& c : kRuleCases) {
+    const auto reading = readModelNumber(c.brand);
+    ASSERT_TRUE(reading.has_value()) << "‹" << c.brand << "›";
+    EXPECT_EQ(brandVendor(c.brand), reading->vendor) << "‹" << c.brand << "›";
+  }
 }
 
 // What would be a wrong chip, or a guess: the reader must give nothing.

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace wexmora {
 namespace {
 
@@ -79,6 +82,55 @@ TEST(Probe, EmptyIdentifierLeavesTheFamilyFieldsEmpty) {
   readProcessorIdentity(form, source);
   EXPECT_EQ(form["Edit1"].text, "");
   EXPECT_EQ(form["Edit2"].text + form["Edit3"].text + form["Edit4"].text, "");
+}
+
+// The probe hands the identifier's numbers and the brand string's maker on
+// as facts, so that no later stage parses Edit2 to Edit4 back.
+TEST(Probe, KeepsTheIdentifiersNumbersAndTheMakerAsFacts) {
+  using platform::Vendor;
+  constexpr std::optional<int> none;
+  const struct {
+    const char* brand;
+    const char* identifier;
+    std::optional<int> family, model, stepping;
+    Vendor vendor;
+  } cases[] = {
+      {R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)", "Intel64 Family 6 Model 158 Stepping 10", 6, 158, 10,
+       Vendor::Intel},
+      {"AMD Ryzen 5 3600 6-Core Processor", "AMD64 Family 23 Model 113 Stepping 0", 23, 113, 0, Vendor::Amd},
+      {R"(AMD Athlon(tm) 64 X2 Dual Core Processor 4200+)", "AMD64 Family 15 Model 43 Stepping 1", 15, 43, 1,
+       Vendor::Amd},
+      {"Intel(R) Pentium(R) 4 CPU 3.00GHz", "x86 Family 15 Model 4", 15, 4, none, Vendor::Intel},
+      {"QEMU Virtual CPU version 2.5+", "Intel64 Family 6 Stepping 3", 6, none, 3, Vendor::Intel},
+      {"QEMU Virtual CPU version 2.5+", "Intel64 Family six Model 0x9E Stepping 3", none, none, 3, Vendor::Intel},
+      {"AMD Ryzen 5 3600 6-Core Processor", "", none, none, none, Vendor::Amd},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.brand) + " / " + c.identifier);
+    TForm15 form;
+    platform::FixedProcessorSource source(c.brand, c.identifier);
+    readProcessorIdentity(form, source);
+    EXPECT_EQ(form.facts.family, c.family);
+    EXPECT_EQ(form.facts.model, c.model);
+    EXPECT_EQ(form.facts.stepping, c.stepping);
+    EXPECT_EQ(form.facts.vendor, c.vendor);
+    EXPECT_EQ(form.facts.familyModel().has_value(), c.family && c.model);
+  }
+}
+
+// A second pass on the same window learns its facts afresh.
+TEST(Probe, StartsThePassesFactsAfresh) {
+  TForm15 form;
+  form.facts.sheetSource = SheetSource::Catalogue;
+  form.facts.modelNumberRead = true;
+  form.facts.technologies = {"SSE"};
+  form.facts.keyBeforeModelNumber = "i5-4570T";
+  platform::FixedProcessorSource source("AMD Ryzen 5 3600 6-Core Processor", "AMD64 Family 23 Model 113 Stepping 0");
+  readProcessorIdentity(form, source);
+  EXPECT_EQ(form.facts.sheetSource, SheetSource::None);
+  EXPECT_FALSE(form.facts.modelNumberRead);
+  EXPECT_TRUE(form.facts.technologies.empty());
+  EXPECT_FALSE(form.facts.keyBeforeModelNumber);
 }
 
 }  // namespace

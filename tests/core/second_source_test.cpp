@@ -8,7 +8,11 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
+#include "base/join.h"
+#include "base/site.h"
+#include "core/model/pass_trace.h"
 #include "core/pass/handlers.h"
 #include "core/pass/pass.h"
 #include "core/window/sheet_source.h"
@@ -73,7 +77,7 @@ TEST(SecondSources, TheExtendedRowFillsTheSheetOfAProcessorTheCatalogueLacks) {
     SCOPED_TRACE(c.brand);
     PassRun run;
     runPass(run, c.brand, c.identifier, kTables);
-    EXPECT_EQ(run.form.sheetSource, SheetSource::Extended);
+    EXPECT_EQ(run.form.facts.sheetSource, SheetSource::Extended);
     for (const auto& [control, text] : c.fields) EXPECT_EQ(run.form[control].text, text) << control;
     EXPECT_TRUE(run.form["Image4"].picture.empty()) << "no QR code outside the catalogue";
     const std::string& memo = run.form["Memo2"].text;
@@ -100,7 +104,7 @@ TEST(SecondSources, ACatalogueProcessorLooksExactlyAsWithTheCatalogueAlone) {
       PassRun alone, both;
       runPass(alone, brand, "Intel64 Family 6 Model 158 Stepping 10", {}, language);
       runPass(both, brand, "Intel64 Family 6 Model 158 Stepping 10", {.consult = true, .machine = &facts}, language);
-      EXPECT_EQ(both.form.sheetSource, SheetSource::Catalogue);
+      EXPECT_EQ(both.form.facts.sheetSource, SheetSource::Catalogue);
       for (const Control& control : alone.form.controls()) {
         const Control& other = both.form[control.name];
         EXPECT_EQ(other.text, control.text) << control.name;
@@ -133,10 +137,10 @@ TEST(SecondSources, ACatalogueKeyThatOnlyApproximatesGivesWayToTheExactModel) {
     PassRun run;
     runPass(run, c.brand, "", kTables);
     EXPECT_EQ(run.form["Edit7"].text, c.edit7);
-    EXPECT_EQ(run.form.sheetSource, c.source);
+    EXPECT_EQ(run.form.facts.sheetSource, c.source);
     PassRun alone;
     runPass(alone, c.brand, "", {});
-    EXPECT_EQ(alone.form.sheetSource, SheetSource::Catalogue) << "the catalogue alone keeps its approximation";
+    EXPECT_EQ(alone.form.facts.sheetSource, SheetSource::Catalogue) << "the catalogue alone keeps its approximation";
   }
 }
 
@@ -153,7 +157,7 @@ TEST(SecondSources, TheMachinesFactsDescribeAProcessorNoTableKnows) {
   const char* brand = "QEMU Virtual CPU version 2.5+";
   PassRun run;
   runPass(run, brand, "Intel64 Family 6 Model 158 Stepping 10", {.consult = true, .machine = &facts}, 0);
-  EXPECT_EQ(run.form.sheetSource, SheetSource::Machine);
+  EXPECT_EQ(run.form.facts.sheetSource, SheetSource::Machine);
   EXPECT_EQ(run.form["Edit8"].text, "4");
   EXPECT_EQ(run.form["Edit9"].text, "8");
   EXPECT_EQ(run.form["Edit17"].text, "8 Mb");
@@ -162,7 +166,7 @@ TEST(SecondSources, TheMachinesFactsDescribeAProcessorNoTableKnows) {
 
   PassRun other;
   runPass(other, brand, "Intel64 Family 6 Model 158 Stepping 10", kTables, 0);
-  EXPECT_EQ(other.form.sheetSource, SheetSource::None);
+  EXPECT_EQ(other.form.facts.sheetSource, SheetSource::None);
   EXPECT_EQ(other.form["Edit8"].text, "-");
 }
 
@@ -191,14 +195,163 @@ TEST(SecondSources, ASheetWithoutTechnologiesShowsTheNoteAlone) {
       {.packages = 1, .cores = 2, .threads = 2, .l2Bytes = {}, .l3Bytes = {}, .maxMhz = 0, .technologies = {}});
   PassRun run;
   runPass(run, "QEMU Virtual CPU version 2.5+", "", {.consult = true, .machine = &facts}, 0);
-  ASSERT_EQ(run.form.sheetSource, SheetSource::Machine);
+  ASSERT_EQ(run.form.facts.sheetSource, SheetSource::Machine);
   const auto noteOf = [](SheetSource, int language) { return ::wexmora::noteOf(SheetSource::Machine, language); };
   for (const int language : {0, 1, 0}) {
     SCOPED_TRACE(language);
     run.form.comboIndex = language;
     ComboBox1Click(run.form);
     EXPECT_EQ(run.form["Memo2"].text, noteOf(SheetSource::Extended, language));
-    EXPECT_EQ(technologiesOf(run.form), "");
+    EXPECT_TRUE(run.form.facts.technologies.empty());
+  }
+}
+
+// The web site has pages for catalogue keys only: a sheet of the extended
+// table or the machine's facts links where the same brand string links with
+// the catalogue alone, never to a page of the model number it shows.
+TEST(SecondSources, OtherSourcesLinkAsAProcessorOutsideTheCatalogue) {
+  const testing::FakeMachineFactsSource facts(
+      {.packages = 1, .cores = 4, .threads = 8, .l2Bytes = {}, .l3Bytes = {}, .maxMhz = 0, .technologies = {"SSE"}});
+  const struct {
+    const char* brand;
+    const char* identifier;
+    SheetSource source;
+    const char* edit7;
+    const char* urlKey;
+  } cases[] = {
+      {R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)", "Intel64 Family 6 Model 158 Stepping 10", SheetSource::Catalogue,
+       "i5-8400", "i5-8400"},
+      {R"(AMD Ryzen 5 3600 6-Core Processor)", "AMD64 Family 23 Model 113 Stepping 0", SheetSource::Extended, "R5 3600",
+       ""},
+      {R"(Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz)", "Intel64 Family 6 Model 142 Stepping 10", SheetSource::Extended,
+       "i5-8250U", "i5-8250U"},
+      {R"(Intel(R) Core(TM) i5-4570TE CPU @ 2.70GHz)", "Intel64 Family 6 Model 60 Stepping 3", SheetSource::Extended,
+       "i5-4570TE", "i5-4570T"},
+      {"QEMU Virtual CPU version 2.5+", "Intel64 Family 6 Model 158 Stepping 10", SheetSource::Machine, "-", ""},
+      {R"(AMD Ryzen 5 9999X 6-Core Processor)", "AMD64 Family 25 Model 33 Stepping 0", SheetSource::Machine, "R5 9999X",
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.brand);
+    PassRun run, alone;
+    runPass(run, c.brand, c.identifier, {.consult = true, .machine = &facts});
+    runPass(alone, c.brand, c.identifier, {});
+    EXPECT_EQ(run.form.facts.sheetSource, c.source);
+    EXPECT_EQ(run.form["Edit7"].text, c.edit7);
+    EXPECT_EQ(run.form.frontUrl, site::base() + "/cpu/front-" + c.urlKey + "-photo.html");
+    EXPECT_EQ(run.form.backUrl, site::base() + "/cpu/back-" + c.urlKey + "-photo.html");
+    EXPECT_EQ(run.form.detailedUrl, site::base() + "/cpu/detailed-" + c.urlKey + ".html");
+    EXPECT_EQ(run.form.frontUrl, alone.form.frontUrl);
+    EXPECT_EQ(run.form.backUrl, alone.form.backUrl);
+    EXPECT_EQ(run.form.detailedUrl, alone.form.detailedUrl);
+  }
+}
+
+// The model number is read from the brand string once a pass, and only when
+// a second source needs it; the trace records that one reading.
+TEST(SecondSources, TheModelNumberIsReadOnceAPass) {
+  const struct {
+    const char* brand;
+    bool read;
+    const char* key;  // nullptr: no rule reads one
+    bool refined;
+  } cases[] = {
+      {R"(Intel(R) Core(TM) i5-4570TE CPU @ 2.70GHz)", true, "i5-4570TE", true},  // before the lookup, then reused
+      {R"(Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz)", true, "i5-8250U", false},   // after the lookup only
+      {"QEMU Virtual CPU version 2.5+", true, nullptr, false},
+      {R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)", false, nullptr, false},  // the catalogue answers
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.brand);
+    PassRun run;
+    PassTrace trace;
+    run.form.trace = &trace;
+    runPass(run, c.brand, "", kTables);
+    const PassFacts& facts = run.form.facts;
+    EXPECT_EQ(facts.modelNumberRead, c.read);
+    ASSERT_EQ(facts.modelNumber.has_value(), c.key != nullptr);
+    ASSERT_EQ(trace.modelNumber.has_value(), c.read);
+    if (!c.read) continue;
+    EXPECT_EQ(trace.modelNumber->read, c.key != nullptr);
+    EXPECT_EQ(trace.modelNumber->refined, c.refined);
+    if (!c.key) continue;
+    EXPECT_EQ(facts.modelNumber->key, c.key);
+    EXPECT_EQ(trace.modelNumber->key, c.key);
+    EXPECT_TRUE(trace.modelNumber->rowFound);
+  }
+}
+
+// The stage after the lookup fills the sheet from the reading the pass holds;
+// it reads the brand string itself only when no stage has.
+TEST(SecondSources, TheStageAfterTheLookupReusesTheReading) {
+  const char* unreadable = "QEMU Virtual CPU version 2.5+";
+  TForm15 held;
+  held["Edit1"].text = unreadable;
+  held.facts.modelNumber = readModelNumber(R"(AMD Ryzen 5 3600 6-Core Processor)");
+  held.facts.modelNumberRead = true;
+  fillFromSecondSources(held, kTables);
+  EXPECT_EQ(held.facts.sheetSource, SheetSource::Extended);
+  EXPECT_EQ(held["Edit7"].text, "R5 3600");
+  EXPECT_EQ(held["Edit18"].text, "AMD Ryzen 5");
+
+  TForm15 fresh;
+  fresh["Edit1"].text = unreadable;
+  fillFromSecondSources(fresh, kTables);
+  EXPECT_TRUE(fresh.facts.modelNumberRead);
+  EXPECT_FALSE(fresh.facts.modelNumber);
+  EXPECT_EQ(fresh.facts.sheetSource, SheetSource::None);
+}
+
+// Each source hands its technologies on as a list; the memo shows them
+// joined, and wexmora-info lists them from the facts.
+TEST(SecondSources, EverySourceHandsOnItsTechnologiesAsAList) {
+  using Names = std::vector<std::string>;
+  const testing::FakeMachineFactsSource facts({.packages = 1,
+                                               .cores = 4,
+                                               .threads = 8,
+                                               .l2Bytes = {},
+                                               .l3Bytes = {},
+                                               .maxMhz = 0,
+                                               .technologies = {"SSE4.2", "AVX2", "AES"}});
+  const struct {
+    const char* brand;
+    SheetSource source;
+    Names technologies;
+  } cases[] = {
+      {R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)",
+       SheetSource::Catalogue,
+       {"AVX2", "InTru 3D", "EPT", "VT-D", "TMT", "CV-HD", "QSV", "SK", "OMS", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1",
+        "SSE4.2", "MMX", "EM64T", "AES", "VT-x"}},
+      {R"(Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz)",
+       SheetSource::Extended,
+       {"AVX2", "HT", "SSE4.1", "SSE4.2", "EM64T", "AES", "VT-x"}},
+      {"QEMU Virtual CPU version 2.5+", SheetSource::Machine, {"SSE4.2", "AVX2", "AES"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.brand);
+    PassRun run;
+    runPass(run, c.brand, "Intel64 Family 6 Model 158 Stepping 10", {.consult = true, .machine = &facts});
+    EXPECT_EQ(run.form.facts.sheetSource, c.source);
+    EXPECT_EQ(run.form.facts.technologies, c.technologies);
+    EXPECT_TRUE(run.form["Memo2"].text.starts_with(base::joinWithCommas(c.technologies))) << run.form["Memo2"].text;
+  }
+}
+
+// An LGA1150 row without technologies: what the fill-in writes into the
+// empty memo is no technology, in either language.
+TEST(SecondSources, AFillInTextIsNoTechnology) {
+  const std::pair<int, const char*> cases[] = {{0, "Нет данных в нашей базе\r\n"}, {1, ""}};
+  for (const auto& [language, fillIn] : cases) {
+    SCOPED_TRACE(language);
+    PassRun run;
+    run.settings.values["Languages"] = std::to_string(language);
+    platform::FixedProcessorSource processor("", "");
+    PassServices services{processor, run.settings, run.sleeper, run.catalogue, kTables};
+    ASSERT_TRUE(fillFromExtendedKey(run.form, "E3-1231 v3"));
+    runFromModelKey(run.form, services);
+    EXPECT_EQ(run.form["Edit11"].text, "FCLGA1150");
+    EXPECT_EQ(run.form["Memo2"].text, fillIn + noteOf(SheetSource::Extended, language));
+    EXPECT_TRUE(run.form.facts.technologies.empty());
   }
 }
 

@@ -1,10 +1,14 @@
 // wexmora-info --explain: what the stages record about themselves, read back
 // through the JSON a user gets. One row per rule form, and the badge rules
 // where a later rule overrides an earlier one.
+#include "app/info/explain.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "app/info/run.h"
@@ -281,6 +285,65 @@ TEST(Explain, TextSectionFollowsTheInterfaceLanguage) {
     std::ostringstream out, err;
     ASSERT_EQ(run(options, machine, stored, out, err), 0);
     for (const char* line : c.lines) EXPECT_NE(out.str().find(line), std::string::npos) << line << "in\n" << out.str();
+  }
+}
+
+// The explanation is derived once from the trace and the form; both
+// renderings say what it holds: the sources' part when they were consulted
+// and the catalogue did not answer, the rules that decide the badge.
+TEST(Explain, OneExplanationBehindTheTextAndTheJson) {
+  ModelNumberTrace none;
+  ModelNumberTrace read;
+  read.read = true;
+  read.rule = "amd-ryzen";
+  read.number = "Ryzen 5 3600";
+  read.key = "Ryzen 5 3600";
+  read.shown = "R5 3600";
+  read.rowFound = true;
+  const struct {
+    const char* name;
+    bool consulted;
+    SheetSource source;
+    std::optional<ModelNumberTrace> modelNumber;
+    bool sourcesShown;
+    const char* sourceName;
+  } cases[] = {
+      {"the catalogue alone", false, SheetSource::Catalogue, std::nullopt, false, ""},
+      {"the catalogue answers after a reading", true, SheetSource::Catalogue, read, false, ""},
+      {"an extended key given", true, SheetSource::Extended, std::nullopt, true, "extended"},
+      {"nothing read, nothing found", true, SheetSource::None, none, true, ""},
+      {"the extended row", true, SheetSource::Extended, read, true, "extended"},
+      {"the machine's facts", true, SheetSource::Machine, read, true, "machine"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TForm15 form;
+    form.comboIndex = 1;
+    form.facts.sheetSource = c.source;
+    PassTrace trace;
+    trace.secondSourcesConsulted = c.consulted;
+    trace.modelNumber = c.modelNumber;
+    trace.badgeRules = {{"3.1", 6, std::nullopt}, {"8.20", 36, 322}, {"9.9", 20, std::nullopt}};
+    const Explanation e = explanationOf(form, trace, std::nullopt);
+    ASSERT_EQ(e.otherSources.has_value(), c.sourcesShown);
+    if (c.sourcesShown) {
+      EXPECT_EQ(e.otherSources->source, c.sourceName);
+    }
+    const json j = explainJson(e);
+    const std::string text = explainText(e);
+    EXPECT_EQ(j.contains("source"), c.sourcesShown);
+    EXPECT_EQ(text.find("\n  Source: ") != std::string::npos, c.sourcesShown) << text;
+    EXPECT_EQ(j.contains("model_number") && !j["model_number"].is_null(),
+              c.sourcesShown && c.modelNumber && c.modelNumber->read);
+
+    ASSERT_EQ(e.badgeRules.size(), 3u);
+    EXPECT_EQ(e.badgeDecidedBy, "9.9");
+    EXPECT_EQ(e.leftDecidedBy, "8.20");
+    EXPECT_EQ(j["badge"]["decided_by"], "9.9");
+    EXPECT_EQ(j["badge"]["left_decided_by"], "8.20");
+    EXPECT_NE(text.find("rule 8.20: badge 36, left 322 (decides the left)\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("rule 9.9: badge 20 (decides the badge)\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("rule 3.1: badge 6\n"), std::string::npos) << text;
   }
 }
 

@@ -1,0 +1,69 @@
+#pragma once
+// What the identification pass learns that is no control's text, kept once
+// beside the window (TForm15::facts): the identifier's numbers, the maker,
+// the model number read from the brand string, where the data sheet came
+// from and its technologies as a list. A stage that learns a fact writes it
+// here once; the stages after it and wexmora-info read it here and never
+// parse back what a control shows.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/vendor.h"
+
+namespace wexmora {
+
+// What filled the data sheet: the built-in catalogue, the extended table of
+// other processors, or the machine's own facts; None when nothing did.
+enum class SheetSource { None, Catalogue, Extended, Machine };
+
+// Family and model of the processor identifier, when they are known.
+struct FamilyModel {
+  int family = 0;
+  int model = 0;
+};
+
+// What the model-number reader (core/identify/model_number.h) read from a brand string.
+struct ModelNumberReading {
+  std::string key;    // the extended table's key: "i5-8250U", "Celeron M 430", "Ryzen 5 PRO 4650U"
+  std::string shown;  // short enough for the processor field: "i5-8250U", "R5 PRO 4650U"
+  platform::Vendor vendor = platform::Vendor::Intel;
+  std::string_view rule;  // name of the rule that read it (for --explain)
+  std::string_view lead;  // the words of the brand string that opened the rule's line
+  std::size_t at = 0;     // the span of the brand string the number was read from
+  std::size_t length = 0;
+  std::string number;  // that span without trademark marks, blanks squeezed to one
+};
+
+struct PassFacts {
+  // The numbers of the identifier, as the probe wrote them into Edit2, Edit3
+  // and Edit4; nothing where the field holds no number.
+  std::optional<int> family, model, stepping;
+  // The maker the brand string names (core/identify/model_number.h's
+  // brandVendor); the probe sets it with the brand string.
+  platform::Vendor vendor = platform::Vendor::Intel;
+
+  // The model number of the brand string, read once when a second source
+  // first asks for it (modelNumberRead), then reused.
+  bool modelNumberRead = false;
+  std::optional<ModelNumberReading> modelNumber;
+  // Edit7 as the model-key chain (or --key) left it, kept when a second
+  // source puts its model number there instead: the web site has pages for
+  // catalogue keys only, and the links are built from this key.
+  std::optional<std::string> keyBeforeModelNumber;
+
+  SheetSource sheetSource = SheetSource::None;
+  // The technologies of the sheet, as its source gave them; Memo2 shows
+  // them joined, with the window's notes around them.
+  std::vector<std::string> technologies;
+
+  // Family and model, when both are known.
+  std::optional<FamilyModel> familyModel() const {
+    if (!family || !model) return std::nullopt;
+    return FamilyModel{*family, *model};
+  }
+};
+
+}  // namespace wexmora
