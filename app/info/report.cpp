@@ -10,6 +10,7 @@
 #include "core/data/key_list.h"
 #include "core/extended/second_source.h"
 #include "core/model/control_names.h"
+#include "core/texts/texts.h"
 #include "core/window/sheet_source.h"
 
 namespace wexmora::info {
@@ -49,14 +50,20 @@ bool fromOtherSource(const TForm15& form) {
   return form.facts.sheetSource == SheetSource::Extended || form.facts.sheetSource == SheetSource::Machine;
 }
 
-std::string sourceCaption(const TForm15& form) { return form.comboIndex == 1 ? "Data source" : "Источник данных"; }
+Language languageOf(const TForm15& form) { return form.comboIndex == 1 ? Language::English : Language::Russian; }
+
+std::string sourceCaption(const TForm15& form) {
+  return std::string(textOf(TextId::InfoSourceCaption, languageOf(form)));
+}
 
 std::string sourceColumn(const TForm15& form) {
   const std::string source = sheetSourceName(form.facts.sheetSource);
   return source.empty() ? "-" : source;
 }
 
-std::string brandCaption(const TForm15& form) { return form.comboIndex == 1 ? "Brand string" : "Наименование"; }
+std::string brandCaption(const TForm15& form) {
+  return std::string(textOf(TextId::InfoBrandCaption, languageOf(form)));
+}
 
 nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source) {
   return picture.source == source ? nlohmann::ordered_json(picture.index) : nlohmann::ordered_json(nullptr);

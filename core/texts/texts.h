@@ -1,7 +1,8 @@
 #pragma once
 // The texts of the interface in its two languages, one entry per text: the
 // captions and hints the language routines set, the words they translate
-// and fill in, the about dialog's texts and the notes on a sheet's source.
+// and fill in, the about dialog's texts, the notes on a sheet's source and
+// the words of wexmora-info's own lines and of its explanation.
 // The table itself is texts.cpp; the routines look their texts up by entry.
 #include <span>
 #include <string>
@@ -88,6 +89,59 @@ enum class TextId {
   // Where a sheet from outside the catalogue comes from.
   SourceExtended,
   SourceMachine,
+  // wexmora-info: the captions of its own lines and the words of --explain.
+  InfoBrandCaption,
+  InfoSourceCaption,
+  ExplainTitle,
+  ExplainBrand,
+  ExplainLength,
+  ExplainKeyRules,
+  ExplainNoKeyRule,
+  ExplainChainShortBrand,
+  ExplainChainKeyGiven,
+  ExplainRule,
+  ExplainSuffix,
+  ExplainPattern,
+  ExplainNoPattern,
+  ExplainOverwritten,
+  ExplainBadgeLeft,
+  ExplainModelKey,
+  ExplainCatalogue,
+  ExplainEntry,
+  ExplainKey,
+  ExplainNoEntry,
+  ExplainBadgeRules,
+  ExplainNoBadgeRule,
+  ExplainBadge,
+  ExplainBadgeHeading,
+  ExplainLeft,
+  ExplainTop,
+  ExplainDecidesBadge,
+  ExplainDecidesLeft,
+  ExplainDecidesBoth,
+  ExplainNoBadge,
+  ExplainCorrections,
+  ExplainNoCorrection,
+  ExplainBaseClock,
+  ExplainLga1150Fill,
+  ExplainNothingFilled,
+  ExplainNoProcessor,
+  ExplainLanguage,
+  ExplainStored,
+  ExplainNothingStored,
+  ExplainIndex,
+  ExplainRoutine,
+  ExplainNoRoutine,
+  ExplainModelNumber,
+  ExplainReadBy,
+  ExplainNoModelNumber,
+  ExplainShown,
+  ExplainExtendedTable,
+  ExplainRowFound,
+  ExplainNoRow,
+  ExplainRefined,
+  ExplainSource,
+  ExplainNoSource,
   Count  // the number of entries
 };
 
