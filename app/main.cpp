@@ -2,6 +2,9 @@
 // pass, the hidden about dialog, the message loop.
 #include <QApplication>
 #include <QScreen>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <memory>
 #include <string>
 #include <thread>
@@ -19,6 +22,11 @@
 
 int main(int argc, char** argv) {
   using namespace wexmora;
+#ifdef __GLIBC__
+  // One malloc arena: the start-up thread's allocations would otherwise open
+  // a second one, which stays mapped, free space and all, after the thread ends.
+  mallopt(M_ARENA_MAX, 1);
+#endif
   const auto instance = platform::systemInstanceLock();
   if (!instance->acquire()) return 0;  // another instance runs: end silently
 
@@ -41,7 +49,7 @@ int main(int argc, char** argv) {
     if (control.picture.source == PictureSource::Design) designPictures.push_back(control.picture);
   std::jthread prepare([&designPictures] {
     pictures::decodeProgramIcon();
-    for (const Picture& picture : designPictures) pictures::image(picture);
+    for (const Picture& picture : designPictures) pictures::decodeAhead(picture);
     qt::chooseFontFamilies();
   });
   const QSize screen = QApplication::primaryScreen()->size();

@@ -1,8 +1,7 @@
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/cpuinfo.h"
+#include "platform/linux/whole_file.h"
 #include "platform/processor_source.h"
 
 namespace wexmora::platform {
@@ -16,18 +15,18 @@ class CpuinfoProcessorSource : public ProcessorSource {
 
  private:
   // An unreadable file stands for a missing processor description; an empty
-  // one is a description without a name (the stream reports both alike).
+  // regular file is a description without a name (an empty read of anything
+  // else counts as unreadable).
   std::string read(std::string ProcessorDescription::*part) const {
-    std::ifstream in(path_);
-    std::stringstream text;
-    if (!in) return kMissingKey;
-    if (!(text << in.rdbuf())) {
+    const auto text = readWholeFile(path_);
+    if (!text) return kMissingKey;
+    if (text->empty()) {
       std::error_code error;
       const bool empty =
           std::filesystem::is_regular_file(path_, error) && std::filesystem::file_size(path_, error) == 0;
       if (!empty || error) return kMissingKey;
     }
-    return parseCpuinfo(text.str()).*part;
+    return parseCpuinfo(*text).*part;
   }
   std::string path_;
 };

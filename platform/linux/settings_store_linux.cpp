@@ -3,12 +3,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <utility>
 
 #include "base/replace_file.h"
+#include "platform/linux/whole_file.h"
 #include "platform/settings_file.h"
 #include "platform/settings_store.h"
 #include "platform/settings_text.h"
@@ -17,14 +16,7 @@ namespace wexmora::platform {
 namespace {
 
 // The file's text; a missing or unreadable file reads as empty.
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (!in.good() && !in.eof()) return {};
-  return std::move(content).str();
-}
+std::string readText(const std::string& path) { return readWholeFile(path).value_or(std::string()); }
 
 [[noreturn]] void fail(const std::string& path, const std::string& what, const std::error_code& error) {
   throw std::runtime_error("Cannot save the settings to " + path + ": " + what + " (" + error.message() + ")");

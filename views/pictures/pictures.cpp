@@ -44,31 +44,45 @@ QImage make(const Picture& picture) {
   return picture.source == PictureSource::Badges ? image.convertToFormat(QImage::Format_ARGB32) : image;
 }
 
+// The pictures a start-up thread decoded ahead of the window thread, each
+// waiting for the image() that takes it.
+std::mutex aheadGuard;
+std::map<std::pair<PictureSource, int>, QImage> madeAhead;
+
 }  // namespace
 
 QImage image(const Picture& picture) {
-  // Made on first use and kept for the run. The window thread is the main
-  // user; a start-up thread may decode the first pictures ahead of it.
-  static std::mutex guard;
-  static std::map<std::pair<PictureSource, int>, QImage> made;
-  const std::lock_guard lock(guard);
-  const auto key = std::make_pair(picture.source, picture.index);
-  if (auto found = made.find(key); found != made.end()) return found->second;
-  QImage result = make(picture);
-  if (!result.isNull()) made.emplace(key, result);
-  return result;
+  {
+    const std::lock_guard lock(aheadGuard);
+    if (auto found = madeAhead.find({picture.source, picture.index}); found != madeAhead.end()) {
+      QImage result = std::move(found->second);
+      madeAhead.erase(found);
+      return result;
+    }
+  }
+  return make(picture);
+}
+
+void decodeAhead(const Picture& picture) {
+  QImage made = make(picture);
+  const std::lock_guard lock(aheadGuard);
+  if (!made.isNull()) madeAhead.insert_or_assign({picture.source, picture.index}, std::move(made));
 }
 
 namespace {
 
 // The icon's pictures: the 95 px picture, then the theme sizes
 // (resources/icons, 16 to 128 px: the ones X11 can carry), smallest first.
-// Decoded once, on whichever thread asks first.
-const std::vector<QImage>& iconImages() {
-  static const std::vector<QImage> images = [] {
+// Decoded once, on whichever thread asks first. The names are matched by
+// hand: a QDir name filter compiles a regular expression, which costs the
+// window about 0.45 MiB of PCRE2 code.
+std::vector<QImage>& iconImages() {
+  static std::vector<QImage> images = [] {
     std::vector<QImage> drawings;
-    const QDir themeSizes(QStringLiteral(":/wexmora/icons"), QStringLiteral("wexmora-*.png"));
-    for (const QString& name : themeSizes.entryList()) drawings.emplace_back(themeSizes.filePath(name));
+    const QDir themeSizes(QStringLiteral(":/wexmora/icons"));
+    for (const QString& name : themeSizes.entryList(QDir::Files))
+      if (name.startsWith(QLatin1String("wexmora-")) && name.endsWith(QLatin1String(".png")))
+        drawings.emplace_back(themeSizes.filePath(name));
     std::sort(drawings.begin(), drawings.end(), [](const QImage& a, const QImage& b) { return a.width() < b.width(); });
     drawings.insert(drawings.begin(), image({PictureSource::Design, kIcon}));
     return drawings;
@@ -87,7 +101,8 @@ QIcon programIcon() {
   // request holds, so the large ones are the ones to fall away.
   static const QIcon icon = [] {
     QIcon made;
-    for (const QImage& drawing : iconImages()) made.addPixmap(QPixmap::fromImage(drawing));
+    for (QImage& drawing : iconImages()) made.addPixmap(QPixmap::fromImage(std::move(drawing)));
+    iconImages() = {};  // the pixmaps hold the pixels now
     return made;
   }();
   return icon;

@@ -88,7 +88,10 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
 
 void style(QWidget* widget, const Control& control) {
   widget->setObjectName(qs(control.name));
-  widget->setFont(controlFont(control.style.font));
+  // Only a font the widget does not inherit already is set: any font change
+  // makes a QComboBox build its drop-down list (a list view in a popup) at
+  // once, about 0.7 MiB of memory, rather than when the list first opens.
+  if (const QFont font = controlFont(control.style.font); widget->font() != font) widget->setFont(font);
   QWidget* pointerArea = widget;
   if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) pointerArea = memo->viewport();
   if (control.style.cursor != CursorShape::Default) pointerArea->setCursor(cursorOf(control.style.cursor));
