@@ -39,14 +39,8 @@ int number(std::string_view text) {
   return error == std::errc{} && end == text.data() + text.size() ? value : -1;
 }
 
-}  // namespace
-
-std::optional<ExtendedRow> findExtendedRow(std::string_view key) {
-  const auto rows = catalogue::extendedProcessorRows();
-  const auto at = std::lower_bound(rows.begin(), rows.end(), key,
-                                   [](std::string_view row, std::string_view wanted) { return keyOf(row) < wanted; });
-  if (key.empty() || at == rows.end() || keyOf(*at) != key) return std::nullopt;
-  const auto f = split<kExtendedColumns>(*at);
+ExtendedRow rowOf(std::string_view line) {
+  const auto f = split<kExtendedColumns>(line);
   return ExtendedRow{f[0],  vendorNamed(f[1]),
                      f[2],  f[3],
                      f[4],  f[5],
@@ -57,6 +51,16 @@ std::optional<ExtendedRow> findExtendedRow(std::string_view key) {
                      f[14], f[15],
                      f[16], f[17],
                      f[18]};
+}
+
+}  // namespace
+
+std::optional<ExtendedRow> findExtendedRow(std::string_view key) {
+  const auto rows = catalogue::extendedProcessorRows();
+  const auto at = std::lower_bound(rows.begin(), rows.end(), key,
+                                   [](std::string_view row, std::string_view wanted) { return keyOf(row) < wanted; });
+  if (key.empty() || at == rows.end() || keyOf(*at) != key) return std::nullopt;
+  return rowOf(*at);
 }
 
 std::optional<ExtendedRow> findExtendedRow(platform::Vendor vendor, std::string_view key) {
@@ -75,5 +79,7 @@ std::optional<FamilyModelRow> findFamilyModelRow(platform::Vendor vendor, int fa
 }
 
 std::size_t extendedRowCount() { return catalogue::extendedProcessorRows().size(); }
+
+ExtendedRow extendedRowAt(std::size_t index) { return rowOf(catalogue::extendedProcessorRows()[index]); }
 
 }  // namespace wexmora

@@ -56,4 +56,7 @@ std::optional<FamilyModelRow> findFamilyModelRow(platform::Vendor vendor, int fa
 // Number of processor rows (for tests and the coverage tool).
 std::size_t extendedRowCount();
 
+// Row `index` (0 to extendedRowCount() - 1) in the table's order of keys.
+ExtendedRow extendedRowAt(std::size_t index);
+
 }  // namespace wexmora
