@@ -10,7 +10,7 @@ void buildLinks(TForm15& form) {
   // whose model number replaced the model key links where the key did, as
   // any processor outside the catalogue does.
   const PassFacts& facts = form.facts;
-  const bool otherSource = facts.sheetSource == SheetSource::Extended || facts.sheetSource == SheetSource::Machine;
+  const bool otherSource = outsideCatalogue(facts.sheetSource);
   const std::string& modelKey =
       otherSource && facts.keyBeforeModelNumber ? *facts.keyBeforeModelNumber : form[main_controls::kHandOver].text;
   form.frontUrl = frontPageAddress(modelKey);

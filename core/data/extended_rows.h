@@ -1,7 +1,8 @@
 #pragma once
 // The extended table's rows as the build embeds them, generated from
-// resources/extended/processors.tsv and family_models.tsv: each item one line
-// of the file, tab-separated, without its line break. The processor rows
+// resources/extended/processors.tsv, x86_family_models.tsv and
+// microarchitecture_technologies.tsv: each item one line of the file,
+// tab-separated, without its line break. The processor rows
 // stand in ascending byte order of their key (field 1), so a lookup can
 // search them without parsing them first.
 #include <span>
@@ -10,9 +11,14 @@
 namespace wexmora::catalogue {
 
 inline constexpr std::size_t kExtendedColumns = 19;
-inline constexpr std::size_t kFamilyModelColumns = 5;
+// vendor, family, model_first, model_last, stepping_first, stepping_last,
+// code_name, microarchitecture, lithography, segment, certain, source
+inline constexpr std::size_t kFamilyModelColumns = 12;
+// vendor, microarchitecture, lines, technologies, source
+inline constexpr std::size_t kTechnologyColumns = 5;
 
 std::span<const std::string_view> extendedProcessorRows();
 std::span<const std::string_view> extendedFamilyModelRows();
+std::span<const std::string_view> extendedTechnologyRows();
 
 }  // namespace wexmora::catalogue

@@ -2,16 +2,20 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
+#include <string>
 #include <string_view>
 
 #include "core/data/extended_rows.h"
+#include "core/identify/model_number.h"
 
 namespace wexmora {
 namespace {
 
 using catalogue::kExtendedColumns;
 using catalogue::kFamilyModelColumns;
+using catalogue::kTechnologyColumns;
 
 template <std::size_t N>
 std::array<std::string_view, N> split(std::string_view row) {
@@ -69,16 +73,95 @@ std::optional<ExtendedRow> findExtendedRow(platform::Vendor vendor, std::string_
   return row;
 }
 
-std::optional<FamilyModelRow> findFamilyModelRow(platform::Vendor vendor, int family, int model) {
-  for (const std::string_view row : catalogue::extendedFamilyModelRows()) {
-    const auto f = split<kFamilyModelColumns>(row);
-    if (vendorNamed(f[0]) == vendor && number(f[1]) == family && number(f[2]) == model)
-      return FamilyModelRow{vendor, family, model, f[3], f[4]};
+std::string_view familyModelVendor(std::string_view brand) {
+  struct Mark {
+    std::string_view word;
+    std::string_view vendor;
+  };
+  // clang-format off
+  static constexpr Mark kMarks[] = {
+    {"hygon", "Hygon"}, {"zhaoxin", "Zhaoxin"}, {"centaur", "VIA"}, {"via ", "VIA"},
+  };
+  // clang-format on
+  std::string lower(brand);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const Mark& mark : kMarks)
+    if (lower.find(mark.word) != std::string::npos) return mark.vendor;
+  return brandVendor(brand) == platform::Vendor::Amd ? "AMD" : "Intel";
+}
+
+std::optional<FamilyModelRow> findFamilyModelRow(std::string_view vendor, int family, int model, int stepping) {
+  std::optional<FamilyModelRow> found;
+  for (const std::string_view line : catalogue::extendedFamilyModelRows()) {
+    const auto f = split<kFamilyModelColumns>(line);
+    if (f[0] != vendor || number(f[1]) != family || model < number(f[2]) || model > number(f[3])) continue;
+    const FamilyModelRow row{f[0], family, number(f[2]), number(f[3]), number(f[4]), number(f[5]),
+                             f[6], f[7], f[8], f[9], f[10] == "yes"};
+    if (stepping >= 0) {
+      if (stepping >= row.steppingFirst && stepping <= row.steppingLast) return row;
+      continue;
+    }
+    if (found && found->codeName != row.codeName) return std::nullopt;
+    if (!found) found = row;
   }
-  return std::nullopt;
+  return found;
+}
+
+std::string_view microarchitectureOfCodeName(std::string_view vendor, std::string_view codeName) {
+  std::string_view found;
+  if (codeName.empty()) return found;
+  for (const std::string_view line : catalogue::extendedFamilyModelRows()) {
+    const auto f = split<kFamilyModelColumns>(line);
+    if (f[0] != vendor || !sameCodeName(f[6], codeName)) continue;
+    if (!found.empty() && found != f[7]) return {};
+    found = f[7];
+  }
+  return found;
+}
+
+std::string_view microarchitectureTechnologies(std::string_view vendor, std::string_view microarchitecture,
+                                               std::string_view productLine) {
+  std::string_view everyLine;
+  if (microarchitecture.empty()) return everyLine;
+  for (const std::string_view line : catalogue::extendedTechnologyRows()) {
+    const auto f = split<kTechnologyColumns>(line);
+    if (f[0] != vendor || f[1] != microarchitecture) continue;
+    if (f[2] == "*") {
+      everyLine = f[3];
+      continue;
+    }
+    for (std::string_view lines = f[2]; !lines.empty();) {
+      const std::size_t bar = lines.find('|');
+      if (lines.substr(0, bar) == productLine) return f[3];
+      lines = bar == std::string_view::npos ? std::string_view() : lines.substr(bar + 1);
+    }
+  }
+  return everyLine;
 }
 
 std::size_t extendedRowCount() { return catalogue::extendedProcessorRows().size(); }
+
+bool sameCodeName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
+
+std::vector<ExtendedRow> extendedRowsOfLine(std::string_view productLine) {
+  std::vector<ExtendedRow> rows;
+  if (productLine.empty()) return rows;
+  for (const std::string_view line : catalogue::extendedProcessorRows()) {
+    // The product line is the third field: find it without splitting the row.
+    const std::size_t first = line.find('\t');
+    const std::size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
+    if (second == std::string_view::npos || line.compare(second + 1, productLine.size(), productLine) != 0 ||
+        line.size() <= second + 1 + productLine.size() || line[second + 1 + productLine.size()] != '\t')
+      continue;
+    rows.push_back(rowOf(line));
+  }
+  return rows;
+}
 
 ExtendedRow extendedRowAt(std::size_t index) { return rowOf(catalogue::extendedProcessorRows()[index]); }
 

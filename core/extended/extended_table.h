@@ -7,6 +7,7 @@
 // rows in place and splits only the row it finds.
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/vendor.h"
 
@@ -36,13 +37,26 @@ struct ExtendedRow {
   std::string_view source;        // "intel", "amd", "basics" or two of them joined by "+"
 };
 
+// What the x86 family/model table says of one family and model (and, where
+// one model spans several dies, stepping range): the die's code name, its
+// microarchitecture, lithography and segment. `certain` is false where the
+// row names several dies it cannot tell apart ("Ontario / Zacate").
 struct FamilyModelRow {
-  platform::Vendor vendor = platform::Vendor::Intel;
+  std::string_view vendor;  // "Intel", "AMD", "Hygon", "VIA", "Zhaoxin"
   int family = 0;
-  int model = 0;
+  int modelFirst = 0, modelLast = 0;
+  int steppingFirst = 0, steppingLast = 15;
   std::string_view codeName;
+  std::string_view microarchitecture;
   std::string_view lithography;
+  std::string_view segment;
+  bool certain = true;
 };
+
+// The name the family/model table gives the maker of the processor whose
+// brand string this is: "AMD", "Hygon", "VIA", "Zhaoxin" where it names one
+// of those, else "Intel".
+std::string_view familyModelVendor(std::string_view brand);
 
 // The row whose key equals `key` exactly (case matters), or nothing.
 std::optional<ExtendedRow> findExtendedRow(std::string_view key);
@@ -50,11 +64,30 @@ std::optional<ExtendedRow> findExtendedRow(std::string_view key);
 // The same, only when the row is of that vendor: what a model-number reading looks up.
 std::optional<ExtendedRow> findExtendedRow(platform::Vendor vendor, std::string_view key);
 
-// The family/model row of that processor, or nothing.
-std::optional<FamilyModelRow> findFamilyModelRow(platform::Vendor vendor, int family, int model);
+// The family/model row of that processor. Without a stepping (-1), a model
+// whose rows name different dies gives nothing; where they all name one die,
+// the first of them.
+std::optional<FamilyModelRow> findFamilyModelRow(std::string_view vendor, int family, int model, int stepping = -1);
+
+// The microarchitecture of every family/model row with that code name (case
+// ignored), when they agree; empty otherwise.
+std::string_view microarchitectureOfCodeName(std::string_view vendor, std::string_view codeName);
+
+// What every processor of that microarchitecture and product line has, in
+// the catalogue's names ("SSE4.2", "AVX2", "EM64T", "VT-x"): the row of the
+// microarchitecture that lists the line, else its row for every line; empty
+// where the table has neither.
+std::string_view microarchitectureTechnologies(std::string_view vendor, std::string_view microarchitecture,
+                                               std::string_view productLine);
 
 // Number of processor rows (for tests and the coverage tool).
 std::size_t extendedRowCount();
+
+// Every row of that product line ("Intel Pentium 4"), in the table's order.
+std::vector<ExtendedRow> extendedRowsOfLine(std::string_view productLine);
+
+// Whether two code names are one, case ignored ("RAPTOR LAKE", "Raptor Lake").
+bool sameCodeName(std::string_view a, std::string_view b);
 
 // Row `index` (0 to extendedRowCount() - 1) in the table's order of keys.
 ExtendedRow extendedRowAt(std::size_t index);

@@ -78,27 +78,160 @@ constexpr RowField kRowFields[] = {
 };
 // clang-format on
 
-// The code name and lithography of the family/model table, where the
-// processor's identifier names a family and model the table knows.
-void fillFromFamilyModel(TForm15& form, platform::Vendor vendor) {
+// clang-format off
+// Code names of the catalogue's records that store the L2 size in field 13:
+// these dies have no L3.
+constexpr std::string_view kL2OnlyCodeNames[] = {
+  "Kentsfield", "Yorkfield", "Harpertown",
+};
+// clang-format on
+
+constexpr std::string_view kL2Mark = " L2";
+
+// A count the sheet shows as a number, or 0.
+int countOf(std::string_view text) {
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9' || value > 100000) return 0;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// The family/model row of the die the identifier names, or nothing.
+std::optional<FamilyModelRow> identifiedDie(const TForm15& form) {
   const std::optional<FamilyModel> identity = form.facts.familyModel();
-  if (!identity) return;
-  const auto row = findFamilyModelRow(vendor, identity->family, identity->model);
-  if (!row) return;
-  if (form[main_controls::kCodeName].text.empty()) form[main_controls::kCodeName].text = std::string(row->codeName);
+  if (!identity) return std::nullopt;
+  return findFamilyModelRow(familyModelVendor(form[main_controls::kBrandString].text), identity->family,
+                            identity->model, form.facts.stepping.value_or(-1));
+}
+
+// The code name, lithography and segment of the family/model table, where
+// the processor's identifier names a family and model the table knows.
+void fillFromFamilyModel(TForm15& form) {
+  const auto die = identifiedDie(form);
+  if (!die) return;
+  // A row that names several dies it cannot tell apart gives no code name.
+  if (form[main_controls::kCodeName].text.empty() && die->certain)
+    form[main_controls::kCodeName].text = std::string(die->codeName);
   if (form[main_controls::kLithography].text.empty())
-    form[main_controls::kLithography].text = std::string(row->lithography);
+    form[main_controls::kLithography].text = std::string(die->lithography);
+  if (form[main_controls::kSegment].text.empty()) form[main_controls::kSegment].text = std::string(die->segment);
+}
+
+// Where the sheet lists no technologies: what every processor of its
+// microarchitecture and product line has, and HT or SMT where the threads
+// outnumber the cores.
+void fillTechnologies(TForm15& form, std::string_view productLine) {
+  if (!form.facts.technologies.empty()) return;
+  const std::string_view vendor = familyModelVendor(form[main_controls::kBrandString].text);
+  const auto die = identifiedDie(form);
+  const std::string_view microarchitecture =
+      die ? die->microarchitecture : microarchitectureOfCodeName(vendor, form[main_controls::kCodeName].text);
+  std::vector<std::string> technologies =
+      base::splitAtCommas(microarchitectureTechnologies(vendor, microarchitecture, productLine));
+  if (technologies.empty()) return;
+  const int cores = countOf(form[main_controls::kCores].text);
+  if (cores > 0 && countOf(form[main_controls::kThreads].text) > cores)
+    technologies.emplace_back(vendor == "Intel" ? "HT" : "SMT");
+  form[main_controls::kTechnologies].text = base::joinWithCommas(technologies);
+  form.facts.technologies = std::move(technologies);
+}
+
+// A catalogue record of a die without an L3 shows its stored L2 size as L2.
+void markStoredL2(TForm15& form) {
+  std::string& cache = form[main_controls::kL3Cache].text;
+  const std::string& codeName = form[main_controls::kCodeName].text;
+  if (cache.empty() || cache == "-" || cache.ends_with(kL2Mark)) return;
+  for (const std::string_view l2Only : kL2OnlyCodeNames)
+    if (codeName == l2Only) {
+      cache += kL2Mark;
+      return;
+    }
 }
 
 void fillFromRow(TForm15& form, const ExtendedRow& row) {
   for (const RowField& f : kRowFields) form[f.control].text = std::string(row.*f.field);
   form.facts.technologies = base::splitAtCommas(row.technologies);
-  // What the row leaves open of the code name and lithography, the family/model table may know.
-  fillFromFamilyModel(form, row.vendor);
+  // What the row leaves open of the code name, lithography and technologies,
+  // the family/model and microarchitecture tables may know.
+  fillFromFamilyModel(form);
+  fillTechnologies(form, row.productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   // The brand string's own base clock stays where the row gives none.
   if (!row.baseClock.empty()) form[main_controls::kBaseClock].text = std::string(row.baseClock);
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
+}
+
+// Whether `codeName` is the die's, or one of the dies a row of the
+// family/model table cannot tell apart ("Prescott / Smithfield / Nocona").
+bool oneOfTheDies(std::string_view codeName, std::string_view dies) {
+  constexpr std::string_view kBetween = " / ";
+  while (true) {
+    const std::size_t at = dies.find(kBetween);
+    if (sameCodeName(codeName, dies.substr(0, at))) return true;
+    if (at == std::string_view::npos) return false;
+    dies.remove_prefix(at + kBetween.size());
+  }
+}
+
+// The rows of the extended table that the brand string's line and clock
+// name and whose code name is the identifier's die's: without the die, a row
+// of that line and clock could be another die's, and none answers.
+std::vector<ExtendedRow> candidatesOf(const BrandLine& line, const std::optional<FamilyModelRow>& die) {
+  std::vector<ExtendedRow> rows;
+  if (line.productLine.empty() || !die) return rows;
+  const std::string clock = line.clockMhz > 0 ? clockText(line.clockMhz) : std::string();
+  for (const ExtendedRow& row : extendedRowsOfLine(line.productLine)) {
+    if (row.vendor != line.vendor || row.codeName.empty()) continue;
+    if (!clock.empty() && row.baseClock != clock) continue;
+    if (oneOfTheDies(row.codeName, die->codeName)) rows.push_back(row);
+  }
+  return rows;
+}
+
+// The sheet of a brand string that no row's model number matches: every
+// field the candidate rows share, the line, clock and core count the brand
+// string writes, the code name, lithography and segment of the identifier's
+// die, the technologies of its microarchitecture. False, with the form
+// unchanged, where the brand string names no line and the identifier no die.
+bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& reading) {
+  const auto line = readBrandLine(form[main_controls::kBrandString].text);
+  const auto die = identifiedDie(form);
+  if ((!line || line->productLine.empty()) && !die) return false;
+  const std::vector<ExtendedRow> candidates = line ? candidatesOf(*line, die) : std::vector<ExtendedRow>{};
+  if (form.trace && form.trace->modelNumber) form.trace->modelNumber->candidates = candidates.size();
+  for (const RowField& f : kRowFields) {
+    if (candidates.empty()) break;
+    const std::string_view shared = candidates.front().*f.field;
+    bool agree = !shared.empty();
+    for (const ExtendedRow& row : candidates) agree = agree && row.*f.field == shared;
+    if (agree) form[f.control].text = std::string(shared);
+  }
+  std::string& productLine = form[main_controls::kProductLine].text;
+  if (productLine.empty() && line) productLine = line->productLine;
+  if (form[main_controls::kCores].text.empty() && line && line->cores > 0)
+    form[main_controls::kCores].text = std::to_string(line->cores);
+  if (form[main_controls::kBaseClock].text.empty() && line && line->clockMhz > 0)
+    form[main_controls::kBaseClock].text = clockText(line->clockMhz);
+  fillFromFamilyModel(form);
+  std::vector<std::string> shared;
+  if (!form[main_controls::kTechnologies].text.empty())
+    shared = base::splitAtCommas(form[main_controls::kTechnologies].text);
+  form.facts.technologies = std::move(shared);
+  fillTechnologies(form, productLine);
+  form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
+  form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
+  if (reading) {
+    showModelNumber(form, *reading);
+  } else if (!productLine.empty()) {
+    // The processor field shows what is known: the line, without its maker.
+    const std::string_view known = std::string_view(productLine).substr(productLine.find(' ') + 1);
+    ModelNumberReading lineOnly;
+    lineOnly.shown = std::string(known);
+    showModelNumber(form, lineOnly);
+  }
+  return true;
 }
 
 void fillFromMachine(TForm15& form, const platform::MachineFacts& machine,
@@ -109,7 +242,7 @@ void fillFromMachine(TForm15& form, const platform::MachineFacts& machine,
   if (machine.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(machine.maxMhz);
   form.facts.technologies = machine.technologies;
   form[main_controls::kTechnologies].text = base::joinWithCommas(machine.technologies);
-  fillFromFamilyModel(form, form.facts.vendor);
+  fillFromFamilyModel(form);
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
   if (reading) showModelNumber(form, *reading);
 }
@@ -124,6 +257,8 @@ const char* sheetSourceName(SheetSource source) {
       return "extended";
     case SheetSource::Machine:
       return "machine";
+    case SheetSource::Brand:
+      return "brand";
     case SheetSource::None:
       break;
   }
@@ -169,6 +304,7 @@ bool fillFromExtendedKey(TForm15& form, std::string_view key) {
 void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
   if (!sources.consult) return;
   if (form.trace) form.trace->secondSourcesConsulted = true;
+  if (form.facts.sheetSource == SheetSource::Catalogue) markStoredL2(form);
   if (form.facts.sheetSource != SheetSource::None) return;
   const auto& reading = modelNumberOf(form);
   const auto row = reading ? findExtendedRow(reading->vendor, reading->key) : std::nullopt;
@@ -177,9 +313,14 @@ void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
     fillFromRow(form, *row);
     showModelNumber(form, *reading);
     form.facts.sheetSource = SheetSource::Extended;
-  } else if (sources.machine) {
+    return;
+  }
+  const bool fromBrand = fillFromBrand(form, reading);
+  if (sources.machine) {
     fillFromMachine(form, sources.machine->read(), reading);
     form.facts.sheetSource = SheetSource::Machine;
+  } else if (fromBrand) {
+    form.facts.sheetSource = SheetSource::Brand;
   }
 }
 

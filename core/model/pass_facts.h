@@ -16,8 +16,16 @@
 namespace wexmora {
 
 // What filled the data sheet: the built-in catalogue, the extended table of
-// other processors, or the machine's own facts; None when nothing did.
-enum class SheetSource { None, Catalogue, Extended, Machine };
+// other processors, the product line and clock the brand string names with
+// the table rows and the processor's family and model that agree, or the
+// machine's own facts; None when nothing did.
+enum class SheetSource { None, Catalogue, Extended, Machine, Brand };
+
+// A source other than the catalogue: the sheet's notes say so, and the links
+// use the key the model-key chain left.
+constexpr bool outsideCatalogue(SheetSource source) {
+  return source == SheetSource::Extended || source == SheetSource::Machine || source == SheetSource::Brand;
+}
 
 // Family and model of the processor identifier, when they are known.
 struct FamilyModel {

@@ -4,6 +4,7 @@
 // rule that held, the corrections and the language routine. wexmora-info
 // --explain prints it. The window program never asks for it: the form's
 // trace pointer stays null there, and each stage only tests that pointer.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,6 +58,9 @@ struct ModelNumberTrace {
   bool rowFound = false;     // the extended table holds the key
   bool refined = false;      // it replaced a catalogue key that only approximated it
   std::string catalogueKey;  // Edit7 before that replacement
+  // Without a row: the rows of the brand string's line and clock whose die is
+  // the identifier's, whose shared fields the sheet shows.
+  std::size_t candidates = 0;
 };
 
 struct PassTrace {

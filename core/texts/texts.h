@@ -89,6 +89,7 @@ enum class TextId {
   // Where a sheet from outside the catalogue comes from.
   SourceExtended,
   SourceMachine,
+  SourceBrand,
   // wexmora-info: the captions of its own lines and the words of --explain.
   InfoBrandCaption,
   InfoSourceCaption,

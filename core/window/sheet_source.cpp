@@ -14,6 +14,8 @@ const SheetSourceTexts kTexts[] = {
      textOf(TextId::SourceExtended, Language::English)},
     {SheetSource::Machine, textOf(TextId::SourceMachine, Language::Russian),
      textOf(TextId::SourceMachine, Language::English)},
+    {SheetSource::Brand, textOf(TextId::SourceBrand, Language::Russian),
+     textOf(TextId::SourceBrand, Language::English)},
 };
 
 constexpr std::string_view kMemoBreak = "\r\n";

@@ -116,20 +116,77 @@ TEST(ExtendedTable, FindsExactlyTheRowOfTheKey) {
   }
 }
 
-TEST(ExtendedTable, FamilyModelRowsNameOnlyWhatIsCertain) {
-  const auto sandy = findFamilyModelRow(platform::Vendor::Intel, 6, 42);
-  ASSERT_TRUE(sandy.has_value());
-  EXPECT_EQ(sandy->codeName, "Sandy Bridge");
-  EXPECT_EQ(sandy->lithography, "32 nm");
-  // Model 142 is Kaby Lake, Kaby Lake R, Whiskey Lake, Amber Lake, Comet Lake: no code name, one lithography.
-  const auto many = findFamilyModelRow(platform::Vendor::Intel, 6, 142);
-  ASSERT_TRUE(many.has_value());
-  EXPECT_EQ(many->codeName, "");
-  EXPECT_EQ(many->lithography, "14 nm");
-  EXPECT_FALSE(findFamilyModelRow(platform::Vendor::Intel, 6, 9999));
-  EXPECT_FALSE(findFamilyModelRow(platform::Vendor::Amd, 6, 42));
+// clang-format off
+struct DieCase {
+  const char* vendor;
+  int family, model, stepping;  // stepping -1: not known
+  const char* codeName;         // nullptr: no row answers
+  const char* lithography;
+};
+const DieCase kDies[] = {
+  {"Intel",   6,  42, -1, "Sandy Bridge",  "32 nm"},
+  // One model, several dies told apart by the stepping.
+  {"Intel",   6,  85,  4, "Skylake-SP / Skylake-X", "14 nm"},
+  {"Intel",   6,  85,  7, "Cascade Lake",  "14 nm"},
+  {"Intel",   6,  85, 11, "Cooper Lake",   "14 nm"},
+  // ... and without the stepping, none of them.
+  {"Intel",   6,  85, -1, nullptr,         nullptr},
+  {"Intel",   6, 142, -1, nullptr,         nullptr},
+  {"AMD",    23, 113,  0, "Matisse",       "7 nm"},
+  {"AMD",    25,  17,  1, "Genoa",         "5 nm"},
+  // The same numbers name another maker's die, or none.
+  {"AMD",     6,  42, -1, nullptr,         nullptr},
+  {"Intel",   6, 999, -1, nullptr,         nullptr},
+  {"Hygon",  24,   0,  1, "Dhyana",        "14 nm"},
+};
+// clang-format on
+
+TEST(ExtendedTable, TheFamilyModelTableNamesTheDie) {
+  for (const DieCase& c : kDies) {
+    SCOPED_TRACE(std::string(c.vendor) + " " + std::to_string(c.family) + "/" + std::to_string(c.model) + "/" +
+                 std::to_string(c.stepping));
+    const auto die = findFamilyModelRow(c.vendor, c.family, c.model, c.stepping);
+    ASSERT_EQ(die.has_value(), c.codeName != nullptr);
+    if (!die) continue;
+    EXPECT_EQ(die->codeName, c.codeName);
+    EXPECT_EQ(die->lithography, c.lithography);
+  }
   for (const std::string_view row : catalogue::extendedFamilyModelRows())
     EXPECT_EQ(fields(row).size(), catalogue::kFamilyModelColumns) << row;
+  for (const std::string_view row : catalogue::extendedTechnologyRows())
+    EXPECT_EQ(fields(row).size(), catalogue::kTechnologyColumns) << row;
+}
+
+TEST(ExtendedTable, TheMakerOfTheFamilyModelTable) {
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+    {"Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz",  "Intel"},
+    {"AMD Ryzen 5 3600 6-Core Processor",        "AMD"},
+    {"Hygon C86 3185  8-core Processor",         "Hygon"},
+    {"VIA Nano processor U2250@1300+MHz",        "VIA"},
+    {"CentaurHauls",                             "VIA"},
+    {"ZHAOXIN KaiXian KX-6640MA@2.2+GHz",        "Zhaoxin"},
+    {"Genuine Intel(R) CPU        @ 1.66GHz",    "Intel"},
+  };
+  // clang-format on
+  for (const auto& [brand, vendor] : cases) EXPECT_EQ(familyModelVendor(brand), vendor) << brand;
+}
+
+TEST(ExtendedTable, MicroarchitectureByCodeName) {
+  EXPECT_EQ(microarchitectureOfCodeName("AMD", "Matisse"), "Zen 2");
+  EXPECT_EQ(microarchitectureOfCodeName("Intel", "COFFEE LAKE"), "Skylake");
+  EXPECT_EQ(microarchitectureOfCodeName("Intel", "Matisse"), "");
+  EXPECT_EQ(microarchitectureOfCodeName("AMD", ""), "");
+}
+
+TEST(ExtendedTable, TheRowsOfAProductLine) {
+  const auto rows = extendedRowsOfLine("Intel Pentium 4");
+  ASSERT_FALSE(rows.empty());
+  for (const ExtendedRow& row : rows) EXPECT_EQ(row.productLine, "Intel Pentium 4") << row.key;
+  // A line is matched whole: "Intel Pentium" is not "Intel Pentium 4".
+  for (const ExtendedRow& row : extendedRowsOfLine("Intel Pentium")) EXPECT_EQ(row.productLine, "Intel Pentium");
+  EXPECT_TRUE(extendedRowsOfLine("").empty());
+  EXPECT_TRUE(extendedRowsOfLine("Intel Pentium 4 X").empty());
 }
 
 }  // namespace

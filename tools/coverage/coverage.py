@@ -100,7 +100,7 @@ def print_completeness(completeness):
     names = [short.get(f, f)[:6] for f in FIELDS]
     print("Completeness, weighted by machines: mean fields filled of 15 and the share filling each field (%):")
     print(f"  {'source':10} {'vendor':6} {'machines':>8} {'mean':>5}  " + " ".join(f"{n:>6}" for n in names))
-    order = {"catalogue": 0, "extended": 1, "none": 9}
+    order = {"catalogue": 0, "extended": 1, "brand": 2, "machine": 3, "none": 9}
     for (source, vendor) in sorted(completeness, key=lambda k: (order.get(k[0], 5), k[0], k[1])):
         machines, fields, total = completeness[(source, vendor)]
         shares = " ".join(f"{100.0 * fields[f] / machines:6.1f}" for f in FIELDS)
@@ -127,6 +127,21 @@ def agrees(row, sheet):
             ratio = l3 / got_l3
             l3_ok = abs(ratio - round(ratio)) < 0.01
     return core_ok, thread_ok, l3_ok
+
+
+def print_outside_catalogue(completeness, machines):
+    """The mean fields filled of the sheets outside the catalogue, per vendor and together, and the share of
+    all x86 machines whose sheet names a code name and technologies."""
+    def mean(keys):
+        count = sum(completeness[k][0] for k in keys)
+        return sum(completeness[k][2] for k in keys) / count if count else 0.0
+    outside = [k for k in completeness if k[0] != "catalogue"]
+    by_vendor = ", ".join(f"{v} {mean([k for k in outside if k[1] == v]):.2f}"
+                          for v in sorted({k[1] for k in outside}))
+    print(f"Sheets outside the catalogue fill {mean(outside):.2f} of 15 fields on average ({by_vendor})")
+    for field, name in (("code_name", "a code name"), ("technologies", "technologies")):
+        share = 100.0 * sum(e[1][field] for e in completeness.values()) / machines
+        print(f"  {name}: {share:.2f} % of x86 machines")
 
 
 def main(argv):
@@ -162,6 +177,7 @@ def main(argv):
     disagreeing = []
     unanswered = Counter()
     completeness = {}
+    l2_as_l3 = 0
     for row, sheet in zip(rows, sheets):
         probes = int(row["probes"])
         if catalogue_only:  # no "source" member: a catalogue entry shows its QR code
@@ -175,6 +191,8 @@ def main(argv):
             if filled(sheet, field):
                 entry[1][field] += probes
                 entry[2] += probes
+        if l3_mib(sheet.get("l3_cache")) is not None and not row["l3_mib"].strip():
+            l2_as_l3 += probes
         if source == "none":
             unanswered[row["brand"]] += probes
             continue
@@ -186,12 +204,14 @@ def main(argv):
             disagreeing.append((probes, row, sheet, results))
 
     print(f"x86 machines in the sample: {machines} ({len(rows)} brand strings)")
-    for source in ("catalogue", "extended", "none"):
+    for source in ("catalogue", "extended", "brand", "none"):
         share = 100.0 * by_source[source] / machines
         print(f"  {source:10} {by_source[source]:6} machines  {share:6.2f} %")
-    tables = by_source["catalogue"] + by_source["extended"]
+    tables = by_source["catalogue"] + by_source["extended"] + by_source["brand"]
     print(f"  a table answers {100.0 * tables / machines:.2f} % (the rest: the machine's own facts)")
     print_completeness(completeness)
+    print_outside_catalogue(completeness, machines)
+    print(f"L3 fields that hold a size where the machines report no L3 (an L2 shown as L3): {l2_as_l3} machines")
     print("Agreement of the sheets with the machines' own figures (lscpu's quirks allowed for):")
     for name, counter in checks.items():
         compared = counter[True] + counter[False]
