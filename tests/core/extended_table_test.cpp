@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "base/join.h"
 #include "core/data/extended_rows.h"
 
 namespace wexmora {
@@ -177,6 +179,36 @@ TEST(ExtendedTable, MicroarchitectureByCodeName) {
   EXPECT_EQ(microarchitectureOfCodeName("Intel", "COFFEE LAKE"), "Skylake");
   EXPECT_EQ(microarchitectureOfCodeName("Intel", "Matisse"), "");
   EXPECT_EQ(microarchitectureOfCodeName("AMD", ""), "");
+}
+
+// clang-format off
+struct TechnologyCase {
+  const char* vendor;
+  const char* microarchitecture;
+  const char* productLine;
+  std::vector<std::string> has, lacks;
+};
+const TechnologyCase kTechnologies[] = {
+  // The Pentium and Celeron of Skylake to Comet Lake have no AVX; the Core i of the same dies do.
+  {"Intel", "Skylake", "Intel Pentium",  {"SSE4.2", "AES", "EM64T"},        {"AVX", "AVX2", "FMA3", "AVX-512"}},
+  {"Intel", "Skylake", "Intel Celeron",  {"SSE4.2"},                        {"AVX", "AVX2"}},
+  {"Intel", "Skylake", "Intel Core i5",  {"AVX", "AVX2", "FMA3", "EM64T"},  {"AVX-512", "AMD64", "AMD-V"}},
+  {"AMD",   "Zen 2",   "AMD Ryzen 5",    {"AVX2", "SHA", "SSE4A", "AMD64", "AMD-V"}, {"AVX-512", "EM64T", "VT-x", "FMA4"}},
+  {"AMD",   "Zen 4",   "AMD Ryzen 7",    {"AVX-512", "AVX2"},               {"FMA4"}},
+  {"AMD",   "K10",     "AMD Phenom II",  {"SSE4A", "SSE3"},                 {"SSSE3", "AVX"}},
+};
+// clang-format on
+
+TEST(ExtendedTable, TechnologiesOfTheMicroarchitectureAndLine) {
+  for (const TechnologyCase& c : kTechnologies) {
+    SCOPED_TRACE(std::string(c.microarchitecture) + " " + c.productLine);
+    const std::vector<std::string> named =
+        base::splitAtCommas(microarchitectureTechnologies(c.vendor, c.microarchitecture, c.productLine));
+    for (const std::string& one : c.has) EXPECT_NE(std::find(named.begin(), named.end(), one), named.end()) << one;
+    for (const std::string& one : c.lacks) EXPECT_EQ(std::find(named.begin(), named.end(), one), named.end()) << one;
+  }
+  EXPECT_EQ(microarchitectureTechnologies("Intel", "Zen 2", "AMD Ryzen 5"), "") << "another maker's name";
+  EXPECT_EQ(microarchitectureTechnologies("AMD", "", "AMD Ryzen 5"), "");
 }
 
 TEST(ExtendedTable, TheRowsOfAProductLine) {
