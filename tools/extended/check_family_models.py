@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """Check the x86 family/model table (TSV) for format and consistency errors.
 
-Usage: check_family_models.py [resources/extended/x86_family_models.tsv]
+Usage: check_family_models.py [--holes] [resources/extended/x86_family_models.tsv]
 
 Exit status 0 when the table is sound, 1 when any problem is found
-(one message per problem on stderr). Prints the row count per vendor.
+(one message per problem on stderr). Prints the row count per vendor; with
+--holes, instead the models inside each family's range that no row names
+("Intel 6: 2, 4, 12, 16-21"), for comparison with the models known to be
+unassigned.
 """
 import collections
 import os
+import re
 import sys
 
 COLUMNS = [
@@ -21,6 +25,10 @@ VENDORS = {"Intel", "AMD", "Hygon", "VIA", "Zhaoxin"}
 SEGMENTS = {"", "Desktop", "Mobile", "Server", "Embedded"}
 CERTAIN = {"yes", "no"}
 LIMITS = {"model": 255, "stepping": 15}
+# "14 nm"; Intel's own node names where no nm figure is true; several dies of
+# one row joined by " / ". Intel 7 is written "10 nm", as the catalogue does.
+NODE = r"(?:[1-9][0-9]* nm|Intel (?:4|3|20A|18A))"
+LITHOGRAPHY = re.compile(rf"(?:{NODE}(?: / {NODE})*)?")
 
 
 def check(path):
@@ -57,6 +65,9 @@ def check(path):
             problems.append(f"line {lineno}: unknown vendor '{row['vendor']}'")
         if row["segment"] not in SEGMENTS:
             problems.append(f"line {lineno}: unknown segment '{row['segment']}'")
+        if not LITHOGRAPHY.fullmatch(row["lithography"]):
+            problems.append(f"line {lineno}: lithography '{row['lithography']}' is not '<N> nm' "
+                            f"or an Intel node name")
         if row["certain"] not in CERTAIN:
             problems.append(f"line {lineno}: certain must be yes or no, not '{row['certain']}'")
         if bad:
@@ -92,16 +103,49 @@ def check(path):
                         f"({b['vendor']} family {b['family']})")
 
     counts = collections.Counter(row["vendor"] for _, row in rows)
-    return problems, counts, len(rows)
+    return problems, counts, len(rows), holes(groups)
+
+
+def holes(groups):
+    """Per (vendor, family): the models between its lowest and highest row that no row names."""
+    found = {}
+    for key, members in sorted(groups.items()):
+        named = set()
+        for _, row in members:
+            named.update(range(row["model_first"], row["model_last"] + 1))
+        missing = [m for m in range(min(named), max(named) + 1) if m not in named]
+        if missing:
+            found[key] = missing
+    return found
+
+
+def ranges(models):
+    """[2, 4, 5, 6, 9] -> "2, 4-6, 9"."""
+    parts = []
+    start = previous = models[0]
+    for model in models[1:] + [None]:
+        if model is not None and model == previous + 1:
+            previous = model
+            continue
+        parts.append(str(start) if start == previous else f"{start}-{previous}")
+        start = previous = model
+    return ", ".join(parts)
 
 
 def main():
     default = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "extended", "x86_family_models.tsv")
-    path = sys.argv[1] if len(sys.argv) > 1 else default
-    problems, counts, total = check(path)
-    for vendor in sorted(counts):
-        print(f"{vendor}\t{counts[vendor]}")
-    print(f"total\t{total}")
+    args = sys.argv[1:]
+    show_holes = "--holes" in args
+    args = [a for a in args if a != "--holes"]
+    path = args[0] if args else default
+    problems, counts, total, missing = check(path)
+    if show_holes:
+        for (vendor, family), models in missing.items():
+            print(f"{vendor} {family}: {ranges(models)}")
+    else:
+        for vendor in sorted(counts):
+            print(f"{vendor}\t{counts[vendor]}")
+        print(f"total\t{total}")
     for problem in problems:
         print(f"{path}: {problem}", file=sys.stderr)
     if problems:
