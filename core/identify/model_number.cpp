@@ -11,11 +11,22 @@
 // falls through to a shorter, wrong one ("Athlon 64 X2" never to "Athlon 64").
 // Lines whose brand strings carry no number ("Pentium(R) 4 CPU 3.00GHz",
 // "Pentium(R) M processor 1.86GHz") have no row: a clock names no chip.
+// A word written in capitals alone ("XEON", "PLATINUM") matches its lead word
+// in any case: some makers' firmware writes the whole brand string so.
+// A number that the product tables list under another name ("U7300" for the
+// SU7300) is looked up in core/identify/number_aliases.h.
+//
+// readBrandLine reads the same words for what they say besides a number:
+// the product line (Intel's and VIA's from kLineRules, AMD's from the rule
+// that reads its number, as the extended table's tool names AMD's lines
+// after the key), the clock and the core count.
 #include "core/identify/model_number.h"
 
 #include <algorithm>
 #include <array>
 #include <vector>
+
+#include "core/identify/number_aliases.h"
 
 namespace wexmora {
 namespace {
@@ -49,8 +60,9 @@ constexpr platform::Vendor kAmd = platform::Vendor::Amd;
 
 // clang-format off
 // name                     vendor  lead                      form            key prefix                  shown prefix
-constexpr std::array<ModelNumberRule, 49> kRules = {{
+constexpr std::array<ModelNumberRule, 56> kRules = {{
   {"intel-core-first",      kIntel, "Core i#",                IntelFirstCore, "i#-",                      "i#-"},
+  {"intel-core-ultra",      kIntel, "Core Ultra #",           Intel,          "Core ",                    "U# "},
   {"intel-core",            kIntel, "Core",                   Intel,          "Core ",                    ""},
   {"intel-core2",           kIntel, "Core2",                  IntelCore2,     "Core2 ",                   ""},
   {"intel-celeron-m",       kIntel, "Celeron M",              Intel,          "Celeron M ",               "M "},
@@ -63,6 +75,7 @@ constexpr std::array<ModelNumberRule, 49> kRules = {{
   {"intel-xeon-gold",       kIntel, "Xeon Gold",              Intel,          "Xeon Gold ",               ""},
   {"intel-xeon-silver",     kIntel, "Xeon Silver",            Intel,          "Xeon Silver ",             ""},
   {"intel-xeon-platinum",   kIntel, "Xeon Platinum",          Intel,          "Xeon Platinum ",           ""},
+  {"intel-xeon-bronze",     kIntel, "Xeon Bronze",            Intel,          "Xeon Bronze ",             ""},
   {"intel-xeon-phi",        kIntel, "Xeon Phi",               Intel,          "Xeon Phi ",                "Phi "},
   {"intel-xeon",            kIntel, "Xeon",                   IntelXeon,      "Xeon ",                    ""},
   {"intel-genuine",         kIntel, "Genuine Intel",          Intel,          "",                         ""},
@@ -70,6 +83,11 @@ constexpr std::array<ModelNumberRule, 49> kRules = {{
   {"amd-threadripper-pro",  kAmd,   "Ryzen Threadripper PRO", Amd,            "Ryzen Threadripper PRO ",  "TR "},
   {"amd-threadripper",      kAmd,   "Ryzen Threadripper",     Amd,            "Ryzen Threadripper ",      "TR "},
   {"amd-ryzen-embedded",    kAmd,   "Ryzen Embedded",         Amd,            "Ryzen Embedded ",          ""},
+  {"amd-ryzen-ai-max-plus", kAmd,   "Ryzen AI Max+",          Amd,            "Ryzen AI Max+ ",           "Max+ "},
+  {"amd-ryzen-ai-max",      kAmd,   "Ryzen AI Max",           Amd,            "Ryzen AI Max ",            "Max "},
+  {"amd-ryzen-ai-hx",       kAmd,   "Ryzen AI # HX",          Amd,            "Ryzen AI # HX ",           "AI# HX "},
+  {"amd-ryzen-ai-pro",      kAmd,   "Ryzen AI # PRO",         Amd,            "Ryzen AI # PRO ",          "AI # "},
+  {"amd-ryzen-ai",          kAmd,   "Ryzen AI #",             Amd,            "Ryzen AI # ",              "AI # "},
   {"amd-ryzen-pro",         kAmd,   "Ryzen # PRO",            Amd,            "Ryzen # PRO ",             "R# "},
   {"amd-ryzen",             kAmd,   "Ryzen #",                Amd,            "Ryzen # ",                 "R# "},
   {"amd-epyc",              kAmd,   "EPYC",                   Amd,            "EPYC ",                    "EPYC "},
@@ -191,12 +209,23 @@ struct LeadMatch {
   char digit = 0;
 };
 
+bool isLower(char c) { return c >= 'a' && c <= 'z'; }
+char upper(char c) { return isLower(c) ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool hasLower(std::string_view word) { return std::any_of(word.begin(), word.end(), isLower); }
+
+// A lead word against a brand-string word: "#" is one digit, a final "*"
+// lets the word go on ("i#-*" is "i5-8250U"); a word in capitals alone
+// matches in any case.
 bool sameWord(std::string_view want, std::string_view word, char& digit) {
-  if (want.size() != word.size()) return false;
+  const bool prefix = want.ends_with('*');
+  if (prefix) want.remove_suffix(1);
+  if (prefix ? word.size() < want.size() : want.size() != word.size()) return false;
+  const bool anyCase = !hasLower(word);
   for (std::size_t c = 0; c < want.size(); ++c) {
     if (want[c] == '#' && isDigit(word[c]))
       digit = word[c];
-    else if (want[c] != word[c])
+    else if (anyCase ? upper(want[c]) != word[c] : want[c] != word[c])
       return false;
   }
   return true;
@@ -364,6 +393,20 @@ bool madeByAmd(const std::vector<Word>& all) {
   return false;
 }
 
+// The first rule of the brand string's maker whose lead it writes, and where.
+struct RuleMatch {
+  const ModelNumberRule* rule = nullptr;
+  LeadMatch lead;
+};
+
+std::optional<RuleMatch> firstRule(const std::vector<Word>& all, platform::Vendor vendor) {
+  for (const ModelNumberRule& rule : kRules) {
+    if (rule.vendor != vendor) continue;
+    if (const std::optional<LeadMatch> lead = findLead(all, rule.lead)) return RuleMatch{&rule, *lead};
+  }
+  return std::nullopt;
+}
+
 std::optional<ModelNumberReading> applyRule(const ModelNumberRule& rule, const LeadMatch& lead,
                                             const std::vector<Word>& all, std::string_view brand,
                                             std::optional<FamilyModel> identity) {
@@ -392,6 +435,11 @@ std::optional<ModelNumberReading> applyRule(const ModelNumberRule& rule, const L
   // Intel's numbers that begin with a letter name one chip across its lines,
   // except the Core 2 ones (Core 2 Duo E6600 and Pentium E6600 are two chips);
   // the others need their line: Celeron 1000M, Pentium 987, Xeon Gold 6248.
+  if (const std::optional<std::string_view> alias = aliasedKey(rule.name, read->number, identity)) {
+    reading.key = *alias;
+    reading.shown = alias->substr(alias->rfind(' ') + 1);  // npos + 1 is 0: the whole key
+    return reading;
+  }
   const bool letterFirst = isLetter(read->number[0]);
   if (rule.vendor == kIntel && letterFirst && rule.form != IntelFirstCore && rule.form != IntelCore2) {
     reading.key = read->number;
@@ -433,13 +481,225 @@ platform::Vendor brandVendor(std::string_view brand) { return madeByAmd(words(br
 
 std::optional<ModelNumberReading> readModelNumber(std::string_view brand, std::optional<FamilyModel> identity) {
   const std::vector<Word> all = words(brand);
-  const platform::Vendor vendor = madeByAmd(all) ? kAmd : kIntel;
-  for (const ModelNumberRule& rule : kRules) {
-    if (rule.vendor != vendor) continue;
-    if (const std::optional<LeadMatch> lead = findLead(all, rule.lead))
-      return applyRule(rule, *lead, all, brand, identity);
+  const std::optional<RuleMatch> match = firstRule(all, madeByAmd(all) ? kAmd : kIntel);
+  if (!match) return std::nullopt;
+  return applyRule(*match->rule, match->lead, all, brand, identity);
+}
+
+namespace {
+
+// The lines whose name the brand string writes, where the line is not read
+// from the model number: Intel's, which the extended table names after the
+// product's name ("Intel Pentium 4"), VIA's, and AMD's that no model-number
+// rule names. The first row whose lead
+// occurs decides, as in kRules; "#" in the line is the lead's digit.
+struct LineRule {
+  platform::Vendor vendor;
+  std::string_view lead;
+  std::string_view line;
+};
+
+constexpr platform::Vendor kOther = platform::Vendor::Other;
+
+// clang-format off
+// vendor  lead                 line
+constexpr std::array<LineRule, 40> kLineRules = {{
+  {kIntel, "Core Ultra #",      "Intel Core Ultra #"},
+  {kIntel, "Core i#",           "Intel Core i#"},        // the first generation: "Core(TM) i5 CPU M 460"
+  {kIntel, "Core i#-*",         "Intel Core i#"},
+  {kIntel, "Core m#-*",         "Intel Core m#"},
+  {kIntel, "Core M-*",          "Intel Core M"},
+  {kIntel, "Core Duo",          "Intel Core Duo"},
+  {kIntel, "Core Solo",         "Intel Core Solo"},
+  {kIntel, "Core2 Duo",         "Intel Core2 Duo"},
+  {kIntel, "Core2 Quad",        "Intel Core2 Quad"},
+  {kIntel, "Core2 Extreme",     "Intel Core2 Extreme"},
+  {kIntel, "Core2 Solo",        "Intel Core2 Solo"},
+  {kIntel, "Core2 CPU QX*",     "Intel Core2 Extreme"},  // the first ones named only the number
+  {kIntel, "Core2 CPU X*",      "Intel Core2 Extreme"},
+  {kIntel, "Core2 CPU Q*",      "Intel Core2 Quad"},
+  {kIntel, "Core2",             "Intel Core2 Duo"},      // "Core(TM)2 CPU 6600" is the Core 2 Duo E6600
+  {kIntel, "Processor #Y*",     "Intel Core M"},         // "Intel(R) Processor 5Y70 CPU" is the Core M 5Y70
+  {kIntel, "Celeron M",         "Intel Celeron M"},
+  {kIntel, "Celeron D",         "Intel Celeron D"},
+  {kIntel, "Celeron",           "Intel Celeron"},
+  {kIntel, "Pentium Gold",      "Intel Pentium Gold"},
+  {kIntel, "Pentium Silver",    "Intel Pentium Silver"},
+  {kIntel, "Pentium 4 - M",     "Intel Pentium 4-M"},    // "Mobile Intel(R) Pentium(R) 4 - M CPU 2.20GHz"
+  {kIntel, "Pentium 4",         "Intel Pentium 4"},
+  {kIntel, "Pentium D",         "Intel Pentium D"},
+  {kIntel, "Pentium M",         "Intel Pentium M"},
+  {kIntel, "Pentium III",       "Intel Pentium III"},
+  {kIntel, "Pentium II",        "Intel Pentium II"},
+  {kIntel, "Pentium MMX",       "Intel Pentium MMX"},
+  {kIntel, "Pentium",           "Intel Pentium"},        // "Pentium(R) Dual-Core CPU E5300" too
+  {kIntel, "Atom",              "Intel Atom"},
+  {kIntel, "Xeon Gold",         "Intel Xeon Gold"},
+  {kIntel, "Xeon Silver",       "Intel Xeon Silver"},
+  {kIntel, "Xeon Platinum",     "Intel Xeon Platinum"},
+  {kIntel, "Xeon Bronze",       "Intel Xeon Bronze"},
+  {kIntel, "Xeon Phi",          "Intel Xeon Phi"},
+  {kIntel, "Xeon",              "Intel Xeon"},
+  {kAmd,   "Duron",             "AMD Duron"},            // AMD's lines with a number are read from it
+  {kOther, "VIA C7-M",          "VIA C7-M"},
+  {kOther, "VIA C7",            "VIA C7"},
+  {kOther, "VIA Nano",          "VIA Nano"},
+}};
+// clang-format on
+
+// Words that say how many cores, before "Core" or "-Core": "Dual Core", "Quad-Core".
+struct CoreCountWord {
+  std::string_view word;
+  int cores;
+};
+
+// clang-format off
+constexpr std::array<CoreCountWord, 9> kCoreCountWords = {{
+  {"Dual", 2}, {"Triple", 3}, {"Quad", 4}, {"Six", 6}, {"Hexa", 6}, {"Eight", 8}, {"Octa", 8}, {"Twelve", 12},
+  {"Sixteen", 16},
+}};
+// clang-format on
+
+bool sameLetters(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
+}
+
+bool endsWithLetters(std::string_view word, std::string_view end) {
+  return word.size() >= end.size() && sameLetters(word.substr(word.size() - end.size()), end);
+}
+
+// "12", "1.86", "1300+": a clock's figure, in MHz for the unit; 0 when it is none.
+int clockFigure(std::string_view figure, bool gigahertz) {
+  if (figure.ends_with('+')) figure.remove_suffix(1);
+  const std::size_t dot = figure.find('.');
+  const std::string_view whole = figure.substr(0, dot);
+  const std::string_view fraction = dot == std::string_view::npos ? std::string_view() : figure.substr(dot + 1);
+  constexpr std::size_t kMostDigits = 5;  // no clock has more: the figure then is something else
+  if (!allDigits(whole) || whole.size() > kMostDigits || (dot != std::string_view::npos && !allDigits(fraction)))
+    return 0;
+  int mhz = 0;
+  for (const char c : whole) mhz = mhz * 10 + (c - '0');
+  if (!gigahertz) return mhz;
+  mhz *= 1000;
+  int scale = 100;
+  for (std::size_t c = 0; c < fraction.size() && scale > 0; ++c, scale /= 10) mhz += (fraction[c] - '0') * scale;
+  return mhz;
+}
+
+// The first clock the words write: "3.00GHz", "1200MHz", "1300+MHz", "2.40 GHz".
+int clockOf(const std::vector<Word>& all) {
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const std::string_view word = all[i].text;
+    for (const bool gigahertz : {true, false}) {
+      const std::string_view unit = gigahertz ? "GHz" : "MHz";
+      int mhz = 0;
+      if (word.size() > unit.size() && endsWithLetters(word, unit))
+        mhz = clockFigure(word.substr(0, word.size() - unit.size()), gigahertz);
+      else if (sameLetters(word, unit) && i > 0)
+        mhz = clockFigure(all[i - 1].text, gigahertz);
+      if (mhz > 0) return mhz;
+    }
   }
-  return std::nullopt;
+  return 0;
+}
+
+int countWord(std::string_view word) {
+  for (const CoreCountWord& row : kCoreCountWords)
+    if (sameLetters(word, row.word)) return row.cores;
+  return 0;
+}
+
+bool isCoreWord(std::string_view word) { return sameLetters(word, "Core") || sameLetters(word, "Cores"); }
+
+// The core count the words write: "12-Core", "128-Cores", "8-core", "Dual-Core", "Dual Core", "DualCore".
+int coresOf(const std::vector<Word>& all) {
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const std::string_view word = all[i].text;
+    const std::size_t hyphen = word.find('-');
+    if (hyphen != std::string_view::npos && hyphen > 0 && isCoreWord(word.substr(hyphen + 1))) {
+      const std::string_view count = word.substr(0, hyphen);
+      if (allDigits(count) && count.size() <= 3) return clockFigure(count, false);
+      if (const int cores = countWord(count)) return cores;
+    }
+    if (endsWithLetters(word, "Core") && word.size() > 4)
+      if (const int cores = countWord(word.substr(0, word.size() - 4))) return cores;  // "DualCore"
+    if (i + 1 < all.size() && isCoreWord(all[i + 1].text))
+      if (const int cores = countWord(word)) return cores;
+  }
+  return 0;
+}
+
+bool writesWord(const std::vector<Word>& all, std::string_view want) {
+  char digit = 0;
+  return std::any_of(all.begin(), all.end(), [&](const Word& word) { return sameWord(want, word.text, digit); });
+}
+
+// The line of kLineRules for `vendor` that the words write, or nothing.
+std::string lineOf(const std::vector<Word>& all, platform::Vendor vendor) {
+  for (const LineRule& rule : kLineRules) {
+    if (rule.vendor != vendor) continue;
+    if (const std::optional<LeadMatch> lead = findLead(all, rule.lead)) return withDigit(rule.line, lead->digit);
+  }
+  return {};
+}
+
+// AMD's line as the extended table's tool names it after the key: "AMD" and
+// the key's words before the number ("AMD Ryzen 5 PRO", "AMD Opteron" for
+// "Opteron 4174 HE"); a lone number adds its letters before the hyphen
+// ("AMD FX" for "FX-8350", "AMD PRO A10" for "PRO A10-8770E").
+std::string amdLineOfKey(std::string_view key) {
+  std::vector<std::string_view> parts;
+  for (std::size_t start = 0; start <= key.size();) {
+    const std::size_t blank = std::min(key.find(' ', start), key.size());
+    parts.push_back(key.substr(start, blank - start));
+    start = blank + 1;
+  }
+  std::string_view number = parts.back();
+  parts.pop_back();
+  if ((number == "HE" || number == "SE" || number == "EE") && !parts.empty()) {
+    number = parts.back();
+    parts.pop_back();
+  }
+  const std::size_t hyphen = number.find('-');
+  const std::string_view head = hyphen == std::string_view::npos ? std::string_view() : number.substr(0, hyphen);
+  if (!head.empty() && (parts.empty() || head == "PRO" || (parts.size() == 1 && parts[0] == "PRO")))
+    parts.push_back(head);
+  std::string line = "AMD";
+  for (const std::string_view part : parts) (line += ' ') += part;
+  return line;
+}
+
+// AMD's line: from the number the rule reads, else from the rule's own line
+// words ("AMD Athlon(tm)" is "AMD Athlon"); the bare "AMD" rule names none.
+std::string amdLineOf(const std::vector<Word>& all, std::string_view brand) {
+  const std::optional<RuleMatch> match = firstRule(all, kAmd);
+  if (!match) return lineOf(all, kAmd);
+  if (const auto reading = applyRule(*match->rule, match->lead, all, brand, std::nullopt))
+    return amdLineOfKey(reading->key);
+  std::string line = withDigit(match->rule->key, match->lead.digit);
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line.empty() ? lineOf(all, kAmd) : "AMD " + line;
+}
+
+}  // namespace
+
+std::optional<BrandLine> readBrandLine(std::string_view brand) {
+  const std::vector<Word> all = words(brand);
+  BrandLine out;
+  if (writesWord(all, "VIA")) {
+    out.productLine = lineOf(all, kOther);
+  } else if (madeByAmd(all)) {
+    out.vendor = kAmd;
+    out.productLine = amdLineOf(all, brand);
+  } else {
+    out.productLine = lineOf(all, kIntel);
+    if (!out.productLine.empty() || writesWord(all, "Intel")) out.vendor = kIntel;
+  }
+  out.clockMhz = clockOf(all);
+  if (out.productLine.empty() && out.clockMhz == 0) return std::nullopt;
+  out.cores = coresOf(all);
+  return out;
 }
 
 }  // namespace wexmora

@@ -21,6 +21,21 @@ namespace wexmora {
 std::optional<ModelNumberReading> readModelNumber(std::string_view brand,
                                                   std::optional<FamilyModel> identity = std::nullopt);
 
+// What a brand string says of the processor besides a model number.
+struct BrandLine {
+  platform::Vendor vendor = platform::Vendor::Other;
+  std::string productLine;  // in the extended table's product_line form ("Intel Pentium 4", "Intel Core2 Quad", "AMD
+                            // Athlon", "Intel Core Ultra 7", "AMD Ryzen AI 9"); empty where no line is named
+  int clockMhz = 0;  // the clock written in it ("3.00GHz" -> 3000, "1200MHz", "U2250@1300+MHz" -> 1300), 0 where none
+  int cores = 0;     // "12-Core Processor", "128-Core", "Dual Core", "Quad-Core" -> the count; 0 where none
+};
+
+// The line, clock and core count `brand` writes, also where it writes no
+// model number (‹Intel(R) Pentium(R) 4 CPU 3.00GHz›); nothing when it names
+// neither a line nor a clock. The vendor is Intel or Amd where the brand
+// string names the maker or one of its lines, Other for the rest (VIA too).
+std::optional<BrandLine> readBrandLine(std::string_view brand);
+
 // The maker a brand string names: Amd for "AMD" or one of its line names
 // (Athlon, Phenom, Turion, Sempron, Opteron, Ryzen, EPYC) opening a word,
 // Intel for every other brand string.

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "core/extended/extended_table.h"
+#include "core/identify/number_aliases.h"
 
 namespace wexmora {
 namespace {
@@ -31,6 +32,7 @@ const Case kRuleCases[] = {
   {R"(Intel(R) Core(TM) i7 CPU       Q 820  @ 1.73GHz)",              "intel-core-first",     "i7-820QM",                 "i7-820QM",      "Q 820"},
   {R"(Intel(R) Core(TM) i3 CPU       U 380  @ 1.33GHz)",              "intel-core-first",     "i3-380UM",                 "i3-380UM",      "U 380"},
   {R"(Intel(R) Core(TM) i5 CPU         750  @ 2.67GHz)",              "intel-core-first",     "i5-750",                   "i5-750",        "750"},
+  {R"(Intel(R) Core(TM) Ultra 7 155H)",                               "intel-core-ultra",     "Core 155H",                "U7 155H",       "155H"},
   {R"(Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz)",                     "intel-core",           "i5-8250U",                 "i5-8250U",      "i5-8250U"},
   {R"(Intel(R) Core(TM) i7-7700HQ CPU @ 2.80GHz)",                    "intel-core",           "i7-7700HQ",                "i7-7700HQ",     "i7-7700HQ"},
   {R"(11th Gen Intel(R) Core(TM) i7-1165G7 @ 2.80GHz)",               "intel-core",           "i7-1165G7",                "i7-1165G7",     "i7-1165G7"},
@@ -57,6 +59,7 @@ const Case kRuleCases[] = {
   {R"(Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz)",                     "intel-xeon-gold",      "Xeon Gold 6248",           "6248",     "6248"},
   {R"(Intel(R) Xeon(R) Silver 4210 CPU @ 2.20GHz)",                   "intel-xeon-silver",    "Xeon Silver 4210",         "4210",   "4210"},
   {R"(Intel(R) Xeon(R) Platinum 8280 CPU @ 2.70GHz)",                 "intel-xeon-platinum",  "Xeon Platinum 8280",       "8280",    "8280"},
+  {R"(Intel(R) Xeon(R) Bronze 3204 CPU @ 1.90GHz)",                  "intel-xeon-bronze",    "Xeon Bronze 3204",         "3204",          "3204"},
   {R"(Intel(R) Xeon Phi(TM) CPU 7210 @ 1.30GHz)",                     "intel-xeon-phi",       "Xeon Phi 7210",            "Phi 7210",      "7210"},
   {R"(Intel(R) Xeon(R) CPU E5-2670 v3 @ 2.30GHz)",                    "intel-xeon",           "E5-2670 v3",               "E5-2670 v3",    "E5-2670 v3"},
   {R"(Intel(R) Xeon(R) CPU E3-1230 V2 @ 3.30GHz)",                    "intel-xeon",           "E3-1230 v2",               "E3-1230 v2",    "E3-1230 V2"},
@@ -69,6 +72,11 @@ const Case kRuleCases[] = {
   {R"(AMD Ryzen Threadripper PRO 3955WX 16-Cores)",                   "amd-threadripper-pro", "Ryzen Threadripper PRO 3955WX", "TR 3955WX", "3955WX"},
   {R"(AMD Ryzen Threadripper 1950X 16-Core Processor)",               "amd-threadripper",     "Ryzen Threadripper 1950X", "TR 1950X",      "1950X"},
   {R"(AMD Ryzen Embedded V1605B with Radeon Vega Gfx)",               "amd-ryzen-embedded",   "Ryzen Embedded V1605B",    "V1605B",        "V1605B"},
+  {R"(AMD RYZEN AI MAX+ 395 w/ Radeon 8060S)",                        "amd-ryzen-ai-max-plus", "Ryzen AI Max+ 395",       "Max+ 395",      "395"},
+  {R"(AMD Ryzen AI Max 390 w/ Radeon 8050S)",                         "amd-ryzen-ai-max",     "Ryzen AI Max 390",         "Max 390",       "390"},
+  {R"(AMD Ryzen AI 9 HX 370 w/ Radeon 890M)",                         "amd-ryzen-ai-hx",      "Ryzen AI 9 HX 370",        "AI9 HX 370",    "370"},
+  {R"(AMD Ryzen AI 7 PRO 360 w/ Radeon 880M)",                        "amd-ryzen-ai-pro",     "Ryzen AI 7 PRO 360",       "AI 7 360",      "360"},
+  {R"(AMD Ryzen AI 9 365 w/ Radeon 880M)",                            "amd-ryzen-ai",         "Ryzen AI 9 365",           "AI 9 365",      "365"},
   {R"(AMD Ryzen 7 PRO 3700U w/ Radeon Vega Mobile Gfx)",              "amd-ryzen-pro",        "Ryzen 7 PRO 3700U",        "R7 3700U",  "3700U"},
   {R"(AMD Ryzen 5 3500U with Radeon Vega Mobile Gfx)",                "amd-ryzen",            "Ryzen 5 3500U",            "R5 3500U",      "3500U"},
   {R"(AMD EPYC 7302P 16-Core Processor)",                             "amd-epyc",             "EPYC 7302P",               "EPYC 7302P",    "7302P"},
@@ -123,7 +131,7 @@ TEST(ModelNumber, OneBrandStringPerRule) {
               std::string_view(c.rule).starts_with("amd") ? platform::Vendor::Amd : platform::Vendor::Intel);
     rules.insert(c.rule);
   }
-  EXPECT_EQ(rules.size(), 49u) << "every rule has a brand string in the table";
+  EXPECT_EQ(rules.size(), 56u) << "every rule has a brand string in the table";
 }
 
 // The maker of a brand string, the one rule the pass and the reader use.
@@ -267,6 +275,193 @@ TEST(ModelNumber, CommonMachinesFindTheirRow) {
     const auto row = findExtendedRow(reading->vendor, reading->key);
     ASSERT_TRUE(row.has_value()) << "no row for " << reading->key;
     EXPECT_EQ(row->productLine, line) << reading->key;
+  }
+}
+
+// Shapes of the newer lines, read into the key their maker's product table
+// gives (Intel's ProcessorNumber "165H" of "Intel Core Ultra 7 Processor
+// 165H" is "Core 165H"; AMD's "AMD Ryzen AI 9 365" is "Ryzen AI 9 365"), with
+// the line the extended table's tool names for it.
+TEST(ModelNumber, ReadsTheNewerShapes) {
+  struct Shape {
+    const char* brand;
+    const char* key;
+    const char* line;
+    int cores;
+  };
+  // clang-format off
+  const Shape shapes[] = {
+    {R"(Intel(R) Core(TM) Ultra 7 165H)",                 "Core 165H",           "Intel Core Ultra 7",  0},
+    {R"(Intel(R) Core(TM) Ultra 9 285K)",                 "Core 285K",           "Intel Core Ultra 9",  0},
+    {R"(Intel(R) Core(TM) Ultra 5 125U)",                 "Core 125U",           "Intel Core Ultra 5",  0},
+    {R"(INTEL(R) XEON(R) PLATINUM 8592+)",                "Xeon Platinum 8592+", "Intel Xeon Platinum", 0},
+    {R"(Intel(R) Xeon(R) 6780E)",                         "Xeon 6780E",          "Intel Xeon",          0},
+    {R"(AMD Ryzen 9 9900X 12-Core Processor)",            "Ryzen 9 9900X",       "AMD Ryzen 9",         12},
+    {R"(AMD Ryzen AI 9 365 w/ Radeon 880M)",              "Ryzen AI 9 365",      "AMD Ryzen AI 9",      0},
+    {R"(AMD Ryzen AI 9 HX 370 w/ Radeon 890M)",           "Ryzen AI 9 HX 370",   "AMD Ryzen AI 9 HX",   0},
+    {R"(AMD Ryzen 5 8600G w/ Radeon 760M Graphics)",      "Ryzen 5 8600G",       "AMD Ryzen 5",         0},
+    {R"(AMD EPYC 9754 128-Core Processor)",               "EPYC 9754",           "AMD EPYC",            128},
+    {R"(AMD Ryzen 7 7840HS w/ Radeon 780M Graphics)",     "Ryzen 7 7840HS",      "AMD Ryzen 7",         0},
+    {R"(AMD RYZEN AI MAX+ 395 w/ Radeon 8060S)",          "Ryzen AI Max+ 395",   "AMD Ryzen AI Max+",   0},
+  };
+  // clang-format on
+  for (const Shape& s : shapes) {
+    const auto reading = readModelNumber(s.brand);
+    ASSERT_TRUE(reading.has_value()) << "‹" << s.brand << "›";
+    EXPECT_EQ(reading->key, s.key) << "‹" << s.brand << "›";
+    const auto line = readBrandLine(s.brand);
+    ASSERT_TRUE(line.has_value()) << "‹" << s.brand << "›";
+    EXPECT_EQ(line->productLine, s.line) << "‹" << s.brand << "›";
+    EXPECT_EQ(line->vendor, brandVendor(s.brand)) << "‹" << s.brand << "›";
+    EXPECT_EQ(line->cores, s.cores) << "‹" << s.brand << "›";
+  }
+}
+
+// Brand strings as machines write them, with and without a model number:
+// the line, clock and core count they say, or nothing.
+TEST(BrandLine, ReadsLineClockAndCores) {
+  using platform::Vendor;
+  struct Said {
+    const char* brand;
+    Vendor vendor;
+    const char* line;
+    int mhz;
+    int cores;
+  };
+  // clang-format off
+  const Said cases[] = {
+    {R"(Intel(R) Pentium(R) 4 CPU 3.00GHz)",                     Vendor::Intel, "Intel Pentium 4",     3000, 0},
+    {R"(Intel(R) Pentium(R) D CPU 2.80GHz)",                     Vendor::Intel, "Intel Pentium D",     2800, 0},
+    {R"(Intel(R) Pentium(R) M processor 1.86GHz)",               Vendor::Intel, "Intel Pentium M",     1860, 0},
+    {R"(Intel(R) Pentium(R) M processor 1500MHz)",               Vendor::Intel, "Intel Pentium M",     1500, 0},
+    {R"(Intel(R) Celeron(R) M processor         1.50GHz)",       Vendor::Intel, "Intel Celeron M",     1500, 0},
+    {R"(Intel(R) Celeron(R) CPU 3.06GHz)",                       Vendor::Intel, "Intel Celeron",       3060, 0},
+    {R"(Intel(R) Celeron(R) D CPU 3.33GHz)",                     Vendor::Intel, "Intel Celeron D",     3330, 0},
+    {R"(Mobile Intel(R) Pentium(R) 4 - M CPU 2.20GHz)",          Vendor::Intel, "Intel Pentium 4-M",   2200, 0},
+    {R"(Mobile Intel(R) Pentium(R) 4     CPU 3.20GHz)",          Vendor::Intel, "Intel Pentium 4",     3200, 0},
+    {R"(Intel(R) Xeon(TM) CPU 3.00GHz)",                         Vendor::Intel, "Intel Xeon",          3000, 0},
+    {R"(Intel(R) Core(TM)2 Quad CPU           @ 2.66GHz)",       Vendor::Intel, "Intel Core2 Quad",    2660, 0},
+    {R"(Intel(R) Core(TM)2 CPU          6600  @ 2.40GHz)",       Vendor::Intel, "Intel Core2 Duo",     2400, 0},
+    {R"(Intel(R) Core(TM)2 CPU         X6800  @ 2.93GHz)",       Vendor::Intel, "Intel Core2 Extreme", 2930, 0},
+    {R"(Intel(R) Core(TM) Duo CPU      T2450  @ 2.00GHz)",       Vendor::Intel, "Intel Core Duo",      2000, 0},
+    {R"(Intel(R) Core(TM) i5 CPU       M 460  @ 2.53GHz)",       Vendor::Intel, "Intel Core i5",       2530, 0},
+    {R"(11th Gen Intel(R) Core(TM) i7-1165G7 @ 2.80GHz)",        Vendor::Intel, "Intel Core i7",       2800, 0},
+    {R"(Intel(R) Core(TM) m3-6Y30 CPU @ 0.90GHz)",               Vendor::Intel, "Intel Core m3",       900,  0},
+    {R"(Intel(R) Core(TM) M-5Y10c CPU @ 0.80GHz)",               Vendor::Intel, "Intel Core M",        800,  0},
+    {R"(Pentium(R) Dual-Core  CPU      E5300  @ 2.60GHz)",       Vendor::Intel, "Intel Pentium",       2600, 2},
+    {R"(Intel(R) Pentium(R) III CPU family      1266MHz)",       Vendor::Intel, "Intel Pentium III",   1266, 0},
+    {R"(Pentium III (Coppermine))",                              Vendor::Intel, "Intel Pentium III",   0,    0},
+    {R"(Genuine Intel(R) CPU        @ 1.66GHz)",                 Vendor::Intel, "",                    1660, 0},
+    {R"(Genuine Intel(R) processor               800MHz)",       Vendor::Intel, "",                    800,  0},
+    {R"(AMD Athlon(tm))",                                        Vendor::Amd,   "AMD Athlon",          0,    0},
+    {R"(AMD Athlon(tm) 64 X2 Dual Core Processor 4200+)",        Vendor::Amd,   "AMD Athlon 64 X2",    0,    2},
+    {R"(AMD Athlon(tm) 64 X2 Dual Core Processor)",              Vendor::Amd,   "AMD Athlon 64 X2",    0,    2},
+    {R"(AMD Athlon(tm)X2 DualCore QL-66)",                       Vendor::Amd,   "AMD Athlon X2",       0,    2},
+    {R"(AMD Athlon Dual-Core QL-62)",                            Vendor::Amd,   "AMD Athlon",          0,    2},
+    {R"(Quad-Core AMD Opteron(tm) Processor 2352)",              Vendor::Amd,   "AMD Opteron",         0,    4},
+    {R"(AMD Opteron(tm) Processor 4174 HE)",                     Vendor::Amd,   "AMD Opteron",         0,    0},
+    {R"(Mobile AMD Duron(tm) processor)",                        Vendor::Amd,   "AMD Duron",           0,    0},
+    {R"(Mobile AMD Sempron(tm))",                                Vendor::Amd,   "AMD Sempron",         0,    0},
+    {R"(AMD A10 PRO-7800B R7, 12 Compute Cores 4C+8G)",          Vendor::Amd,   "AMD A10 PRO",         0,    0},  // compute cores are not cores
+    {R"(AMD PRO A10-8770E R7, 10 COMPUTE CORES 4C+6G)",          Vendor::Amd,   "AMD PRO A10",         0,    0},
+    {R"(AMD FX(tm)-8350 Eight-Core Processor)",                  Vendor::Amd,   "AMD FX",              0,    8},
+    {R"(AMD Ryzen Threadripper PRO 3955WX 16-Cores)",            Vendor::Amd,   "AMD Ryzen Threadripper PRO", 0, 16},
+    {R"(VIA C7-M Processor 1200MHz)",                            Vendor::Other, "VIA C7-M",            1200, 0},
+    {R"(VIA Nano processor U2250@1300+MHz)",                     Vendor::Other, "VIA Nano",            1300, 0},
+    {R"(VIA Esther processor 1000MHz)",                          Vendor::Other, "",                    1000, 0},
+    {R"(HP Hexa-Core 2.0GHz)",                                   Vendor::Other, "",                    2000, 6},
+    {R"(Hygon C86 3185  8-core Processor @ 2.00 GHz)",           Vendor::Other, "",                    2000, 8},
+  };
+  // clang-format on
+  for (const Said& c : cases) {
+    const auto said = readBrandLine(c.brand);
+    ASSERT_TRUE(said.has_value()) << "‹" << c.brand << "›";
+    EXPECT_EQ(said->vendor, c.vendor) << "‹" << c.brand << "›";
+    EXPECT_EQ(said->productLine, c.line) << "‹" << c.brand << "›";
+    EXPECT_EQ(said->clockMhz, c.mhz) << "‹" << c.brand << "›";
+    EXPECT_EQ(said->cores, c.cores) << "‹" << c.brand << "›";
+  }
+  for (const char* brand :
+       {R"(AMD Processor Model Unknown)", R"(AMD Hammer Family processor - Model Unknown)", R"(AMD Six-Core Processor)",
+        R"(QEMU Virtual CPU version 2.5+)", "06/17", "", "@@@", R"(Genuine Intel(R) CPU $0000%@)"})
+    EXPECT_FALSE(readBrandLine(brand).has_value()) << "‹" << brand << "›";
+}
+
+// The line is the extended table's own: for every brand string of the rule
+// table whose key has a row, the row's product_line is the line read, but
+// where the brand string names another line than the product's later name
+// or none at all.
+TEST(BrandLine, LineIsTheExtendedTablesLine) {
+  // clang-format off
+  const std::pair<std::string_view, std::string_view> namedOtherwise[] = {
+    {"Pentium 4415U", "Intel Pentium"},  // sold as the Pentium Gold 4415U; the brand string says "Pentium"
+    {"T2300",         ""},               // "Genuine Intel(R) CPU" names no line
+  };
+  // clang-format on
+  int rows = 0;
+  for (const Case& c : kRuleCases) {
+    const auto reading = readModelNumber(c.brand);
+    ASSERT_TRUE(reading.has_value()) << "‹" << c.brand << "›";
+    const auto row = findExtendedRow(reading->vendor, reading->key);
+    if (!row || row->productLine.empty()) continue;
+    ++rows;
+    std::string_view line = row->productLine;
+    for (const auto& [key, written] : namedOtherwise)
+      if (reading->key == key) line = written;
+    const auto said = readBrandLine(c.brand);
+    EXPECT_EQ(said ? said->productLine : "", line) << "‹" << c.brand << "› key " << reading->key;
+  }
+  EXPECT_GE(rows, 50) << "most of the rule table's brand strings have a row";
+}
+
+// Numbers that the product tables list under another name answer with the
+// table's row; where the number alone could be another chip, only with the
+// family and model the row names.
+TEST(ModelNumber, NumbersKnownUnderAnotherName) {
+  struct Known {
+    const char* brand;
+    std::optional<FamilyModel> identity;
+    const char* key;  // "" for no reading
+  };
+  // clang-format off
+  const Known cases[] = {
+    {R"(Genuine Intel(R) CPU           U7300  @ 1.30GHz)",  std::nullopt,        "Core2 U7300"},
+    {R"(Genuine Intel(R) CPU           U4100  @ 1.30GHz)",  std::nullopt,        "SU4100"},
+    {R"(Genuine Intel(R) CPU           U2700  @ 1.30GHz)",  std::nullopt,        "SU2700"},
+    {R"(Genuine Intel(R) CPU           U2300  @ 1.20GHz)",  std::nullopt,        "SU2300"},
+    {R"(Intel(R) Core(TM)2 Duo CPU     L9400  @ 1.86GHz)",  std::nullopt,        "Core2 SL9400"},
+    {R"(Genuine Intel(R) CPU            2140  @ 1.60GHz)",  FamilyModel{6, 15},  "E2140"},
+    {R"(Genuine Intel(R) CPU            2140  @ 1.60GHz)",  FamilyModel{6, 23},  ""},
+    {R"(Genuine Intel(R) CPU            2140  @ 1.60GHz)",  std::nullopt,        ""},
+    {R"(Genuine Intel(R) CPU             585  @ 2.16GHz)",  FamilyModel{6, 15},  "Celeron 585"},
+    {R"(Intel(R) Celeron(R) CPU          585  @ 2.16GHz)",  std::nullopt,        "Celeron 585"},  // the line's own reading
+    {R"(Intel(R) Pentium(R) Dual  CPU  E2140  @ 1.60GHz)",  FamilyModel{6, 15},  "E2140"},
+    {R"(Genuine Intel(R) CPU 0000 @ 3.40GHz)",              FamilyModel{6, 158}, ""},  // engineering samples
+    {R"(Genuine Intel(R) CPU 0000 @ 2.00GHz)",              FamilyModel{6, 79},  ""},
+    {R"(Genuine Intel(R) CPU             000  @ 2.67GHz)",  FamilyModel{6, 26},  ""},
+  };
+  // clang-format on
+  for (const Known& c : cases) {
+    const auto reading = readModelNumber(c.brand, c.identity);
+    EXPECT_EQ(reading ? reading->key : "", c.key) << "‹" << c.brand << "›";
+    if (!reading) continue;
+    EXPECT_TRUE(findExtendedRow(reading->vendor, reading->key).has_value()) << reading->key;
+    EXPECT_LE(reading->shown.size(), 10u) << reading->shown;
+  }
+}
+
+// Every alias answers with a row of the extended table, names its source,
+// and no engineering sample's zeros stand for a product.
+TEST(ModelNumber, EveryAliasHasItsRow) {
+  std::set<std::string> seen;
+  for (const NumberAlias& alias : numberAliases()) {
+    EXPECT_TRUE(findExtendedRow(platform::Vendor::Intel, alias.key).has_value()) << alias.key;
+    EXPECT_FALSE(alias.source.empty()) << alias.number;
+    EXPECT_NE(alias.number.find_first_not_of('0'), std::string_view::npos) << "zeros name no product";
+    EXPECT_TRUE(seen.insert(std::string(alias.rule) + " " + std::string(alias.number)).second) << alias.number;
+    // A number of digits alone could be any chip: the family and model must agree.
+    if (alias.number.find_first_not_of("0123456789") == std::string_view::npos)
+      EXPECT_NE(alias.family, 0) << alias.number;
   }
 }
 

@@ -9,7 +9,9 @@
 // key (the key adds a line name or a hyphen, never other digits in between);
 // the family and model only decide a brand string that reads two ways, they
 // never change a reading made without them; the same input reads the same;
-// and a row the lookup finds carries the key looked up.
+// and a row the lookup finds carries the key looked up. The brand line is
+// there only with a line or a clock, its line begins with its maker's name,
+// its clock and core count are not negative, and it reads the same twice.
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +48,23 @@ void checkReading(const std::string& brand, const ModelNumberReading& reading) {
              "row " + shown(std::string(row ? row->key : "")) + " for " + shown(reading.key));
 }
 
+void checkBrandLine(const std::string& brand) {
+  const auto line = readBrandLine(brand);
+  const auto again = readBrandLine(brand);
+  FUZZ_CHECK(line.has_value() == again.has_value() &&
+                 (!line || (line->productLine == again->productLine && line->clockMhz == again->clockMhz &&
+                            line->cores == again->cores && line->vendor == again->vendor)),
+             "two brand lines of " + shown(brand) + " differ");
+  if (!line) return;
+  FUZZ_CHECK(!line->productLine.empty() || line->clockMhz > 0, "a brand line without line or clock " + shown(brand));
+  FUZZ_CHECK(line->clockMhz >= 0 && line->cores >= 0, "a negative clock or core count for " + shown(brand));
+  const std::string_view maker = line->vendor == platform::Vendor::Intel ? "Intel "
+                                 : line->vendor == platform::Vendor::Amd ? "AMD"
+                                                                         : "VIA ";
+  FUZZ_CHECK(line->productLine.empty() || line->productLine.starts_with(maker),
+             "line " + shown(line->productLine) + " of another maker in " + shown(brand));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -63,6 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(decided && decided->key == plain->key && decided->at == plain->at,
                "the family and model changed the reading of " + shown(brand));
   }
+  checkBrandLine(brand);
   const auto again = readModelNumber(brand, identity);
   FUZZ_CHECK(again.has_value() == decided.has_value() && (!again || again->key == decided->key),
              "two readings of " + shown(brand) + " differ");
