@@ -1,7 +1,7 @@
 #pragma once
 // The extended table's rows as the build embeds them, generated from
-// resources/extended/processors.tsv, x86_family_models.tsv and
-// microarchitecture_technologies.tsv: each item one line of the file,
+// resources/extended/processors.tsv, x86_family_models.tsv,
+// microarchitecture_technologies.tsv and dies_by_model_number.tsv: each item one line of the file,
 // tab-separated, without its line break. The processor rows
 // stand in ascending byte order of their key (field 1), so a lookup can
 // search them without parsing them first.
@@ -16,9 +16,12 @@ inline constexpr std::size_t kExtendedColumns = 19;
 inline constexpr std::size_t kFamilyModelColumns = 12;
 // vendor, microarchitecture, lines, technologies, source
 inline constexpr std::size_t kTechnologyColumns = 5;
+// vendor, family, model_first, model_last, key_prefixes, code_name, source
+inline constexpr std::size_t kDieColumns = 7;
 
 std::span<const std::string_view> extendedProcessorRows();
 std::span<const std::string_view> extendedFamilyModelRows();
 std::span<const std::string_view> extendedTechnologyRows();
+std::span<const std::string_view> extendedDieRows();
 
 }  // namespace wexmora::catalogue

@@ -16,6 +16,7 @@ namespace {
 using catalogue::kExtendedColumns;
 using catalogue::kFamilyModelColumns;
 using catalogue::kTechnologyColumns;
+using catalogue::kDieColumns;
 
 template <std::size_t N>
 std::array<std::string_view, N> split(std::string_view row) {
@@ -105,6 +106,21 @@ std::optional<FamilyModelRow> findFamilyModelRow(std::string_view vendor, int fa
     if (!found) found = row;
   }
   return found;
+}
+
+std::string_view dieOfModelNumber(std::string_view vendor, int family, int model, std::string_view key) {
+  if (key.empty()) return {};
+  for (const std::string_view line : catalogue::extendedDieRows()) {
+    const auto f = split<kDieColumns>(line);
+    if (f[0] != vendor || number(f[1]) != family || model < number(f[2]) || model > number(f[3])) continue;
+    for (std::string_view prefixes = f[4]; !prefixes.empty();) {
+      const std::size_t bar = prefixes.find('|');
+      const std::string_view prefix = prefixes.substr(0, bar);
+      if (!prefix.empty() && key.starts_with(prefix)) return f[5];
+      prefixes = bar == std::string_view::npos ? std::string_view() : prefixes.substr(bar + 1);
+    }
+  }
+  return {};
 }
 
 std::string_view microarchitectureOfCodeName(std::string_view vendor, std::string_view codeName) {

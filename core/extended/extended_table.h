@@ -69,6 +69,12 @@ std::optional<ExtendedRow> findExtendedRow(platform::Vendor vendor, std::string_
 // the first of them.
 std::optional<FamilyModelRow> findFamilyModelRow(std::string_view vendor, int family, int model, int stepping = -1);
 
+// The die a model number names where its family and model stand for
+// several ("Pinnacle Ridge / Colfax"): the code name of the first row of that
+// family and model one of whose key prefixes begins `key` ("Ryzen 7 2700X");
+// empty where none does.
+std::string_view dieOfModelNumber(std::string_view vendor, int family, int model, std::string_view key);
+
 // The microarchitecture of every family/model row with that code name (case
 // ignored), when they agree; empty otherwise.
 std::string_view microarchitectureOfCodeName(std::string_view vendor, std::string_view codeName);

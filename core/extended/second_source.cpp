@@ -107,13 +107,15 @@ std::optional<FamilyModelRow> identifiedDie(const TForm15& form) {
 }
 
 // The code name, lithography and segment of the family/model table, where
-// the processor's identifier names a family and model the table knows.
-void fillFromFamilyModel(TForm15& form) {
+// the processor's identifier names a family and model the table knows. Where
+// that family and model stand for several dies, the model number (`key`, the
+// extended table's) may say which.
+void fillFromFamilyModel(TForm15& form, std::string_view key) {
   const auto die = identifiedDie(form);
   if (!die) return;
-  // A row that names several dies it cannot tell apart gives no code name.
-  if (form[main_controls::kCodeName].text.empty() && die->certain)
-    form[main_controls::kCodeName].text = std::string(die->codeName);
+  std::string& codeName = form[main_controls::kCodeName].text;
+  if (codeName.empty() && die->certain) codeName = std::string(die->codeName);
+  if (codeName.empty()) codeName = std::string(dieOfModelNumber(die->vendor, die->family, *form.facts.model, key));
   if (form[main_controls::kLithography].text.empty())
     form[main_controls::kLithography].text = std::string(die->lithography);
   if (form[main_controls::kSegment].text.empty()) form[main_controls::kSegment].text = std::string(die->segment);
@@ -155,7 +157,7 @@ void fillFromRow(TForm15& form, const ExtendedRow& row) {
   form.facts.technologies = base::splitAtCommas(row.technologies);
   // What the row leaves open of the code name, lithography and technologies,
   // the family/model and microarchitecture tables may know.
-  fillFromFamilyModel(form);
+  fillFromFamilyModel(form, row.key);
   fillTechnologies(form, row.productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   // The brand string's own base clock stays where the row gives none.
@@ -214,7 +216,7 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
     form[main_controls::kCores].text = std::to_string(line->cores);
   if (form[main_controls::kBaseClock].text.empty() && line && line->clockMhz > 0)
     form[main_controls::kBaseClock].text = clockText(line->clockMhz);
-  fillFromFamilyModel(form);
+  fillFromFamilyModel(form, reading ? std::string_view(reading->key) : std::string_view());
   std::vector<std::string> shared;
   if (!form[main_controls::kTechnologies].text.empty())
     shared = base::splitAtCommas(form[main_controls::kTechnologies].text);
@@ -242,7 +244,7 @@ void fillFromMachine(TForm15& form, const platform::MachineFacts& machine,
   if (machine.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(machine.maxMhz);
   form.facts.technologies = machine.technologies;
   form[main_controls::kTechnologies].text = base::joinWithCommas(machine.technologies);
-  fillFromFamilyModel(form);
+  fillFromFamilyModel(form, reading ? std::string_view(reading->key) : std::string_view());
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
   if (reading) showModelNumber(form, *reading);
 }

@@ -89,7 +89,7 @@ constexpr Translation kTable[] = {
 
   {T::SourceExtended,        "Данные из расширенной таблицы (процессора нет в каталоге)",                          "Data from the extended table (the processor is not in the catalogue)"},
   {T::SourceMachine,         "Данные сообщила сама система (процессора нет в таблицах)",                           "Data reported by the system itself (the processor is in no table)"},
-  {T::SourceBrand,           "Данные по линейке и частоте из названия (модели нет в таблицах)",                     "Data by the line and clock in the brand string (the model is in no table)"},
+  {T::SourceBrand,           "Данные по названию, семейству и модели процессора (модели нет в таблицах)",          "Data by the brand string and the processor's family and model (the model is in no table)"},
 
   {T::InfoBrandCaption,      "Наименование",  "Brand string"},
   {T::InfoSourceCaption,     "Источник данных",  "Data source"},
