@@ -35,6 +35,7 @@ struct Word {
   std::string text;  // without marks
   std::size_t begin = 0;
   std::size_t end = 0;
+  bool capitals = true;  // no small letter in it
 };
 
 enum class NumberForm {
@@ -164,6 +165,7 @@ std::vector<Word> words(std::string_view brand) {
     }
     if (current.text.empty()) current.begin = i;
     current.text += c;
+    if (c >= 'a' && c <= 'z') current.capitals = false;
     lastEnd = ++i;
   }
   finish(lastEnd);
@@ -212,16 +214,15 @@ struct LeadMatch {
 bool isLower(char c) { return c >= 'a' && c <= 'z'; }
 char upper(char c) { return isLower(c) ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool hasLower(std::string_view word) { return std::any_of(word.begin(), word.end(), isLower); }
-
 // A lead word against a brand-string word: "#" is one digit, a final "*"
 // lets the word go on ("i#-*" is "i5-8250U"); a word in capitals alone
 // matches in any case.
-bool sameWord(std::string_view want, std::string_view word, char& digit) {
+bool sameWord(std::string_view want, const Word& brandWord, char& digit) {
+  const std::string_view word = brandWord.text;
   const bool prefix = want.ends_with('*');
   if (prefix) want.remove_suffix(1);
   if (prefix ? word.size() < want.size() : want.size() != word.size()) return false;
-  const bool anyCase = !hasLower(word);
+  const bool anyCase = brandWord.capitals;
   for (std::size_t c = 0; c < want.size(); ++c) {
     if (want[c] == '#' && isDigit(word[c]))
       digit = word[c];
@@ -243,7 +244,7 @@ std::optional<LeadMatch> findLead(const std::vector<Word>& all, std::string_view
   for (std::size_t first = 0; first + count <= all.size(); ++first) {
     LeadMatch match{first, first + count, 0};
     std::size_t k = 0;
-    while (k < count && sameWord(parts[k], all[first + k].text, match.digit)) ++k;
+    while (k < count && sameWord(parts[k], all[first + k], match.digit)) ++k;
     if (k == count) return match;
   }
   return std::nullopt;
@@ -632,7 +633,7 @@ int coresOf(const std::vector<Word>& all) {
 
 bool writesWord(const std::vector<Word>& all, std::string_view want) {
   char digit = 0;
-  return std::any_of(all.begin(), all.end(), [&](const Word& word) { return sameWord(want, word.text, digit); });
+  return std::any_of(all.begin(), all.end(), [&](const Word& word) { return sameWord(want, word, digit); });
 }
 
 // The line of kLineRules for `vendor` that the words write, or nothing.
