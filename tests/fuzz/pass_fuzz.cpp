@@ -139,9 +139,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int index = options.switchLanguage.value_or(storedIndex);
   FUZZ_CHECK(controls["ComboBox1"]["index"] == index, "ComboBox1 " + controls["ComboBox1"]["index"].dump() + context);
 
-  // A sheet of the extended table or the machine's facts has a line that says so.
+  // A sheet of the extended table, the brand string or the machine's facts has a line that says so.
   const Json& source = outputs.sheet["source"];
-  const bool secondSource = source == "extended" || source == "machine";
+  const bool secondSource = source == "extended" || source == "machine" || source == "brand";
   FUZZ_CHECK(source.is_null() || source == "catalogue" || secondSource, "source " + source.dump() + context);
   const auto lines = std::count(outputs.text.begin(), outputs.text.end(), '\n');
   FUZZ_CHECK(lines == (secondSource ? 21 : 20),
