@@ -60,6 +60,11 @@ struct ExplainWords {
   const char* noModelNumber;
   const char* shown;
   const char* extendedTable;
+  const char* lineAndClock;
+  const char* die;
+  const char* uncertain;
+  const char* candidates;
+  const char* none;
   const char* rowFound;
   const char* noRow;
   const char* refined;
@@ -116,6 +121,11 @@ ExplainWords wordsIn(Language language) {
       .noModelNumber = word(TextId::ExplainNoModelNumber),
       .shown = word(TextId::ExplainShown),
       .extendedTable = word(TextId::ExplainExtendedTable),
+      .lineAndClock = word(TextId::ExplainLineAndClock),
+      .die = word(TextId::ExplainDie),
+      .uncertain = word(TextId::ExplainDieUncertain),
+      .candidates = word(TextId::ExplainCandidates),
+      .none = word(TextId::ExplainNone),
       .rowFound = word(TextId::ExplainRowFound),
       .noRow = word(TextId::ExplainNoRow),
       .refined = word(TextId::ExplainRefined),
@@ -185,7 +195,8 @@ Explanation explanationOf(const TForm15& form, const PassTrace& trace, const std
 
   const std::string source = trace.secondSourcesConsulted ? sheetSourceName(form.facts.sheetSource) : "";
   const bool catalogueAnswered = trace.secondSourcesConsulted && form.facts.sheetSource == SheetSource::Catalogue;
-  if ((trace.modelNumber || !source.empty()) && !catalogueAnswered) e.otherSources = {trace.modelNumber, source};
+  if ((trace.modelNumber || !source.empty()) && !catalogueAnswered)
+    e.otherSources = {trace.modelNumber, trace.brandSheet, source};
 
   // The last rule that held decides the picture, the last one with a left the left.
   std::optional<std::size_t> leftAt;
@@ -244,6 +255,13 @@ std::string explainText(const Explanation& e) {
            " " + inQuotes(m->key) + ", " + w.shown + " " + inQuotes(m->shown));
       line(std::string(w.extendedTable) + ": " + (m->rowFound ? w.rowFound : w.noRow));
       if (m->refined) line(std::string(w.refined) + " " + inQuotes(m->catalogueKey), 2);
+    }
+    if (const auto& b = e.otherSources->brandSheet) {
+      line(std::string(w.lineAndClock) + ": " + (b->productLine.empty() ? std::string(w.none) : inQuotes(b->productLine)) +
+           ", " + (b->clockMhz > 0 ? std::to_string(b->clockMhz) + " MHz" : std::string(w.none)));
+      line(std::string(w.die) + ": " + (b->die.empty() ? std::string(w.none) : inQuotes(b->die)) +
+           (b->die.empty() || b->dieCertain ? "" : " " + std::string(w.uncertain)));
+      line(std::string(w.candidates) + ": " + std::to_string(b->candidates));
     }
     const std::string& source = e.otherSources->source;
     line(std::string(w.source) + ": " + (source.empty() ? std::string(w.noSource) : source));
@@ -328,6 +346,13 @@ Json explainJson(const Explanation& e) {
                             {"key", m->key},      {"shown", m->shown},
                             {"row", m->rowFound}, {"refined_from", m->refined ? Json(m->catalogueKey) : Json(nullptr)}}
                      : Json(nullptr);
+    const auto& b = e.otherSources->brandSheet;
+    out["brand_sheet"] = b ? Json{{"product_line", textOrNull(b->productLine)},
+                                  {"clock_mhz", b->clockMhz > 0 ? Json(b->clockMhz) : Json(nullptr)},
+                                  {"die", textOrNull(b->die)},
+                                  {"die_certain", b->dieCertain},
+                                  {"rows", b->candidates}}
+                           : Json(nullptr);
     out["source"] = textOrNull(e.otherSources->source);
   }
   out["badge"] = badge;

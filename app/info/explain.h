@@ -25,7 +25,8 @@ struct HeldBadgeRule {
 // catalogue did not answer.
 struct OtherSourcesPart {
   std::optional<ModelNumberTrace> modelNumber;  // when they read the brand string; `read` says whether a rule read one
-  std::string source;                           // "extended", "machine", or empty for none
+  std::optional<BrandSheetTrace> brandSheet;    // when the brand string and the die filled the sheet
+  std::string source;                           // "extended", "brand", "machine", or empty for none
 };
 
 struct Explanation {

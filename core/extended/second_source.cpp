@@ -202,7 +202,12 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
   const auto die = identifiedDie(form);
   if ((!line || line->productLine.empty()) && !die) return false;
   const std::vector<ExtendedRow> candidates = line ? candidatesOf(*line, die) : std::vector<ExtendedRow>{};
-  if (form.trace && form.trace->modelNumber) form.trace->modelNumber->candidates = candidates.size();
+  if (form.trace)
+    form.trace->brandSheet = BrandSheetTrace{.productLine = line ? line->productLine : std::string(),
+                                             .clockMhz = line ? line->clockMhz : 0,
+                                             .die = die ? std::string(die->codeName) : std::string(),
+                                             .dieCertain = die && die->certain,
+                                             .candidates = candidates.size()};
   for (const RowField& f : kRowFields) {
     if (candidates.empty()) break;
     const std::string_view shared = candidates.front().*f.field;

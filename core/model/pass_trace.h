@@ -58,8 +58,17 @@ struct ModelNumberTrace {
   bool rowFound = false;     // the extended table holds the key
   bool refined = false;      // it replaced a catalogue key that only approximated it
   std::string catalogueKey;  // Edit7 before that replacement
-  // Without a row: the rows of the brand string's line and clock whose die is
-  // the identifier's, whose shared fields the sheet shows.
+};
+
+// How a sheet without a row was filled from the brand string and the
+// identifier: the line and clock the brand string writes, the die the
+// family/model table names, and how many rows of that line, clock and die
+// agreed on what the sheet shows.
+struct BrandSheetTrace {
+  std::string productLine;  // empty where the brand string names none
+  int clockMhz = 0;
+  std::string die;  // the family/model row's code name; empty where the table has none
+  bool dieCertain = false;
   std::size_t candidates = 0;
 };
 
@@ -73,6 +82,7 @@ struct PassTrace {
   std::vector<CatalogueMatch> matches;  // in index order; the last one filled the sheet
 
   std::optional<ModelNumberTrace> modelNumber;  // only when the second sources read the brand string
+  std::optional<BrandSheetTrace> brandSheet;    // only when the brand string and the die filled the sheet
   bool secondSourcesConsulted = false;          // the sheet's source itself is form.facts.sheetSource
 
   std::vector<BadgeRuleHeld> badgeRules;  // rules that held, in evaluation order

@@ -84,6 +84,30 @@ TEST(InfoSources, AProcessorOnlyTheMachinesFactsDescribe) {
   EXPECT_EQ(sheet["technologies"].back(), "AMD-V");
 }
 
+// A cloud machine: 2 vCPUs of an EPYC of family 25, model 17, whose brand
+// string names no model. The machine's facts give the counts, the
+// family/model table the die.
+TEST(InfoSources, ACloudEpycKnownByItsFamilyAndModel) {
+  const testing::FakeMachineFactsSource facts({.packages = 1,
+                                               .cores = 1,
+                                               .threads = 2,
+                                               .l2Bytes = 1u << 20,
+                                               .l3Bytes = 32u << 20,
+                                               .maxMhz = 0,
+                                               .technologies = {"MMX", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1",
+                                                                "SSE4.2", "SSE4A", "AVX", "AVX2", "AVX-512", "FMA3",
+                                                                "AES", "SHA", "AMD64", "SMT"}});
+  const Result asJson = runOn(jsonOptions(), "AMD EPYC", "AMD64 Family 25 Model 17 Stepping 1", facts);
+  EXPECT_EQ(asJson.code, 0);
+  expectGolden("epyc-family-25-model-17-machine-en.json", asJson.out);
+  const json sheet = json::parse(asJson.out);
+  EXPECT_EQ(sheet["source"], "machine");
+  EXPECT_EQ(sheet["code_name"], "Genoa");
+  EXPECT_EQ(sheet["lithography"], "5 nm");
+  EXPECT_EQ(sheet["product_line"], "AMD EPYC");
+  EXPECT_EQ(sheet["threads"], "2");
+}
+
 // The machine's facts describe the machine: never a brand string given on the
 // command line or a key, never with --catalogue-only (which reads none).
 TEST(InfoSources, TheMachinesFactsServeItsOwnProcessorOnly) {
