@@ -2,6 +2,7 @@
 """Check the table of dies told apart by model number (TSV).
 
 Usage: check_dies_by_model_number.py [DIES [FAMILY_MODELS [PROCESSORS]]]
+       check_dies_by_model_number.py --die VENDOR FAMILY MODEL KEY [DIES]
 
 DIES is resources/extended/dies_by_model_number.tsv; FAMILY_MODELS and
 PROCESSORS default to x86_family_models.tsv and processors.tsv beside it.
@@ -9,7 +10,9 @@ Where a family/model stands for several dies ("Pinnacle Ridge / Colfax"),
 each row names one of them for the extended-table keys that begin with one of
 its prefixes; the first matching row of a family/model wins. Exit status 0
 when the table is sound, 1 when any problem is found (one message per problem
-on stderr). Prints the row count per vendor.
+on stderr). Prints the row count per vendor. With --die, prints the die the
+table names for that family, model and key (as the program reads it: the
+first row one of whose prefixes begins the key), or nothing.
 """
 import collections
 import os
@@ -163,9 +166,24 @@ def check(dies, family_models, processors):
     return problems, collections.Counter(row["vendor"] for _, row in rows), len(rows)
 
 
+def die_of(path, vendor, family, model, key):
+    """The code name of the first row of that family and model one of whose prefixes begins `key`."""
+    for _, line in data_lines(path)[1]:
+        f = line.split("\t")
+        if f[0] != vendor or int(f[1]) != family or not int(f[2]) <= model <= int(f[3]):
+            continue
+        if any(prefix and key.startswith(prefix) for prefix in f[4].split("|")):
+            return f[5]
+    return ""
+
+
 def main():
     here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "extended")
     args = sys.argv[1:]
+    if args[:1] == ["--die"] and len(args) in (5, 6):
+        dies = args[5] if len(args) == 6 else os.path.join(here, "dies_by_model_number.tsv")
+        print(die_of(dies, args[1], int(args[2]), int(args[3]), args[4]))
+        return 0
     dies = args[0] if args else os.path.join(here, "dies_by_model_number.tsv")
     beside = os.path.dirname(os.path.abspath(dies))
     family_models = args[1] if len(args) > 1 else os.path.join(beside, "x86_family_models.tsv")
