@@ -105,7 +105,7 @@ TEST(GoldenCommandLines, EmptyFieldsStayEmptyArguments) {
 // unnoticed.
 TEST(GoldenCommandLines, EveryGoldenFileHasItsCase) {
   const std::set<std::string> ownFactsGoldens = {"machine-facts-en.json", "machine-facts-explain-ru.txt",
-                                                 "brands-sources-en.tsv"};
+                                                 "brands-sources-en.tsv", "epyc-family-25-model-17-machine-en.json"};
   const auto cases = readCases();
   std::set<std::string> named, lines;
   for (const auto& c : cases) {
