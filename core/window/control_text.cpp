@@ -12,7 +12,97 @@ bool fitsItsText(const Control& control) {
          control.name == main_controls::kPhotoSocket;
 }
 
+// "65 nm / 40 nm" -> "65/40 nm": where every part of a " / " list ends in
+// the same unit, the unit once at the end.
+std::string unitOnce(std::string_view value) {
+  constexpr std::string_view kBetween = " / ";
+  const std::size_t blank = value.rfind(' ');
+  if (blank == std::string_view::npos || value.find(kBetween) == std::string_view::npos) return std::string(value);
+  const std::string_view unit = value.substr(blank);  // " nm"
+  std::string joined;
+  for (std::string_view rest = value; !rest.empty();) {
+    const std::size_t at = rest.find(kBetween);
+    const std::string_view part = rest.substr(0, at);
+    if (!part.ends_with(unit)) return std::string(value);
+    joined += (joined.empty() ? "" : "/") + std::string(part.substr(0, part.size() - unit.size()));
+    rest = at == std::string_view::npos ? std::string_view() : rest.substr(at + kBetween.size());
+  }
+  return joined + std::string(unit);
+}
+
+// "Alder Lake (P/U/M)" -> "Alder Lake".
+std::string withoutParenthesis(std::string_view value) {
+  const std::size_t open = value.find(" (");
+  if (open == std::string_view::npos || !value.ends_with(')')) return std::string(value);
+  return std::string(value.substr(0, open));
+}
+
+// "Clearwater Forest" -> "Clearwater F.", "Granite Rapids-D" -> "Granite R.-D":
+// names only, never a figure with its unit.
+std::string lastWordByInitial(std::string_view value) {
+  if (std::any_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::string(value);
+  const std::size_t blank = value.rfind(' ');
+  if (blank == std::string_view::npos || blank + 2 >= value.size()) return std::string(value);
+  const std::string_view last = value.substr(blank + 1);
+  const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  if (!isLetter(last[0]) || !isLetter(last[1])) return std::string(value);
+  std::size_t end = 1;
+  while (end < last.size() && isLetter(last[end])) ++end;
+  return std::string(value.substr(0, blank + 2)) + "." + std::string(last.substr(end));
+}
+
+// "Westmere-EX" -> "Westmere": a die's name without its variant letters.
+std::string withoutVariant(std::string_view value) {
+  const std::size_t dash = value.rfind('-');
+  if (dash == std::string_view::npos || dash == 0 || dash + 1 >= value.size() || value.find(' ') != std::string_view::npos)
+    return std::string(value);
+  for (const char c : value.substr(dash + 1))
+    if (c < 'A' || c > 'Z') return std::string(value);
+  return std::string(value.substr(0, dash));
+}
+
+// "Intel 18A" -> "18A": a process node named after its maker, by its name
+// (never a bare figure: "Intel 4" stays).
+std::string nodeName(std::string_view value) {
+  constexpr std::string_view kMakers[] = {"Intel ", "TSMC "};
+  const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  for (const std::string_view maker : kMakers) {
+    const std::string_view name = value.substr(std::min(maker.size(), value.size()));
+    if (value.starts_with(maker) && std::any_of(name.begin(), name.end(), isLetter)) return std::string(name);
+  }
+  return std::string(value);
+}
+
+// "SledgeHammer" -> "SledgeH.": one name of two joined words, the second by its initial.
+std::string joinedWordByInitial(std::string_view value) {
+  if (value.find(' ') != std::string_view::npos || value.size() < 3) return std::string(value);
+  for (std::size_t i = value.size() - 2; i > 1; --i)
+    if (value[i] >= 'A' && value[i] <= 'Z' && value[i - 1] >= 'a' && value[i - 1] <= 'z' &&
+        value.substr(i + 1).find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos)
+      return std::string(value.substr(0, i + 1)) + ".";
+  return std::string(value);
+}
+
+// "65/40 nm" -> "65/40": several figures of one unit, the unit left to the caption.
+std::string figuresOnly(std::string_view value) {
+  const std::size_t blank = value.rfind(' ');
+  if (blank == std::string_view::npos || value.substr(0, blank).find('/') == std::string_view::npos ||
+      value.substr(0, blank).find(' ') != std::string_view::npos)
+    return std::string(value);
+  return std::string(value.substr(0, blank));
+}
+
 }  // namespace
+
+std::vector<std::string> shorterForms(std::string_view value) {
+  std::vector<std::string> forms{std::string(value)};
+  for (std::string (*rule)(std::string_view) :
+       {withoutParenthesis, unitOnce, lastWordByInitial, withoutVariant, joinedWordByInitial, nodeName, figuresOnly}) {
+    std::string shorter = rule(forms.back());
+    if (shorter != forms.back()) forms.push_back(std::move(shorter));
+  }
+  return forms;
+}
 
 std::string captionLine(std::string_view text) {
   std::string line;

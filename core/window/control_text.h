@@ -4,6 +4,7 @@
 // break lines, and labels grow to their text.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/model/form_model.h"
 
@@ -15,6 +16,17 @@ std::string captionLine(std::string_view text);
 // A hint's lines joined by `lineBreak`: each "\r\n", lone "\r" or lone "\n"
 // is one break, and breaks at the end are dropped.
 std::string tooltipText(std::string_view hint, std::string_view lineBreak);
+
+// The forms a read-only field may show its value in, longest first, for a
+// view to take the first that fits the field: the value; without a
+// parenthesised part ("Alder Lake (P/U/M)" -> "Alder Lake"); a unit written
+// once ("65 nm / 40 nm" -> "65/40 nm"); the last word by its initial
+// ("Clearwater Forest" -> "Clearwater F."); a die's name without its variant
+// ("Westmere-EX" -> "Westmere"); two joined words, the second by its initial
+// ("SledgeHammer" -> "SledgeH."); a node by its name ("Intel 18A" -> "18A");
+// figures without their unit ("65/40 nm" -> "65/40"). Each rule applies to
+// the form before it; a value no rule shortens has itself alone.
+std::vector<std::string> shorterForms(std::string_view value);
 
 struct ControlRect {
   int left, top, width, height;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace wexmora {
 namespace {
 
@@ -69,6 +72,45 @@ TEST(ControlText, LabelsGrowToTheirCaptions) {
     SCOPED_TRACE(c.control.name);
     EXPECT_EQ(controlRect(c.control, c.textWidth, c.textHeight), c.expected);
   }
+}
+
+}  // namespace
+}  // namespace wexmora
+
+namespace wexmora {
+namespace {
+
+TEST(ShorterForms, EachRuleKeepsWhatIdentifiesTheValue) {
+  // clang-format off
+  const struct {
+    const char* value;
+    std::vector<std::string> forms;
+  } cases[] = {
+    {"Coffee Lake",         {"Coffee Lake", "Coffee L."}},
+    {"Core2 Quad",          {"Core2 Quad"}},
+    {"Alder Lake (P/U/M)",  {"Alder Lake (P/U/M)", "Alder Lake", "Alder L."}},
+    {"P6 (Pentium Pro)",    {"P6 (Pentium Pro)", "P6"}},
+    {"65 nm / 40 nm",       {"65 nm / 40 nm", "65/40 nm", "65/40"}},
+    {"600 nm / 350 nm",     {"600 nm / 350 nm", "600/350 nm", "600/350"}},
+    {"Westmere-EX",         {"Westmere-EX", "Westmere"}},
+    {"Broadwell-DE",        {"Broadwell-DE", "Broadwell"}},
+    {"Intel 18A",           {"Intel 18A", "18A"}},
+    {"Intel 4",             {"Intel 4"}},
+    {"Pentium 4-M",         {"Pentium 4-M"}},
+    {"Granite Rapids-D",    {"Granite Rapids-D", "Granite R.-D"}},
+    {"Clearwater Forest",   {"Clearwater Forest", "Clearwater F."}},
+    // Nothing to shorten: a number, a unit of one part, units that differ.
+    {"SledgeHammer",        {"SledgeHammer", "SledgeH."}},
+    {"Prescott",            {"Prescott"}},
+    {"RAPTOR LAKE",         {"RAPTOR LAKE", "RAPTOR L."}},
+    {"14 nm",               {"14 nm"}},
+    {"4 Mb L2",             {"4 Mb L2"}},
+    {"2.80 GHz",            {"2.80 GHz"}},
+    {"130 nm / 1 Mb",       {"130 nm / 1 Mb"}},
+    {"",                    {""}},
+  };
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(shorterForms(c.value), c.forms) << c.value;
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <cmath>
 
@@ -150,6 +152,25 @@ QRect FormView::geometryOf(const Control& control, const QFont& font) {
   return {rect.left, rect.top, rect.width, rect.height};
 }
 
+int textRoom(const QLineEdit& edit) {
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.rect = edit.rect();
+  option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+  const QMargins margins = edit.textMargins();
+  constexpr int kLineEditMargin = 2;  // what QLineEdit keeps free on each side of its text
+  return edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit).width() - margins.left() -
+         margins.right() - 2 * kLineEditMargin;
+}
+
+QString fittingText(const QLineEdit& edit, const std::string& value) {
+  const QFontMetricsF metrics(edit.font());
+  const std::vector<std::string> forms = shorterForms(value);
+  for (const std::string& form : forms)
+    if (metrics.horizontalAdvance(QString::fromStdString(form)) <= textRoom(edit)) return QString::fromStdString(form);
+  return QString::fromStdString(forms.back());
+}
+
 void FormView::sync() {
   for (const Control& control : form_.controls()) syncControl(control, widget(control.name));
 }
@@ -160,12 +181,18 @@ void FormView::syncControl(const Control& control, QWidget* widget) {
     case ControlKind::Label:
       static_cast<QLabel*>(widget)->setText(text);
       break;
-    case ControlKind::Edit:
-      if (auto* edit = static_cast<QLineEdit*>(widget); edit->text() != qs(control.text)) {
-        edit->setText(qs(control.text));
+    case ControlKind::Edit: {
+      auto* edit = static_cast<QLineEdit*>(widget);
+      // A read-only field shows its value in a form that fits; one the user
+      // may edit shows it whole.
+      edit->setGeometry(geometryOf(control, widget->font()));
+      const QString shown = control.style.readOnly ? fittingText(*edit, control.text) : qs(control.text);
+      if (edit->text() != shown) {
+        edit->setText(shown);
         edit->setCursorPosition(0);
       }
       break;
+    }
     case ControlKind::Memo:
       if (auto* memo = static_cast<QPlainTextEdit*>(widget); memo->toPlainText() != qs(control.text))
         memo->setPlainText(qs(control.text));

@@ -3,6 +3,7 @@
 // control's kind, at its place in its parent. The view never decides
 // anything; after every event the window calls sync() and the widgets take
 // the model's texts, hints, places, visibility and pictures again.
+#include <QLineEdit>
 #include <QObject>
 #include <QWidget>
 #include <map>
@@ -12,6 +13,13 @@
 #include "core/model/form_model.h"
 
 namespace wexmora::qt {
+
+// The width a line edit of its present size gives its text.
+int textRoom(const QLineEdit& edit);
+
+// What a read-only field shows of `value`: the first of its shorter forms
+// (core/window/control_text.h) that fits the field, the shortest when none does.
+QString fittingText(const QLineEdit& edit, const std::string& value);
 
 class FormView {
  public:

@@ -2,7 +2,11 @@
 
 #include <windowsx.h>
 
+#include <string>
+#include <vector>
+
 #include "core/model/control_names.h"
+#include "core/window/control_text.h"
 #include "platform/windows/wide_text.h"
 #include "views/win32/fonts.h"
 #include "views/win32/hit_test.h"
@@ -12,6 +16,30 @@
 
 namespace wexmora::win32 {
 namespace {
+
+// The first of the value's shorter forms (core/window/control_text.h) that
+// fits the edit's text area in its font, the shortest when none does.
+std::wstring fittingText(HWND edit, const std::string& value) {
+  const std::vector<std::string> forms = shorterForms(value);
+  RECT area{};
+  SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+  HDC dc = GetDC(edit);
+  if (!dc) return widen(value);
+  const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+  std::wstring chosen = widen(forms.back());
+  for (const std::string& form : forms) {
+    const std::wstring text = widen(form);
+    SIZE size{};
+    if (GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size) &&
+        size.cx <= area.right - area.left) {
+      chosen = text;
+      break;
+    }
+  }
+  SelectObject(dc, before);
+  ReleaseDC(edit, dc);
+  return chosen;
+}
 
 using platform::widen;
 
@@ -191,7 +219,8 @@ void FormView::sync() {
     if (handle) {
       Windowed& shown = it->second;
       switch (control.kind) {
-        case ControlKind::Edit:
+        case ControlKind::Edit:  // its text once it has its size, below
+          break;
         case ControlKind::Memo:
           if (const std::wstring text = widen(control.text); windowText(handle) != text)
             SetWindowTextW(handle, text.c_str());
@@ -213,6 +242,12 @@ void FormView::sync() {
             control.kind == ControlKind::ComboBox ? rect.height + scale_.px(kDropDownHeight) : rect.height;
         SetWindowPos(handle, nullptr, rect.left, rect.top, rect.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         shown.rect = rect;
+      }
+      if (control.kind == ControlKind::Edit) {
+        // A read-only field shows its value in a form that fits; one the
+        // user may edit shows it whole.
+        const std::wstring text = control.style.readOnly ? fittingText(handle, control.text) : widen(control.text);
+        if (windowText(handle) != text) SetWindowTextW(handle, text.c_str());
       }
       if (shown.visible != control.visible) {
         ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
