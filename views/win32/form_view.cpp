@@ -20,6 +20,7 @@ namespace {
 // The first of the value's shorter forms (core/window/control_text.h) that
 // fits the edit's text area in its font, the shortest when none does.
 std::wstring fittingText(HWND edit, const std::string& value) {
+  using platform::widen;
   const std::vector<std::string> forms = shorterForms(value);
   RECT area{};
   SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
