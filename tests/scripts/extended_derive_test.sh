@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The extended table's tools: derive_extended.py on small product tables
 # written here (the product table wins field by field, a field no source
-# gives stays empty, a typo'd clock is dropped, the output is byte-stable)
-# and on damaged ones (each refused with its message and exit code 1); the
+# gives stays empty, a typo'd clock is dropped, the output is byte-stable,
+# a second table of a kind adds rows and fills empty fields), the display
+# forms of memory, graphics, threads and L3 on the sources' real shapes,
+# and damaged inputs (each refused with its message and exit code 1); the
 # build's generator on the committed files and on damaged copies; and, when
 # the shared data lie beside the repository, the committed files re-derived.
 set -u
@@ -31,20 +33,16 @@ Intel Core i5-8250U @ 1.60GHz,FC-BGA1356,1.6 GHz,3.4 GHz,2,2,15 W,Q3 2017
 Intel Core2 Duo E8400 @ 3.00GHz,LGA775,3.0 GHz,,2,2,65 W,Q4 2008
 AMD Athlon 64 X2 Dual Core 4200+,AM2,2.112.0 GHz,,2,2,89 W,Q4 2008
 CSV
-  printf 'brand\tvendor\tfamily\tmodel\tstepping\tprobes\n%s\n%s\n' \
-    $'Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz\tIntel\t6\t142\t10\t5' \
-    $'AMD Ryzen 5 3600 6-Core Processor\tAMD\t23\t113\t0\t3' >"$scratch/machines.tsv"
 }
 derive() {  # derive OUT-DIR, the inputs of $scratch
   python3 "$tool" --intel "$scratch/intel.csv" --amd "$scratch/amd.csv" --basics "$scratch/basics.csv" \
-    --machines "$scratch/machines.tsv" --out-dir "$1" 2>"$scratch/err"
+    "${@:2}" --out-dir "$1" 2>"$scratch/err"
 }
 row() { awk -F'\t' -v key="$2" '$1 == key' "$1/processors.tsv"; }
 
 write_inputs
 if derive "$scratch/one" && derive "$scratch/two"; then pass; else fail "good inputs refused: $(cat "$scratch/err")"; fi
-cmp -s "$scratch/one/processors.tsv" "$scratch/two/processors.tsv" &&
-  cmp -s "$scratch/one/family_models.tsv" "$scratch/two/family_models.tsv" && pass || fail "two runs differ"
+cmp -s "$scratch/one/processors.tsv" "$scratch/two/processors.tsv" && pass || fail "two runs differ"
 
 # key => the row expected, field by field (tabs written \t)
 while IFS= read -r line; do
@@ -53,13 +51,93 @@ while IFS= read -r line; do
   got=$(row "$scratch/one" "$key")
   [ "$got" = "$(printf '%b' "$expected")" ] && pass || fail "row $key: got ‹$got›"
 done <<'ROWS'
-i5-8250U => i5-8250U\tIntel\tIntel Core i5\t1.60 GHz\t3.40 GHz\t4\t8\tFCBGA1356\tMobile\tМобильного\tKaby Lake R\t100°C\t14 nm\tDDR4-2400, LPDDR3-2133\tIntel UHD Graphics 620\t6 Mb\t3.0\tAVX2, HT, SSE4.1, SSE4.2, EM64T, AES, VT-x\tintel+basics
+i5-8250U => i5-8250U\tIntel\tIntel Core i5\t1.60 GHz\t3.40 GHz\t4\t8\tFCBGA1356\tMobile\tМобильного\tKaby Lake R\t100°C\t14 nm\tLPDDR3-2133, DDR4-2400 MHz\tIntel UHD Graphics 620\t6 Mb\t3.0\tAVX2, HT, SSE4.1, SSE4.2, EM64T, AES, VT-x\tintel+basics
 Ryzen 5 3600 => Ryzen 5 3600\tAMD\tAMD Ryzen 5\t3.60 GHz\t4.20 GHz\t6\t12\tAM4\tDesktop\tНастольного\t\t95°C\t7 nm\tDDR4\t-\t32 Mb\t4.0\tAES, AMD-V\tamd
 Core2 E8400 => Core2 E8400\tIntel\tIntel Core2 Duo\t3.00 GHz\t\t2\t2\tLGA775\t\t\t\t\t\t\t\t\t\t\tbasics
 Athlon 64 X2 4200+ => Athlon 64 X2 4200+\tAMD\tAMD Athlon 64 X2\t\t\t2\t2\tAM2\t\t\t\t\t\t\t\t\t\t\tbasics
 ROWS
-[ "$(sed -n 2p "$scratch/one/family_models.tsv")" = "$(printf 'AMD\t23\t113\t\t7 nm')" ] && pass ||
-  fail "family/model row: $(cat "$scratch/one/family_models.tsv")"
+
+# A second table of a kind: its new key is added; for a key the first holds
+# it fills only what the first left empty (code name, temperature), the
+# first's values stand (cores 4, not 6).
+cat >"$scratch/intel2.csv" <<CSV
+$intel_header
+i5-8250U,Intel® Core™ i5-8250U Processor,6,12,1.60 GHz,3.40 GHz,6 MB Intel® Smart Cache,Products formerly Other,14 nm,Mobile,FCBGA1356,,90°C,,DDR4-2400,Intel® UHD Graphics 620,3,,Yes,Yes,Yes,Yes
+N4000,Intel® Celeron® Processor N4000,2,,1.10 GHz,2.60 GHz,4 MB,Products formerly Gemini Lake,14 nm,Mobile,FCBGA1090,,105°C,,"DDR4/LPDDR4 upto 2400 MT/s",Intel® UHD Graphics 600,,,Yes,Yes,Yes,No
+CSV
+sed -i 's/,Products formerly Kaby Lake R,/,,/; s/,100°C,/,,/' "$scratch/intel.csv"
+derive "$scratch/more" --intel "$scratch/intel2.csv" && pass || fail "two Intel tables refused: $(cat "$scratch/err")"
+while IFS= read -r line; do
+  [ -z "$line" ] && continue
+  key="${line%% => *}" expected="${line#* => }"
+  got=$(row "$scratch/more" "$key" | cut -f1,6,7,11,12,14,16,19)
+  [ "$got" = "$(printf '%b' "$expected")" ] && pass || fail "two tables, row $key: got ‹$got›"
+done <<'ROWS'
+i5-8250U => i5-8250U\t4\t8\tOther\t90°C\tLPDDR3-2133, DDR4-2400 MHz\t6 Mb\tintel+basics
+N4000 => N4000\t2\t2\tGemini Lake\t105°C\tDDR4-2400, LPDDR4-2400 MHz\t4 Mb L2\tintel
+ROWS
+write_inputs
+
+# The display forms, each rule on the shapes the product tables write.
+python3 - "$source_dir/tools/extended" <<'PY' >"$scratch/forms" 2>&1
+import sys
+sys.path.insert(0, sys.argv[1])
+import derive_extended as t
+cases = [
+    # memory: type-speed, speeds of a type joined, MT/s as MHz, a type alone kept;
+    # MHz after each type where that fits the field, else once at the end
+    ("memory", t.memory_form, "DDR4 - Up to 3200MHz, LPDDR4 - Up to 4266MHz", "DDR4-3200, LPDDR4-4266 MHz"),
+    ("memory", t.memory_form, "DDR4/LPDDR4 upto 2400 MT/s", "DDR4-2400, LPDDR4-2400 MHz"),
+    ("memory", t.memory_form, "DDR4-2400. DDR3L-1866", "DDR3L-1866 MHz, DDR4-2400 MHz"),
+    ("memory", t.memory_form, "DDR3 1066/1333", "DDR3-1066/1333 MHz"),
+    ("memory", t.memory_form, "Up to DDR5 4800 MT/s Up to DDR4 3200 MT/s", "DDR4-3200 MHz, DDR5-4800 MHz"),
+    ("memory", t.memory_form, "Up to DDR5 4800 MT/s 1DPC Up to DDR5 4400 MT/s 2DPC", "DDR5-4400/4800 MHz"),
+    ("memory", t.memory_form, "DDR3-1333/1600. DDR3L-1333/1600 @ 1.5V", "DDR3/DDR3L-1333/1600 MHz"),
+    ("memory", t.memory_form, "DDR3 800/978/1066/1333 (Max Speed 1066 MHz)", "DDR3-800/978/1066 MHz"),
+    ("memory", t.memory_form, "DDR3L, DDR4 2133MHz at 1.2V", "DDR3L, DDR4-2133 MHz"),
+    ("memory", t.memory_form, "DDR3L-1333, 1600; LPDDR3-1333, 1600", "DDR3L/LPDDR3-1333/1600 MHz"),
+    ("memory", t.memory_form, "DDR2/3", "DDR2, DDR3"),
+    ("memory", t.memory_form, "DDR5 (FP7r2), LPDDR5/x (FP7, FP8)", "DDR5, LPDDR5, LPDDR5x"),
+    ("memory", t.memory_form, "DDR4", "DDR4"),
+    ("memory", t.memory_form, "Not Listed", ""),
+    ("memory", t.memory_form, "DDR3 800/1066/1333/1600/1866", "DDR3-1866 MHz"),  # too wide: the fastest
+    # graphics: AMD's full names, none, unknown; Intel's generation names
+    ("graphics", t.amd_graphics, "R5", "AMD Radeon R5 Graphics"),
+    ("graphics", t.amd_graphics, "Radeon™  Graphics", "AMD Radeon Graphics"),
+    ("graphics", t.amd_graphics, "Radeon™ Vega 8 Graphics", "AMD Radeon Vega 8 Graphics"),
+    ("graphics", t.amd_graphics, "AMD Radeon™ 680M", "AMD Radeon 680M"),
+    ("graphics", t.amd_graphics, "Discrete Graphics Card Required", "-"),
+    ("graphics", t.amd_graphics, "", ""),
+    ("graphics", lambda v: t.intel_graphics(v, {}), "Intel® UHD Graphics for 10th Gen Intel® Processors", "Intel UHD Graphics"),
+    ("graphics", lambda v: t.intel_graphics(v, {}), "", "-"),
+    ("graphics", lambda v: t.intel_graphics(v, {"GraphicsFreq": "400 MHz"}), "", ""),
+    ("graphics", lambda v: t.shortened("graphics", v), "AMD Radeon Vega 8 Graphics", "AMD Radeon Vega 8"),
+    ("graphics", lambda v: t.shortened("graphics", v), "Intel UHD Graphics 630", "Intel UHD Graphics 630"),
+    # threads: given, from SMT/HT and cores, unknown
+    ("threads", lambda v: t.threads_of(*v), ("", "4", True), "8"),
+    ("threads", lambda v: t.threads_of(*v), ("", "4", False), "4"),
+    ("threads", lambda v: t.threads_of(*v), ("", "4", None), ""),
+    ("threads", lambda v: t.threads_of(*v), ("16", "10", None), "16"),
+    ("threads", lambda v: t.threads_of(*v), ("", "", False), ""),
+    # L3: the L2 of a line without L3, the L3 alone, unsure left empty
+    ("l3", lambda v: t.intel_l3(*v), ("4 MB", "Gemini Lake"), "4 Mb L2"),
+    ("l3", lambda v: t.intel_l3(*v), ("512 KB L2 Cache", "Diamondville"), "512 Kb L2"),
+    ("l3", lambda v: t.intel_l3(*v), ("", "Apollo Lake"), "-"),
+    ("l3", lambda v: t.intel_l3(*v), ("6 MB Intel® Smart Cache", "Coffee Lake"), "6 Mb"),
+    ("l3", lambda v: t.intel_l3(*v), ("9 MB L2 Cache", "Dunnington"), ""),
+    ("l3", lambda v: t.intel_l3(*v), ("16 KB", "Clanton"), ""),
+    ("l3", lambda v: t.intel_l3(*v), ("1.5 MB L2 Cache", "Elkhart Lake"), "1.5 Mb L2"),
+    ("l3", t.amd_l3, {"L3 Cache": "", "L2 Cache": "2MB", "Line": "AMD PRO A-Series A10 APU for Laptops"}, "2 Mb L2"),
+    ("l3", t.amd_l3, {"L3 Cache": "", "L2 Cache": "2MB", "Line": "AMD Phenom™ II X4 Black"}, ""),
+    ("l3", t.amd_l3, {"L3 Cache": "32MB", "L2 Cache": "3MB", "Line": "AMD Ryzen™ 5 Desktop Processors"}, "32 Mb"),
+]
+for rule, function, given, expected in cases:
+    got = function(given)
+    print("pass" if got == expected else f"{rule} {given!r}: got {got!r}, expected {expected!r}")
+PY
+while IFS= read -r line; do
+  [ "$line" = pass ] && pass || fail "$line"
+done <"$scratch/forms"
 
 # damage (a sed script on one input file) => words the message must hold
 while IFS= read -r line; do
@@ -80,28 +158,26 @@ intel.csv: 1s/CoreCount,// => missing column(s) CoreCount
 intel.csv: 2s/,4,8,/,four,8,/ => CoreCount 'four' is not a number
 amd.csv: 1s/"# of Threads",// => missing column(s) # of Threads
 basics.csv: 3s/,2,2,65/,2,x2,65/ => Threads 'x2' is not a number
-machines.tsv: 2s/\t142\t/\tabc\t/ => model 'abc' is not a number
-machines.tsv: 1s/probes/weight/ => missing column(s) probes
 basics.csv: 1,$d => basics.csv: empty
 intel.csv: 2s/,Yes,Yes,Yes,Yes$// => intel.csv:2: 18 fields, expected 22
 DAMAGE
 write_inputs
 python3 "$tool" --intel "$scratch/none.csv" --amd "$scratch/amd.csv" --basics "$scratch/basics.csv" \
-  --machines "$scratch/machines.tsv" --out-dir "$scratch/bad" 2>"$scratch/err"
+  --out-dir "$scratch/bad" 2>"$scratch/err"
 [ $? -eq 1 ] && grep -q "none.csv: cannot be read" "$scratch/err" && pass || fail "a missing file: $(cat "$scratch/err")"
 
 # The build's generator: the committed files, then damaged copies.
 if [ -x "$embed" ]; then
   tables="$source_dir/resources/extended"
-  "$embed" "$tables/processors.tsv" "$tables/family_models.tsv" "$scratch/rows.cpp" 2>"$scratch/err" &&
-    [ "$(grep -c 'sv,$' "$scratch/rows.cpp")" -eq "$(grep -vc '^#' "$tables/processors.tsv" | awk -v f="$(grep -vc '^#' "$tables/family_models.tsv")" '{print $1 + f}')" ] &&
+  others=("$tables/x86_family_models.tsv" "$tables/microarchitecture_technologies.tsv" "$tables/dies_by_model_number.tsv")
+  "$embed" "$tables/processors.tsv" "${others[@]}" "$scratch/rows.cpp" 2>"$scratch/err" &&
     pass || fail "the committed tables: $(cat "$scratch/err")"
   while IFS= read -r line; do
     [ -z "$line" ] && continue
     script="${line%% => *}" expected="${line#* => }"
     sed "$script" "$tables/processors.tsv" >"$scratch/damaged.tsv"
     rm -f "$scratch/out.cpp"
-    "$embed" "$scratch/damaged.tsv" "$tables/family_models.tsv" "$scratch/out.cpp" 2>"$scratch/err"
+    "$embed" "$scratch/damaged.tsv" "${others[@]}" "$scratch/out.cpp" 2>"$scratch/err"
     code=$?
     [ "$code" -eq 1 ] && grep -qF -- "$expected" "$scratch/err" && [ ! -e "$scratch/out.cpp" ] && pass ||
       fail "generator, $script: exit $code, ‹$(cat "$scratch/err")›"
@@ -120,9 +196,8 @@ fi
 data="$source_dir/../shared/data"
 if [ -r "$data/intel-processors.csv" ]; then
   python3 "$tool" --intel "$data/intel-processors.csv" --amd "$data/amd-processors.csv" \
-    --basics "$data/processor-basics.csv" --machines "$data/machines-sample.tsv" --out-dir "$scratch/real" 2>/dev/null &&
+    --basics "$data/processor-basics.csv" --out-dir "$scratch/real" 2>/dev/null &&
     diff -q "$source_dir/resources/extended/processors.tsv" "$scratch/real/processors.tsv" >/dev/null &&
-    diff -q "$source_dir/resources/extended/family_models.tsv" "$scratch/real/family_models.tsv" >/dev/null &&
     pass || fail "resources/extended differs from what the shared data give; run tools/extended/derive_extended.py"
 else
   echo "skipped the re-derivation: no shared data at $data"

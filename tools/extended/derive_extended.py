@@ -1,20 +1,28 @@
 #!/usr/bin/env python3
 """Derives the extended processor table and the family/model table.
 
-Usage: derive_extended.py --intel INTEL.csv --amd AMD.csv --basics BASICS.csv
+Usage: derive_extended.py --intel INTEL.csv [--intel MORE.csv ...]
+                          --amd AMD.csv [--amd MORE.csv ...]
+                          --basics BASICS.csv [--basics MORE.csv ...]
                           --machines MACHINES.tsv [--out-dir DIR]
+
+Each of --intel, --amd and --basics may be given more than once, each table
+in the same columns: a later table adds the rows the earlier ones lack, and
+for a key that an earlier table holds it fills only the fields the earlier
+left empty (the first table that gives a field wins, as within one table the
+first row of a key does).
 
 Writes DIR/processors.tsv (by default resources/extended/): one row per
 processor model, keyed by the model key that core/identify/model_number reads
 from a brand string, with the data sheet's fields in the catalogue's display
 forms. The product tables (Intel, AMD) win over the coarse list (basics),
-field by field; a field no source gives stays empty.
+field by field; a field no source gives stays empty. Memory, graphics,
+threads and the L3 field are rewritten into the catalogue's forms
+("DDR4-3200 MHz, LPDDR4-4266 MHz", "AMD Radeon R5 Graphics", a number of
+threads, "4 Mb L2" for a processor without L3), and a text wider than its
+field of the window is shortened by the rules of SHORTENINGS.
 
-Also writes DIR/family_models.tsv: vendor, family and model of the machines
-list joined with the code name and lithography of the rows their brand
-strings name; a value is kept only where every candidate agrees.
-
-Both files are UTF-8, tab-separated, sorted and byte-stable. Damaged input
+The file is UTF-8, tab-separated, sorted and byte-stable. Damaged input
 (an unreadable file, a missing column, a number that does not read) ends the
 tool with a message and exit code 1. Standard library only.
 """
@@ -75,6 +83,79 @@ CORRECTIONS = [
 ]
 # fmt: on
 
+# Code names of Intel processors whose last-level cache is the L2 (no L3):
+# the pages' "Cache" of these names the L2, whether it says "L2" or not.
+# Sources: Intel's product briefs and datasheets of each line.
+INTEL_L2_ONLY = {
+    # Atom, Celeron and Pentium N/J/Z/C: Bonnell, Saltwell, Silvermont, Airmont, Goldmont, Goldmont Plus, Tremont
+    "Silverthorne", "Diamondville", "Pineview", "Lincroft", "Tunnel Creek", "Stellarton", "Cedarview", "Centerton",
+    "Penwell", "Cloverview", "Bay Trail", "Avoton", "Rangeley", "Merrifield", "Moorefield", "Braswell",
+    "Cherry Trail", "SoFIA 3G R", "SoFIA LTE", "Apollo Lake", "Denverton", "Gemini Lake", "Gemini Lake Refresh",
+    "Elkhart Lake", "Snow Ridge",
+    # Core 2, Pentium Dual-Core and their Xeons; Core Solo/Duo, Pentium M; NetBurst; P6
+    "Merom", "Conroe", "Allendale", "Kentsfield", "Penryn", "Wolfdale", "Yorkfield", "Woodcrest", "Clovertown",
+    "Harpertown", "Tigerton", "Yonah", "Sossaman", "Banias", "Dothan", "Northwood", "Prescott", "Cedarmill",
+    "Smithfield", "Presler", "Nocona", "Prestonia", "Coppermine", "Tualatin", "Mendocino",
+    # Xeon Phi
+    "Knights Corner", "Knights Landing", "Knights Mill",
+}
+# Code names whose "Cache" is neither surely L2 nor surely L3 (Quark's
+# unified cache, lines not checked): the L3 field stays empty.
+INTEL_CACHE_UNSURE = {"Clanton", "AtlasPeak", "Mint Valley", "Silver Butte", "Parker Ridge", "Montecito"}
+# Hybrid lines (threads are not twice the cores) and Xeon Phi (four threads a core).
+INTEL_IRREGULAR_THREADS = {"Alder Lake", "Alder Lake-N", "Raptor Lake", "Lakefield", "Meteor Lake",
+                           "Knights Corner", "Knights Landing", "Knights Mill"}
+
+# AMD's lines by the product table's "Line" column: those without SMT
+# (everything before Zen), and those without L3 (the APUs, Athlon II,
+# Turion, the mobile Phenom II), where the table gives the L2 only.
+AMD_WITHOUT_SMT = [r"A\d+-Series|PRO A-Series|E\d-Series|\bFX\b|FX-Series|Phenom|Sempron|Turion|Opteron",
+                   r"Athlon.* X[234]\b|Athlon.*(Quad|Dual)-Core APU"]
+AMD_WITHOUT_L3 = [r"A\d+-Series APU|PRO A-Series A\d+ APU|E\d-Series APU|FX-Series Processors for (Laptops|AIOs)",
+                  r"Athlon.* II X[234]$|Athlon\W* X4$|Athlon.*Quad-Core APU|Sempron.*APU|Turion",
+                  r"Phenom.* Mobile Processors|Opteron.* X[12]100"]
+
+# The room of each field in the main window: its width in the design less
+# the edit's frames and margins (2 + 3 pixels a side, the wider of the Qt
+# and the Win32 edit). And the advance of each character in the window's
+# sans font at 11 pixels, the wider of Liberation Sans (the Qt window's) and
+# Wine's Tahoma (the Win32 window's), rounded up to half a pixel; a
+# character not listed counts 11.5. The GUI and Windows fit tests measure
+# the real fonts; these only decide which shortening a text needs.
+FIELD_ROOM = {"product_line": 121, "base": 89, "turbo": 81, "cores": 41, "threads": 45, "socket": 89,
+              "segment_en": 73, "segment_ru": 73, "code_name": 73, "max_temperature": 65, "lithography": 49,
+              "memory": 201, "graphics": 137, "l3_cache": 81, "pcie": 70}
+FIELD_ROOM = {column: width - 10 for column, width in FIELD_ROOM.items()}
+# fmt: off
+CHAR_WIDTHS = [
+    (2.5, "'"), (3.0, "il"), (3.5, " ,.fj"), (4.0, "!-:;rt"), (4.5, '"()/I[\\]|'), (5.0, "г"),
+    (5.5, "Jcksvxyz{}°зкстух"), (6.0, "Гвчьэя"), (6.5, "$*0123456789?L_`abdeghnopquКабдеийлнопрц"),
+    (7.0, "FTZЗТУъ"), (7.5, "&ABEKPSVXYАБВЕЛРХЧЬ"), (8.0, "CDHNRUДИЙНПСЭЯмы"), (8.5, "#+<=>^w~ФЦжю"),
+    (9.0, "GOQОЪш"), (9.5, "MmМфщ"), (10.0, "Ы"), (10.5, "WЖШ"), (11.0, "%Щ"), (11.5, "@Ю"),
+]
+# fmt: on
+# fmt: off
+# The forms of the memory field, tried in order while the text is wider
+# than its field; each keeps the facts the field's caption asks for (the
+# highest memory supported): units said once, types of the same speeds
+# joined as the catalogue joins speeds, the lower speeds of a type left out.
+MEMORY_FORMS = [
+    # what it does                          MHz      join   fastest  comma
+    ("MHz after each type",                 "each",  False, False,   ", "),
+    ("one MHz at the end",                  "end",   False, False,   ", "),
+    ("types of the same speeds joined",     "end",   True,  False,   ", "),
+    ("the fastest speed of each type",      "end",   True,  True,    ", "),
+    ("no blank after a comma",              "end",   True,  True,    ","),
+]
+# Shortenings of the other fields, tried in order while the text is wider
+# than its field: (column, what it does, pattern, replacement). The
+# catalogue itself writes "Intel HD P530".
+SHORTENINGS = [
+    ("graphics", "no 'Graphics'",                      r" Graphics\b", ""),
+    ("graphics", "no vendor",                          r"^(AMD|Intel) ", ""),
+]
+# fmt: on
+
 
 class DamagedInput(Exception):
     pass
@@ -125,14 +206,6 @@ def clock(text):
     return f"{value:.2f} GHz"
 
 
-def megabytes(text):
-    match = re.match(r"\s*(\d+(?:\.\d+)?)\s*MB", text)
-    if not match:
-        return ""
-    value = match.group(1)
-    return (value[:-2] if value.endswith(".0") else value) + " Mb"
-
-
 def nanometres(text):
     match = re.search(r"(\d+)\s*nm", text)
     if match:
@@ -152,6 +225,157 @@ def intel_pcie(text):
     """'3', '2.0/3.0', 'Up to 3.0' -> '3.0', '2.0, 3.0'."""
     revisions = [r if "." in r else r + ".0" for r in re.findall(r"\d(?:\.\d)?", plain(text))]
     return ", ".join(revisions)
+
+
+# ---- display forms ----------------------------------------------------------
+
+def text_width(text):
+    """The text's width in pixels in the window's font, estimated from CHAR_WIDTHS."""
+    width = 0.0
+    for char in text:
+        width += next((w for w, chars in CHAR_WIDTHS if char in chars), 11.5)
+    return width
+
+
+def fits(column, text):
+    return column not in FIELD_ROOM or text_width(text) <= FIELD_ROOM[column]
+
+
+def shortened(column, text):
+    """The text after the SHORTENINGS of its column that it needs to fit, in order."""
+    for where, _, pattern, replacement in SHORTENINGS:
+        if fits(column, text):
+            break
+        if where == column:
+            text = re.sub(pattern, replacement, text).strip()
+    return text
+
+
+MEMORY_TYPE = r"(?:LP)?DDR(?:\d[A-Za-z]?)?(?:-RS)?"
+
+
+def memory_entries(text):
+    """The memory types of a product page's text and the speeds of each, in
+    MHz (MT/s): [("DDR4", [2400, 3200]), ("LPDDR4", [4266])]; a speed
+    without a type comes under ""."""
+    text = plain(text)
+    if text == "Not Listed":
+        return []
+    cap = re.search(r"\(Max Speed (\d+) MHz\)", text)
+    text = re.sub(r"\([^)]*\)", " ", text)  # package notes, "(MT/s)", the cap read above
+    text = re.sub(r"(?:@|\bat)\s*\d\.\d+\s*V\b|\b\dDPC\b", " ", text)  # voltages, DIMMs per channel
+    # "DDR3/L/-RS" and "LPDDR5/x": further types written as suffixes of the first
+    text = re.sub(r"\b((?:LP)?DDR\d)/L/-RS\b", r"\1/\1L/\1L-RS", text)
+    text = re.sub(r"\b((?:LP)?DDR\d)/([xXL])\b", r"\1/\1\2", text)
+    text = re.sub(r"\b((?:LP)?DDR)(\d)/(\d)\b", r"\1\2/\1\3", text)  # "DDR2/3"
+    text = re.sub(r"\b((?:LP)?DDR\d) and ", r"\1/", text)
+    entries, pending, assigned = {}, [], False
+    pattern = rf"({MEMORY_TYPE})|(?<![\d.])(\d{{3,4}}(?:\s*/\s*\d{{3,4}})*)(?!\d|\.\d)|([,;]|\.(?!\d))"
+    for match in re.finditer(pattern, text):
+        if match.group(3):
+            if not assigned:
+                pending = []  # "DDR3L, DDR4 2133": the types before the comma have no speed given
+            continue
+        if match.group(1):
+            if assigned:
+                pending, assigned = [], False
+            pending.append(match.group(1))
+            entries.setdefault(match.group(1), set())
+        else:
+            speeds = {int(v) for v in match.group(2).split("/")}
+            if cap:
+                speeds = {v for v in speeds if v <= int(cap.group(1))}
+            if not pending:
+                pending = [""]
+                entries.setdefault("", set())
+            for memory_type in pending:
+                entries[memory_type] |= speeds
+            assigned = True
+    # In the catalogue's order: by generation, each type before its low-power one.
+    order = sorted(entries, key=lambda t: (re.sub(r"\D", "", t)[:1] or "0", t.startswith("LP"), t))
+    return [(t, sorted(entries[t])) for t in order]
+
+
+def memory_text(entries, unit, join, fastest, comma):
+    """One of MEMORY_FORMS of the entries: "DDR4-2400/3200 MHz, LPDDR4-4266 MHz"."""
+    groups = []  # [types], speeds
+    for memory_type, speeds in entries:
+        speeds = speeds[-1:] if fastest else speeds
+        same = next((g for g in groups if join and speeds and g[1] == speeds), None)
+        if same:
+            same[0].append(memory_type)
+        else:
+            groups.append(([memory_type], speeds))
+    parts = []
+    for types, speeds in groups:
+        name = "/".join(t for t in types if t)
+        figures = "/".join(str(v) for v in speeds)
+        part = name + ("-" if name and figures else "") + figures
+        parts.append(part + (" MHz" if figures and unit == "each" else ""))
+    text = comma.join(parts)
+    if unit == "end" and any(speeds for _, speeds in groups):
+        text += " MHz"
+    return text
+
+
+def memory_form(text):
+    """The memory field in the first of MEMORY_FORMS that fits (the last one when none does)."""
+    entries = memory_entries(text)
+    if not entries:
+        return ""
+    for _, unit, join, fastest, comma in MEMORY_FORMS:
+        form = memory_text(entries, unit, join, fastest, comma)
+        if fits("memory", form):
+            break
+    return form
+
+
+def cache_text(text):
+    """'4 MB', '512KB', '1.5 MB L2 Cache' -> '4 Mb', '512 Kb', '1.5 Mb', as
+    platform::cacheText writes a size; '' when the text gives none."""
+    match = re.search(r"(\d+(?:\.\d+)?)\s*(KB|MB)", text)
+    if not match:
+        return ""
+    kib, mib = 1024, 1024 * 1024
+    size = round(float(match.group(1)) * (kib if match.group(2) == "KB" else mib))
+    if size < mib - kib // 2:
+        return f"{(size + kib // 2) // kib} Kb"
+    hundredths = (size * 100 + mib // 2) // mib
+    whole, fraction = divmod(hundredths, 100)
+    return f"{whole}.{fraction:02d}".rstrip("0").rstrip(".") + " Mb" if fraction else f"{whole} Mb"
+
+
+def l2_only(size):
+    """The L3 field of a processor without L3: its L2, or "-" when that is not known."""
+    return size + " L2" if size else "-"
+
+
+def intel_l3(cache, code_name):
+    """The L3 field from the page's "Cache": the size of an L3, the L2 of a
+    line without L3 (INTEL_L2_ONLY), empty where the level is not sure."""
+    size, level = cache_text(cache), re.search(r"\bL([123])\b", cache)
+    if code_name in INTEL_CACHE_UNSURE:
+        return ""
+    if code_name in INTEL_L2_ONLY:
+        return l2_only(size) if not level or level.group(1) == "2" else ""
+    if level and level.group(1) != "3":
+        return ""  # an L2 of a line that has an L3 besides
+    return size
+
+
+def amd_l3(row):
+    l3 = cache_text(row["L3 Cache"])
+    if l3 or not any(re.search(p, plain(row["Line"])) for p in AMD_WITHOUT_L3):
+        return l3
+    return l2_only(cache_text(row.get("L2 Cache", "")))
+
+
+def threads_of(threads, cores, smt):
+    """Threads as the source gives them, or from the cores where the source
+    says whether the processor has SMT/HT (smt True, False; None: unknown)."""
+    if threads or not cores or smt is None:
+        return threads
+    return str(int(cores) * (2 if smt else 1))
 
 
 # ---- keys -----------------------------------------------------------------
@@ -230,19 +454,38 @@ def intel_product_line(name, key):
     return "Intel " + line if line != "Processor" else ""
 
 
-def intel_graphics(text):
-    """The catalogue's graphics forms: "-" for none, the maker's name otherwise."""
+# Page columns that describe a processor's own graphics; a page with none of
+# them and no graphics model lists no processor graphics.
+INTEL_GRAPHICS_FACTS = ["GraphicsFreq", "GraphicsMaxFreq", "GraphicsExecutionUnits", "GraphicsDeviceId",
+                        "GraphicsMaxMem", "GraphicsOutput"]
+
+
+def intel_graphics(text, row):
+    """The catalogue's graphics forms: the maker's name ("Intel UHD Graphics
+    630"; "Intel HD Graphics" for the pages' "... for 4th Generation Intel
+    Processors"), "-" where the page lists no processor graphics, empty
+    where it describes graphics without naming them."""
     name = plain(text)
     if not name:
-        return "-"
-    if re.fullmatch(r"Intel HD Graphics for .* Processors", name):
-        return "Intel HD Graphics"
-    return name
+        described = any(plain(row.get(c) or "") not in ("", "N/A", "No") for c in INTEL_GRAPHICS_FACTS)
+        return "" if described else "-"
+    return re.sub(r"^(Intel (?:U?HD|Iris) Graphics) for .*$", r"\1", name)
 
 
 def amd_graphics(text):
+    """AMD's graphics by their full name: "R5", "Radeon R5 Graphics" and
+    "AMD Radeon R5 Graphics" are "AMD Radeon R5 Graphics" (the bare "R5" is
+    the table's short form of that name); "-" for a processor that needs a
+    graphics card, empty where the table says nothing."""
     name = plain(text)
-    return "-" if not name or name == "Discrete Graphics Card Required" else name
+    if name == "Discrete Graphics Card Required":
+        return "-"
+    if not name:
+        return ""
+    name = re.sub(r"^(AMD )?(Radeon )?", "", name)
+    if re.fullmatch(r"R\d", name):
+        name += " Graphics"
+    return "AMD Radeon " + name
 
 
 def amd_pcie(text):
@@ -276,11 +519,6 @@ def intel_socket(text):
     return first
 
 
-def intel_memory(text):
-    text = plain(text)
-    return re.sub(r"\.\s+", ", ", text)
-
-
 def read_intel(path):
     rows = {}
     for row in corrected_rows(path, INTEL_COLUMNS, "intel"):
@@ -292,24 +530,26 @@ def read_intel(path):
             continue
         cores = number(path, name, "CoreCount", row["CoreCount"])
         threads = number(path, name, "ThreadCount", row["ThreadCount"])
-        cache = row["Cache"]
+        code_name = row["CodeNameText"].replace("Products formerly ", "").strip()
+        ht = {"Yes": True, "No": False}.get(plain(row["HyperThreading"])[:3].strip())
+        if ht and code_name in INTEL_IRREGULAR_THREADS:
+            ht = None
         sheet = {
             "vendor": "Intel",
             "product_line": intel_product_line(name, key),
             "base": clock(row["ClockSpeed"]),
             "turbo": clock(row["ClockSpeedMax"]),
             "cores": cores,
-            "threads": threads,
+            "threads": threads_of(threads, cores, ht),
             "socket": intel_socket(row["SocketsSupported"]),
             "segment_en": row["MarketSegment"].strip() if row["MarketSegment"].strip() in SEGMENTS else "",
-            "code_name": row["CodeNameText"].replace("Products formerly ", "").strip(),
+            "code_name": code_name,
             "max_temperature": degrees(row["TCase"] or row["DigitalThermalSensorTemperatureMax"]
                                        or row["ThermalJunctionRateCode"]),
             "lithography": nanometres(row["Lithography"]),
-            "memory": intel_memory(row["MemoryTypes"]),
-            "graphics": intel_graphics(row["ProcessorGraphicsModelId"]),
-            # Older pages give the last-level cache as L2; only a shared cache that is not L2 counts as L3.
-            "l3_cache": "" if re.search(r"L2|L1", cache) else megabytes(cache),
+            "memory": memory_form(row["MemoryTypes"]),
+            "graphics": intel_graphics(row["ProcessorGraphicsModelId"], row),
+            "l3_cache": intel_l3(row["Cache"], code_name),
             "pcie": intel_pcie(row["PCIExpressRevision"]),
             "technologies": intel_technologies(row),
             "source": "intel",
@@ -371,21 +611,25 @@ def read_amd(path):
         key = amd_key(name)
         if not key or not re.search(r"\d", key):
             continue
+        cores = number(path, name, "# of CPU Cores", row["# of CPU Cores"])
+        smt = False if any(re.search(p, plain(row["Line"])) for p in AMD_WITHOUT_SMT) else None
+        if "Simultaneous Multithreading" in row["Supported Technologies"]:
+            smt = True
         sheet = {
             "vendor": "AMD",
             "product_line": amd_product_line(key),
             "base": clock(row["Base Clock"]),
             "turbo": clock(row["Max. Boost Clock ¹ ²"]),
-            "cores": number(path, name, "# of CPU Cores", row["# of CPU Cores"]),
-            "threads": number(path, name, "# of Threads", row["# of Threads"]),
+            "cores": cores,
+            "threads": threads_of(number(path, name, "# of Threads", row["# of Threads"]), cores, smt),
             "socket": plain(row["CPU Socket"]),
             "segment_en": AMD_PLATFORMS.get(plain(row["Platform"]), ""),
             "code_name": "",
             "max_temperature": degrees(row["Max. Operating Temperature (Tjmax)"]),
             "lithography": nanometres(row["Processor Technology for CPU Cores"]),
-            "memory": plain(row["System Memory Type"]),
+            "memory": memory_form(row["System Memory Type"]),
             "graphics": amd_graphics(row["Graphics Model"]),
-            "l3_cache": megabytes(row["L3 Cache"]),
+            "l3_cache": amd_l3(row),
             "pcie": amd_pcie(row["PCI Express® Version"]),
             "technologies": amd_technologies(row["Supported Technologies"]),
             "source": "amd",
@@ -463,6 +707,22 @@ def read_basics(path):
     return rows
 
 
+def combined(tables):
+    """The rows of several tables of one kind: a later table adds the keys
+    the earlier lack, and fills the fields an earlier row of its key left
+    empty ("-" is a value: the earlier table said there is none)."""
+    rows = {}
+    for table in tables:
+        for key, sheet in table.items():
+            row = rows.setdefault(key, dict(sheet))
+            if row["vendor"] != sheet["vendor"]:
+                continue
+            for column, value in sheet.items():
+                if not row.get(column):
+                    row[column] = value
+    return rows
+
+
 def merge(intel, amd, basics):
     table = {}
     for key in sorted(set(intel) | set(amd) | set(basics)):
@@ -477,13 +737,14 @@ def merge(intel, amd, basics):
         row["segment_ru"] = SEGMENTS.get(row["segment_en"], "")
         sources = [s for s in (product.get("source"), coarse.get("source")) if s]
         row["source"] = "+".join(sources)
+        row["graphics"] = shortened("graphics", row["graphics"])
         if any("\t" in v or "\n" in v for v in row.values()):
             raise DamagedInput(f"{key}: a field holds a tab or line break")
         table[key] = row
     return table
 
 
-# ---- family/model table ----------------------------------------------------
+# ---- machines (the key test joins the sample through brand_key) ---------
 
 MACHINE_COLUMNS = ["brand", "vendor", "family", "model", "probes"]
 
@@ -528,44 +789,19 @@ def brand_key(brand, vendor):
     return ""
 
 
-def family_models(machines, table):
-    candidates = {}
-    for machine in machines:
-        if machine.get("vendor") not in ("Intel", "AMD") or not machine["family"] or not machine["model"]:
-            continue
-        identity = (machine["vendor"], int(machine["family"]), int(machine["model"]))
-        row = table.get(brand_key(machine["brand"], machine["vendor"]))
-        entry = candidates.setdefault(identity, {"code_name": set(), "lithography": set()})
-        # A machine whose row gives no value is no candidate; two different values leave the field empty.
-        for column in entry:
-            if row and row[column]:
-                entry[column].add(row[column])
-    lines = []
-    for (vendor, family, model), entry in sorted(candidates.items()):
-        values = []
-        for column in ("code_name", "lithography"):
-            found = entry[column]
-            values.append(next(iter(found)) if len(found) == 1 else "")
-        if any(values):
-            lines.append("\t".join([vendor, str(family), str(model)] + values))
-    return lines
-
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--intel", required=True)
-    parser.add_argument("--amd", required=True)
-    parser.add_argument("--basics", required=True)
-    parser.add_argument("--machines", required=True)
+    parser.add_argument("--intel", required=True, action="append", help="may be given more than once")
+    parser.add_argument("--amd", required=True, action="append", help="may be given more than once")
+    parser.add_argument("--basics", required=True, action="append", help="may be given more than once")
     parser.add_argument("--out-dir", default=str(ROOT / "resources" / "extended"))
     args = parser.parse_args()
     try:
-        intel = read_intel(args.intel)
-        amd = read_amd(args.amd)
-        basics = read_basics(args.basics)
+        intel = combined(read_intel(path) for path in args.intel)
+        amd = combined(read_amd(path) for path in args.amd)
+        basics = combined(read_basics(path) for path in args.basics)
         table = merge(intel, amd, basics)
-        machines = read_machines(args.machines)
-        families = family_models(machines, table)
     except DamagedInput as error:
         print(f"derive_extended.py: {error}", file=sys.stderr)
         return 1
@@ -574,11 +810,8 @@ def main():
     header = "# " + "\t".join(COLUMNS) + "\n"
     body = "".join("\t".join(table[k][c] for c in COLUMNS) + "\n" for k in sorted(table))
     (out / "processors.tsv").write_text(header + body, encoding="utf-8", newline="\n")
-    family_header = "# vendor\tfamily\tmodel\tcode_name\tlithography\n"
-    (out / "family_models.tsv").write_text(family_header + "".join(l + "\n" for l in families), encoding="utf-8",
-                                           newline="\n")
     print(f"wrote {len(table)} processors ({len(intel)} Intel, {len(amd)} AMD, {len(basics)} coarse) "
-          f"and {len(families)} family/model rows to {out}", file=sys.stderr)
+          f"to {out}", file=sys.stderr)
     return 0
 
 
