@@ -121,15 +121,76 @@ void fillFromFamilyModel(TForm15& form, std::string_view key) {
   if (form[main_controls::kSegment].text.empty()) form[main_controls::kSegment].text = std::string(die->segment);
 }
 
+// clang-format off
+// What no processor of a microarchitecture has, as the makers' product
+// specifications list them: a turbo clock, an L3, integrated graphics, more
+// threads than cores (AMD's modules of family 21 count as cores). A field
+// the sheet leaves empty says "-" then, and the threads are the cores.
+struct Absent {
+  std::string_view vendor, microarchitecture;
+  bool turbo, l3, graphics, smt;
+};
+constexpr Absent kAbsent[] = {
+  // vendor  microarchitecture  turbo  L3     graphics SMT
+  {"Intel", "P6",              true,  true,  true,  true},
+  {"Intel", "Pentium M",       true,  true,  true,  true},
+  {"Intel", "Yonah",           true,  true,  true,  true},
+  {"Intel", "NetBurst",        true,  false, true,  false},
+  {"Intel", "Core",            true,  true,  true,  true},
+  {"Intel", "Penryn",          true,  false, true,  true},
+  {"Intel", "Nehalem",         false, false, true,  false},
+  {"Intel", "Silvermont",      false, true,  false, true},
+  {"Intel", "Airmont",         false, true,  false, true},
+  {"Intel", "Goldmont",        false, true,  false, true},
+  {"Intel", "Goldmont Plus",   false, true,  false, true},
+  {"AMD",   "K7",              true,  true,  true,  true},
+  {"AMD",   "K8",              true,  true,  true,  true},
+  {"AMD",   "K10",             false, false, false, true},
+  {"AMD",   "Bobcat",          false, true,  false, true},
+  {"AMD",   "Jaguar",          false, true,  false, true},
+  {"AMD",   "Puma",            false, true,  false, true},
+  {"AMD",   "Bulldozer",       false, false, true,  true},
+  {"AMD",   "Piledriver",      false, false, false, true},
+  {"AMD",   "Steamroller",     false, true,  false, true},
+  {"AMD",   "Excavator",       false, true,  false, true},
+};
+// clang-format on
+
+// The microarchitecture of the sheet's processor: the identifier's die's,
+// else that of the code name the sheet shows.
+std::string_view microarchitectureOf(const TForm15& form) {
+  const auto die = identifiedDie(form);
+  if (die) return die->microarchitecture;
+  return microarchitectureOfCodeName(familyModelVendor(form[main_controls::kBrandString].text),
+                                     form[main_controls::kCodeName].text);
+}
+
+// Fields the sheet leaves empty that its microarchitecture settles.
+void fillAbsences(TForm15& form) {
+  const std::string_view vendor = familyModelVendor(form[main_controls::kBrandString].text);
+  const std::string_view microarchitecture = microarchitectureOf(form);
+  for (const Absent& absent : kAbsent) {
+    if (absent.vendor != vendor || absent.microarchitecture != microarchitecture) continue;
+    const auto none = [&form](const char* control, bool lacking) {
+      if (lacking && form[control].text.empty()) form[control].text = "-";
+    };
+    none(main_controls::kTurboClock, absent.turbo);
+    none(main_controls::kL3Cache, absent.l3);
+    none(main_controls::kGraphics, absent.graphics);
+    std::string& threads = form[main_controls::kThreads].text;
+    if (absent.smt && threads.empty() && countOf(form[main_controls::kCores].text) > 0)
+      threads = form[main_controls::kCores].text;
+    return;
+  }
+}
+
 // Where the sheet lists no technologies: what every processor of its
 // microarchitecture and product line has, and HT or SMT where the threads
 // outnumber the cores.
 void fillTechnologies(TForm15& form, std::string_view productLine) {
   if (!form.facts.technologies.empty()) return;
   const std::string_view vendor = familyModelVendor(form[main_controls::kBrandString].text);
-  const auto die = identifiedDie(form);
-  const std::string_view microarchitecture =
-      die ? die->microarchitecture : microarchitectureOfCodeName(vendor, form[main_controls::kCodeName].text);
+  const std::string_view microarchitecture = microarchitectureOf(form);
   std::vector<std::string> technologies =
       base::splitAtCommas(microarchitectureTechnologies(vendor, microarchitecture, productLine));
   if (technologies.empty()) return;
@@ -158,6 +219,7 @@ void fillFromRow(TForm15& form, const ExtendedRow& row) {
   // What the row leaves open of the code name, lithography and technologies,
   // the family/model and microarchitecture tables may know.
   fillFromFamilyModel(form, row.key);
+  fillAbsences(form);
   fillTechnologies(form, row.productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   // The brand string's own base clock stays where the row gives none.
@@ -226,6 +288,7 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
   if (!form[main_controls::kTechnologies].text.empty())
     shared = base::splitAtCommas(form[main_controls::kTechnologies].text);
   form.facts.technologies = std::move(shared);
+  fillAbsences(form);
   fillTechnologies(form, productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;

@@ -190,6 +190,35 @@ TEST(SecondSources, TheBrandStringAndTheDieFillWhatNoRowKnows) {
   }
 }
 
+// What no processor of the die's microarchitecture has, an empty field says
+// with "-"; the threads of a microarchitecture without SMT are its cores.
+// Fields that the row gives, or that the microarchitecture leaves open, stay.
+TEST(SecondSources, WhatTheMicroarchitectureNeverHasIsADash) {
+  using namespace main_controls;
+  // clang-format off
+  const struct {
+    const char* brand;
+    const char* identifier;
+    std::map<std::string, std::string> fields;
+  } cases[] = {
+    {"AMD Athlon(tm) 64 X2 Dual Core Processor 4200+", "AMD64 Family 15 Model 75 Stepping 2",
+     {{kTurboClock, "-"}, {kL3Cache, "-"}, {kGraphics, "-"}, {kThreads, "2"}, {kCores, "2"}}},
+    // NetBurst: some have an L3 (Gallatin) and HT, so those stay unknown.
+    {"Intel(R) Pentium(R) 4 CPU 3.00GHz", "Intel64 Family 15 Model 2 Stepping 9",
+     {{kTurboClock, "-"}, {kGraphics, "-"}, {kL3Cache, "Unknown"}, {kThreads, "-"}}},
+    // A die of today: nothing of it is absent by its microarchitecture.
+    {"AMD Ryzen 5 3600 6-Core Processor", "AMD64 Family 23 Model 113 Stepping 0",
+     {{kTurboClock, "4.20 GHz"}, {kThreads, "12"}, {kL3Cache, "32 Mb"}}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.brand);
+    PassRun run;
+    runPass(run, c.brand, c.identifier, kTables);
+    for (const auto& [control, text] : c.fields) EXPECT_EQ(run.form[control].text, text) << control;
+  }
+}
+
 // Where a row lists no technologies, the microarchitecture's are named, with
 // SMT where the threads outnumber the cores; a cut-down line gets its own.
 TEST(SecondSources, TechnologiesOfTheMicroarchitectureFillAnEmptyList) {
