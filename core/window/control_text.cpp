@@ -51,14 +51,53 @@ std::string lastWordByInitial(std::string_view value) {
   return std::string(value.substr(0, blank + 2)) + "." + std::string(last.substr(end));
 }
 
-// "Westmere-EX" -> "Westmere": a die's name without its variant letters.
+// "Westmere-EX" -> "Westmere", "Sandy Bridge EP" -> "Sandy Bridge": a die's
+// name without its variant, capitals after a hyphen or a blank.
 std::string withoutVariant(std::string_view value) {
-  const std::size_t dash = value.rfind('-');
-  if (dash == std::string_view::npos || dash == 0 || dash + 1 >= value.size() || value.find(' ') != std::string_view::npos)
+  const std::size_t at = value.find_last_of("- ");
+  if (at == std::string_view::npos || at == 0 || at + 1 >= value.size() || value.size() - at > 4 ||
+      (value[at - 1] >= '0' && value[at - 1] <= '9'))  // "Pentium 4-M" is a name of its own
     return std::string(value);
-  for (const char c : value.substr(dash + 1))
+  for (const char c : value.substr(at + 1))
     if (c < 'A' || c > 'Z') return std::string(value);
-  return std::string(value.substr(0, dash));
+  return std::string(value.substr(0, at));
+}
+
+// "Sapphire Rapids Edge Enhanced" -> "Sapphire Rapids": a name of two words
+// and what follows them, the two words.
+std::string firstTwoWords(std::string_view value) {
+  if (std::any_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::string(value);
+  const std::size_t first = value.find(' ');
+  const std::size_t second = first == std::string_view::npos ? first : value.find(' ', first + 1);
+  return std::string(value.substr(0, second));
+}
+
+// "DDR4-3200, LPDDR4x-4267 MHz" -> "DDR4, LPDDR4x": memory types without their
+// speeds, a type that extends the one before it by its letters ("LPDDR5/5x").
+std::string typesOnly(std::string_view value) {
+  if (!value.ends_with(" MHz") || value.find("DDR") == std::string_view::npos) return std::string(value);
+  std::string types;
+  for (std::string_view rest = value.substr(0, value.size() - 4); !rest.empty();) {
+    const std::size_t comma = rest.find(',');
+    std::string_view item = rest.substr(0, comma);
+    while (item.starts_with(' ')) item.remove_prefix(1);
+    item = item.substr(0, item.find_first_of("- "));
+    std::string group;
+    for (std::string_view names = item, before; !names.empty();) {
+      const std::size_t slash = names.find('/');
+      std::string_view name = names.substr(0, slash);
+      const std::size_t digit = before.find_first_of("0123456789");
+      if (digit != std::string_view::npos && name.starts_with(before.substr(0, digit)) && name.size() > digit)
+        group += "/" + std::string(name.substr(digit));
+      else
+        group += (group.empty() ? "" : "/") + std::string(name);
+      before = name;
+      names = slash == std::string_view::npos ? std::string_view() : names.substr(slash + 1);
+    }
+    types += (types.empty() ? "" : ", ") + group;
+    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+  }
+  return types;
 }
 
 // "Intel 18A" -> "18A": a process node named after its maker, by its name
@@ -86,7 +125,8 @@ std::string joinedWordByInitial(std::string_view value) {
 // "65/40 nm" -> "65/40": several figures of one unit, the unit left to the caption.
 std::string figuresOnly(std::string_view value) {
   const std::size_t blank = value.rfind(' ');
-  if (blank == std::string_view::npos || value.substr(0, blank).find('/') == std::string_view::npos ||
+  if (blank == std::string_view::npos || value[0] < '0' || value[0] > '9' ||
+      value.substr(0, blank).find('/') == std::string_view::npos ||
       value.substr(0, blank).find(' ') != std::string_view::npos)
     return std::string(value);
   return std::string(value.substr(0, blank));
@@ -97,7 +137,8 @@ std::string figuresOnly(std::string_view value) {
 std::vector<std::string> shorterForms(std::string_view value) {
   std::vector<std::string> forms{std::string(value)};
   for (std::string (*rule)(std::string_view) :
-       {withoutParenthesis, unitOnce, lastWordByInitial, withoutVariant, joinedWordByInitial, nodeName, figuresOnly}) {
+       {withoutParenthesis, unitOnce, withoutVariant, firstTwoWords, lastWordByInitial, joinedWordByInitial, nodeName,
+        figuresOnly, typesOnly}) {
     std::string shorter = rule(forms.back());
     if (shorter != forms.back()) forms.push_back(std::move(shorter));
   }

@@ -18,14 +18,18 @@ std::string captionLine(std::string_view text);
 std::string tooltipText(std::string_view hint, std::string_view lineBreak);
 
 // The forms a read-only field may show its value in, longest first, for a
-// view to take the first that fits the field: the value; without a
-// parenthesised part ("Alder Lake (P/U/M)" -> "Alder Lake"); a unit written
-// once ("65 nm / 40 nm" -> "65/40 nm"); the last word by its initial
-// ("Clearwater Forest" -> "Clearwater F."); a die's name without its variant
-// ("Westmere-EX" -> "Westmere"); two joined words, the second by its initial
-// ("SledgeHammer" -> "SledgeH."); a node by its name ("Intel 18A" -> "18A");
-// figures without their unit ("65/40 nm" -> "65/40"). Each rule applies to
-// the form before it; a value no rule shortens has itself alone.
+// view to take the first that fits the field. Each rule applies to the form
+// before it: the value; without a parenthesised part ("Alder Lake (P/U/M)"
+// -> "Alder Lake"); a unit written once ("65 nm / 40 nm" -> "65/40 nm");
+// without a variant ("Westmere-EX" -> "Westmere", "Sandy Bridge EP" ->
+// "Sandy Bridge"); the first two words of a longer name ("Gemini Lake
+// Refresh" -> "Gemini Lake"); the last word by its initial ("Clearwater Forest" ->
+// "Clearwater F."); two joined words, the second by its initial
+// ("SledgeHammer" -> "SledgeH."); a node by its name ("Intel 18A" ->
+// "18A"); figures without their unit ("65/40 nm" -> "65/40"); memory types
+// without their speeds, a type extending the one before it by its letters
+// ("DDR4-3200, LPDDR5/LPDDR5x-6400 MHz" -> "DDR4, LPDDR5/5x").
+// A value no rule shortens has itself alone.
 std::vector<std::string> shorterForms(std::string_view value);
 
 struct ControlRect {

@@ -19,6 +19,7 @@
 #include "core/window/localisation.h"
 #include "support/application.h"
 #include "support/fakes.h"
+#include "views/qt/form_view.h"
 #include "views/qt/main_window.h"
 
 namespace wexmora::qt {
@@ -40,21 +41,6 @@ const Field kFields[] = {
     {"Edit14", &ExtendedRow::memory},      {"Edit19", &ExtendedRow::graphics},
     {"Edit17", &ExtendedRow::l3Cache},     {"Edit16", &ExtendedRow::pcie},
 };
-
-// The width a line edit gives its text, as QLineEdit lays it out: the
-// style's contents rectangle less the text margins and the edit's own
-// margin of 2 pixels a side.
-int roomOf(const QLineEdit* edit) {
-  QStyleOptionFrame panel;
-  panel.initFrom(edit);
-  panel.rect = edit->rect();
-  panel.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, edit) : 0;
-  panel.midLineWidth = 0;
-  panel.state |= QStyle::State_Sunken;
-  const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &panel, edit);
-  const QMargins margins = edit->textMargins();
-  return contents.width() - margins.left() - margins.right() - 2 * 2;
-}
 
 double widthOf(const QLineEdit* edit, const std::string& text) {
   return QFontMetricsF(edit->font()).horizontalAdvance(QString::fromStdString(text));
@@ -79,12 +65,13 @@ TEST(ExtendedTableFit, EveryRowsValuesFitTheirFieldsInBothLanguages) {
         if ((row.*f.value).empty()) continue;
         const auto* edit = qobject_cast<const QLineEdit*>(window.control(f.control));
         ASSERT_NE(edit, nullptr) << f.control;
-        const std::string& shown = form[f.control].text;
+        // What the field shows: the value, or the shorter form of it that fits.
+        const std::string shown = edit->text().toStdString();
         ++measured;
-        if (std::ceil(widthOf(edit, shown)) > roomOf(edit))
+        if (std::ceil(widthOf(edit, shown)) > textRoom(*edit))
           overflowing.push_back(std::string(row.key) + (english ? " (en) " : " (ru) ") + f.control + " ‹" + shown +
                                 "› needs " + std::to_string(static_cast<int>(std::ceil(widthOf(edit, shown)))) +
-                                ", has " + std::to_string(roomOf(edit)));
+                                ", has " + std::to_string(textRoom(*edit)));
       }
     }
   }

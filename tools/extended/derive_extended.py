@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Derives the extended processor table and the family/model table.
+"""Derives the extended processor table.
 
 Usage: derive_extended.py --intel INTEL.csv [--intel MORE.csv ...]
                           --amd AMD.csv [--amd MORE.csv ...]
@@ -126,6 +126,9 @@ FIELD_ROOM = {"product_line": 121, "base": 89, "turbo": 81, "cores": 41, "thread
               "segment_en": 73, "segment_ru": 73, "code_name": 73, "max_temperature": 65, "lithography": 49,
               "memory": 201, "graphics": 137, "l3_cache": 81, "pcie": 70}
 FIELD_ROOM = {column: width - 10 for column, width in FIELD_ROOM.items()}
+# A product line loses words only when its estimate exceeds the whole field:
+# the estimate errs wide, and "AMD Athlon Gold PRO" fits as it stands.
+FIELD_ROOM["product_line"] = 121
 # fmt: off
 CHAR_WIDTHS = [
     (2.5, "'"), (3.0, "il"), (3.5, " ,.fj"), (4.0, "!-:;rt"), (4.5, '"()/I[\\]|'), (5.0, "г"),
@@ -151,8 +154,13 @@ MEMORY_FORMS = [
 # than its field: (column, what it does, pattern, replacement). The
 # catalogue itself writes "Intel HD P530".
 SHORTENINGS = [
-    ("graphics", "no 'Graphics'",                      r" Graphics\b", ""),
-    ("graphics", "no vendor",                          r"^(AMD|Intel) ", ""),
+    ("graphics",     "no 'Graphics'",                  r" Graphics\b", ""),
+    ("graphics",     "no vendor",                      r"^(AMD|Intel) ", ""),
+    ("product_line", "a word said once",               r"\b(\w+) \1\b", r"\1"),
+    ("product_line", "Threadripper without 'Ryzen'",   r"^AMD Ryzen Threadripper", "AMD Threadripper"),
+    ("product_line", "Embedded series by its letter",  r"^AMD Embedded ", "AMD "),
+    ("product_line", "no vendor",                      r"^(AMD|Intel) ", ""),
+    ("pcie",         "the highest revision",           r"^.*, ", ""),
 ]
 # fmt: on
 
@@ -222,9 +230,9 @@ def degrees(text):
 
 
 def intel_pcie(text):
-    """'3', '2.0/3.0', 'Up to 3.0' -> '3.0', '2.0, 3.0'."""
-    revisions = [r if "." in r else r + ".0" for r in re.findall(r"\d(?:\.\d)?", plain(text))]
-    return ", ".join(revisions)
+    """'3', '2.0/3.0', 'Up to 3.0' -> '3.0', '2.0, 3.0': each revision once, oldest first."""
+    revisions = {r if "." in r else r + ".0" for r in re.findall(r"\d(?:\.\d)?", plain(text))}
+    return ", ".join(sorted(revisions))
 
 
 # ---- display forms ----------------------------------------------------------
@@ -515,7 +523,8 @@ def intel_technologies(row):
 
 
 def intel_socket(text):
-    first = plain(text).replace(". ", ", ").split(", ")[0].strip()
+    """The first socket the page lists: 'FCLGA1700', 'FPGA946.FPGA947' -> 'FPGA946'."""
+    first = re.sub(r"\.(?=[A-Z])", ", ", plain(text).replace(". ", ", ")).split(", ")[0].strip()
     return first
 
 
@@ -737,7 +746,10 @@ def merge(intel, amd, basics):
         row["segment_ru"] = SEGMENTS.get(row["segment_en"], "")
         sources = [s for s in (product.get("source"), coarse.get("source")) if s]
         row["source"] = "+".join(sources)
-        row["graphics"] = shortened("graphics", row["graphics"])
+        for column in ("graphics", "product_line", "pcie"):
+            row[column] = shortened(column, row[column])
+        # "FPGA946.FPGA947": the first of the sockets a page runs together.
+        row["socket"] = re.split(r"\.(?=[A-Z])", row["socket"])[0]
         if any("\t" in v or "\n" in v for v in row.values()):
             raise DamagedInput(f"{key}: a field holds a tab or line break")
         table[key] = row
