@@ -36,7 +36,7 @@ const std::pair<std::size_t, const char*> kForms[] = {
   {6,  R"([1-9]\d{0,2})"},
   {11, R"(\d{2,3}°C)"},
   {12, R"(\d{1,3} nm)"},
-  {15, R"(\d+(\.\d+)? Mb)"},
+  {15, R"(\d+(\.\d+)? (Mb|Kb)( L2)?|-)"},  // the L3, or for a processor without one its L2 or "-"
   {16, R"(\d\.\d(, \d\.\d)*)"},
   {17, R"([A-Za-z0-9.-]+(, [A-Za-z0-9.-]+)*)"},
   {18, R"((intel|amd|basics)(\+basics)?)"},

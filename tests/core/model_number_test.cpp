@@ -396,6 +396,9 @@ TEST(BrandLine, LineIsTheExtendedTablesLine) {
   const std::pair<std::string_view, std::string_view> namedOtherwise[] = {
     {"Pentium 4415U", "Intel Pentium"},  // sold as the Pentium Gold 4415U; the brand string says "Pentium"
     {"T2300",         ""},               // "Genuine Intel(R) CPU" names no line
+    // The table's line is shortened to fit its field ("AMD Threadripper Pro").
+    {"Ryzen Threadripper PRO 3955WX", "AMD Ryzen Threadripper PRO"},
+    {"Ryzen Threadripper 1950X",      "AMD Ryzen Threadripper"},
   };
   // clang-format on
   int rows = 0;

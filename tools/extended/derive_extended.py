@@ -159,7 +159,7 @@ SHORTENINGS = [
     ("product_line", "a word said once",               r"\b(\w+) \1\b", r"\1"),
     ("product_line", "Threadripper without 'Ryzen'",   r"^AMD Ryzen Threadripper", "AMD Threadripper"),
     ("product_line", "Embedded series by its letter",  r"^AMD Embedded ", "AMD "),
-    ("product_line", "no vendor",                      r"^(AMD|Intel) ", ""),
+    ("product_line", "PRO in small letters",           r"\bPRO$", "Pro"),
     ("pcie",         "the highest revision",           r"^.*, ", ""),
 ]
 # fmt: on
