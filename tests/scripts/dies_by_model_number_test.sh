@@ -40,7 +40,7 @@ AMD|20|2|G-T56N|
 AMD|22|0|A4-5000|Kabini
 AMD|22|0|A4-1200|Temash
 AMD|22|48|A4-6210|Beema
-AMD|22|48|A6-7310|
+AMD|22|48|A6-7310|Carrizo-L
 AMD|16|6|Athlon II X2 250|Regor
 AMD|16|6|Sempron 140|Sargas
 AMD|16|6|Turion II M500|Caspian
@@ -49,7 +49,9 @@ AMD|16|6|Athlon II Neo K325|
 AMD|16|6|Phenom II X2 521|
 AMD|16|5|Athlon II X4 640|Propus
 AMD|16|5|Athlon II X3 450|Rana
-AMD|16|5|Phenom II N830|
+AMD|16|5|Phenom II N830|Champlain
+Intel|6|79|E5-2630 v4|Broadwell-EP
+Intel|6|79|E7-8880 v4|Broadwell-EX
 AMD|16|4|Phenom II X4 965|Deneb
 AMD|16|4|Phenom II X3 720|Heka
 AMD|16|4|Phenom II X2 555|Callisto
