@@ -6,6 +6,7 @@
 #include <charconv>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/data/extended_rows.h"
 #include "core/identify/model_number.h"
@@ -74,7 +75,18 @@ std::optional<ExtendedRow> findExtendedRow(platform::Vendor vendor, std::string_
   return row;
 }
 
-std::string_view familyModelVendor(std::string_view brand) {
+// Whether `word` (lower case) stands in `text`, case ignored.
+bool mentions(std::string_view text, std::string_view word) {
+  if (word.size() > text.size()) return false;
+  for (std::size_t at = 0; at + word.size() <= text.size(); ++at) {
+    std::size_t i = 0;
+    while (i < word.size() && std::tolower(static_cast<unsigned char>(text[at + i])) == word[i]) ++i;
+    if (i == word.size()) return true;
+  }
+  return false;
+}
+
+std::string_view familyModelVendor(std::string_view brand, platform::Vendor brandMaker) {
   struct Mark {
     std::string_view word;
     std::string_view vendor;
@@ -84,18 +96,20 @@ std::string_view familyModelVendor(std::string_view brand) {
     {"hygon", "Hygon"}, {"zhaoxin", "Zhaoxin"}, {"centaur", "VIA"}, {"via ", "VIA"},
   };
   // clang-format on
-  std::string lower(brand);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   for (const Mark& mark : kMarks)
-    if (lower.find(mark.word) != std::string::npos) return mark.vendor;
-  return brandVendor(brand) == platform::Vendor::Amd ? "AMD" : "Intel";
+    if (mentions(brand, mark.word)) return mark.vendor;
+  return brandMaker == platform::Vendor::Amd ? "AMD" : "Intel";
 }
+
+std::string_view familyModelVendor(std::string_view brand) { return familyModelVendor(brand, brandVendor(brand)); }
 
 std::optional<FamilyModelRow> findFamilyModelRow(std::string_view vendor, int family, int model, int stepping) {
   std::optional<FamilyModelRow> found;
   for (const std::string_view line : catalogue::extendedFamilyModelRows()) {
+    // The key's four fields first: most rows are another family's.
+    const auto key = split<4>(line);
+    if (key[0] != vendor || number(key[1]) != family || model < number(key[2]) || model > number(key[3])) continue;
     const auto f = split<kFamilyModelColumns>(line);
-    if (f[0] != vendor || number(f[1]) != family || model < number(f[2]) || model > number(f[3])) continue;
     const FamilyModelRow row{f[0], family, number(f[2]), number(f[3]), number(f[4]), number(f[5]),
                              f[6], f[7], f[8], f[9], f[10] == "yes"};
     if (stepping >= 0) {
@@ -126,12 +140,21 @@ std::string_view dieOfModelNumber(std::string_view vendor, int family, int model
 std::string_view microarchitectureOfCodeName(std::string_view vendor, std::string_view codeName) {
   std::string_view found;
   if (codeName.empty()) return found;
+  // The table never changes: each code name is looked up once a thread.
+  thread_local std::unordered_map<std::string, std::string_view> known;
+  std::string key = std::string(vendor) + '\t' + std::string(codeName);
+  if (const auto it = known.find(key); it != known.end()) return it->second;
   for (const std::string_view line : catalogue::extendedFamilyModelRows()) {
+    if (!line.starts_with(vendor) || line.size() <= vendor.size() || line[vendor.size()] != '\t') continue;
     const auto f = split<kFamilyModelColumns>(line);
-    if (f[0] != vendor || !sameCodeName(f[6], codeName)) continue;
-    if (!found.empty() && found != f[7]) return {};
+    if (!sameCodeName(f[6], codeName)) continue;
+    if (!found.empty() && found != f[7]) {
+      found = {};
+      break;
+    }
     found = f[7];
   }
+  if (known.size() < 4096) known.emplace(std::move(key), found);
   return found;
 }
 

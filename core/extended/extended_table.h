@@ -57,6 +57,9 @@ struct FamilyModelRow {
 // brand string this is: "AMD", "Hygon", "VIA", "Zhaoxin" where it names one
 // of those, else "Intel".
 std::string_view familyModelVendor(std::string_view brand);
+// The same where the brand string's maker (core/identify/model_number.h's
+// brandVendor) is already known.
+std::string_view familyModelVendor(std::string_view brand, platform::Vendor brandMaker);
 
 // The row whose key equals `key` exactly (case matters), or nothing.
 std::optional<ExtendedRow> findExtendedRow(std::string_view key);

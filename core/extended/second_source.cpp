@@ -102,7 +102,7 @@ int countOf(std::string_view text) {
 std::optional<FamilyModelRow> identifiedDie(const TForm15& form) {
   const std::optional<FamilyModel> identity = form.facts.familyModel();
   if (!identity) return std::nullopt;
-  return findFamilyModelRow(familyModelVendor(form[main_controls::kBrandString].text), identity->family,
+  return findFamilyModelRow(familyModelVendor(form[main_controls::kBrandString].text, form.facts.vendor), identity->family,
                             identity->model, form.facts.stepping.value_or(-1));
 }
 
@@ -110,15 +110,16 @@ std::optional<FamilyModelRow> identifiedDie(const TForm15& form) {
 // the processor's identifier names a family and model the table knows. Where
 // that family and model stand for several dies, the model number (`key`, the
 // extended table's) may say which.
-void fillFromFamilyModel(TForm15& form, std::string_view key) {
-  const auto die = identifiedDie(form);
-  if (!die) return;
+std::optional<FamilyModelRow> fillFromFamilyModel(TForm15& form, std::string_view key) {
+  auto die = identifiedDie(form);
+  if (!die) return die;
   std::string& codeName = form[main_controls::kCodeName].text;
   if (codeName.empty() && die->certain) codeName = std::string(die->codeName);
   if (codeName.empty()) codeName = std::string(dieOfModelNumber(die->vendor, die->family, *form.facts.model, key));
   if (form[main_controls::kLithography].text.empty())
     form[main_controls::kLithography].text = std::string(die->lithography);
   if (form[main_controls::kSegment].text.empty()) form[main_controls::kSegment].text = std::string(die->segment);
+  return die;
 }
 
 // clang-format off
@@ -156,19 +157,27 @@ constexpr Absent kAbsent[] = {
 };
 // clang-format on
 
-// The microarchitecture of the sheet's processor: the identifier's die's,
-// else that of the code name the sheet shows.
-std::string_view microarchitectureOf(const TForm15& form) {
-  const auto die = identifiedDie(form);
-  if (die) return die->microarchitecture;
-  return microarchitectureOfCodeName(familyModelVendor(form[main_controls::kBrandString].text),
-                                     form[main_controls::kCodeName].text);
+// The sheet's processor's maker as the family/model table names it and its
+// microarchitecture: the identifier's die's, else that of the code name the
+// sheet shows.
+struct Microarchitecture {
+  std::string_view vendor, name;
+};
+
+Microarchitecture microarchitectureOf(const TForm15& form, const std::optional<FamilyModelRow>& die,
+                                     std::optional<platform::Vendor> rowMaker = std::nullopt) {
+  // A row given by its key (--key) has no brand string: the row's maker is the processor's.
+  const std::string_view vendor =
+      rowMaker && form[main_controls::kBrandString].text.empty()
+          ? (*rowMaker == platform::Vendor::Amd ? std::string_view("AMD") : std::string_view("Intel"))
+          : familyModelVendor(form[main_controls::kBrandString].text, form.facts.vendor);
+  if (die) return {vendor, die->microarchitecture};
+  return {vendor, microarchitectureOfCodeName(vendor, form[main_controls::kCodeName].text)};
 }
 
 // Fields the sheet leaves empty that its microarchitecture settles.
-void fillAbsences(TForm15& form) {
-  const std::string_view vendor = familyModelVendor(form[main_controls::kBrandString].text);
-  const std::string_view microarchitecture = microarchitectureOf(form);
+void fillAbsences(TForm15& form, const Microarchitecture& micro) {
+  const auto [vendor, microarchitecture] = micro;
   for (const Absent& absent : kAbsent) {
     if (absent.vendor != vendor || absent.microarchitecture != microarchitecture) continue;
     const auto none = [&form](const char* control, bool lacking) {
@@ -187,10 +196,9 @@ void fillAbsences(TForm15& form) {
 // Where the sheet lists no technologies: what every processor of its
 // microarchitecture and product line has, and HT or SMT where the threads
 // outnumber the cores.
-void fillTechnologies(TForm15& form, std::string_view productLine) {
+void fillTechnologies(TForm15& form, const Microarchitecture& micro, std::string_view productLine) {
   if (!form.facts.technologies.empty()) return;
-  const std::string_view vendor = familyModelVendor(form[main_controls::kBrandString].text);
-  const std::string_view microarchitecture = microarchitectureOf(form);
+  const auto [vendor, microarchitecture] = micro;
   std::vector<std::string> technologies =
       base::splitAtCommas(microarchitectureTechnologies(vendor, microarchitecture, productLine));
   if (technologies.empty()) return;
@@ -218,9 +226,9 @@ void fillFromRow(TForm15& form, const ExtendedRow& row) {
   form.facts.technologies = base::splitAtCommas(row.technologies);
   // What the row leaves open of the code name, lithography and technologies,
   // the family/model and microarchitecture tables may know.
-  fillFromFamilyModel(form, row.key);
-  fillAbsences(form);
-  fillTechnologies(form, row.productLine);
+  const Microarchitecture micro = microarchitectureOf(form, fillFromFamilyModel(form, row.key), row.vendor);
+  fillAbsences(form, micro);
+  fillTechnologies(form, micro, row.productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   // The brand string's own base clock stays where the row gives none.
   if (!row.baseClock.empty()) form[main_controls::kBaseClock].text = std::string(row.baseClock);
@@ -283,13 +291,14 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
     form[main_controls::kCores].text = std::to_string(line->cores);
   if (form[main_controls::kBaseClock].text.empty() && line && line->clockMhz > 0)
     form[main_controls::kBaseClock].text = clockText(line->clockMhz);
-  fillFromFamilyModel(form, reading ? std::string_view(reading->key) : std::string_view());
+  const Microarchitecture micro =
+      microarchitectureOf(form, fillFromFamilyModel(form, reading ? std::string_view(reading->key) : std::string_view()));
   std::vector<std::string> shared;
   if (!form[main_controls::kTechnologies].text.empty())
     shared = base::splitAtCommas(form[main_controls::kTechnologies].text);
   form.facts.technologies = std::move(shared);
-  fillAbsences(form);
-  fillTechnologies(form, productLine);
+  fillAbsences(form, micro);
+  fillTechnologies(form, micro, productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
   if (reading) {
