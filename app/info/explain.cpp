@@ -257,8 +257,9 @@ std::string explainText(const Explanation& e) {
       if (m->refined) line(std::string(w.refined) + " " + inQuotes(m->catalogueKey), 2);
     }
     if (const auto& b = e.otherSources->brandSheet) {
-      line(std::string(w.lineAndClock) + ": " + (b->productLine.empty() ? std::string(w.none) : inQuotes(b->productLine)) +
-           ", " + (b->clockMhz > 0 ? std::to_string(b->clockMhz) + " MHz" : std::string(w.none)));
+      line(std::string(w.lineAndClock) + ": " +
+           (b->productLine.empty() ? std::string(w.none) : inQuotes(b->productLine)) + ", " +
+           (b->clockMhz > 0 ? std::to_string(b->clockMhz) + " MHz" : std::string(w.none)));
       line(std::string(w.die) + ": " + (b->die.empty() ? std::string(w.none) : inQuotes(b->die)) +
            (b->die.empty() || b->dieCertain ? "" : " " + std::string(w.uncertain)));
       line(std::string(w.candidates) + ": " + std::to_string(b->candidates));

@@ -46,9 +46,7 @@ constexpr SheetRow kSheet[] = {
 
 bool identified(const TForm15& form) { return form.facts.sheetSource != SheetSource::None; }
 
-bool fromOtherSource(const TForm15& form) {
-  return outsideCatalogue(form.facts.sheetSource);
-}
+bool fromOtherSource(const TForm15& form) { return outsideCatalogue(form.facts.sheetSource); }
 
 Language languageOf(const TForm15& form) { return form.comboIndex == 1 ? Language::English : Language::Russian; }
 

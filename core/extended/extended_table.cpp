@@ -14,10 +14,10 @@
 namespace wexmora {
 namespace {
 
+using catalogue::kDieColumns;
 using catalogue::kExtendedColumns;
 using catalogue::kFamilyModelColumns;
 using catalogue::kTechnologyColumns;
-using catalogue::kDieColumns;
 
 template <std::size_t N>
 std::array<std::string_view, N> split(std::string_view row) {
@@ -110,8 +110,8 @@ std::optional<FamilyModelRow> findFamilyModelRow(std::string_view vendor, int fa
     const auto key = split<4>(line);
     if (key[0] != vendor || number(key[1]) != family || model < number(key[2]) || model > number(key[3])) continue;
     const auto f = split<kFamilyModelColumns>(line);
-    const FamilyModelRow row{f[0], family, number(f[2]), number(f[3]), number(f[4]), number(f[5]),
-                             f[6], f[7], f[8], f[9], f[10] == "yes"};
+    const FamilyModelRow row{f[0], family, number(f[2]), number(f[3]), number(f[4]),  number(f[5]),
+                             f[6], f[7],   f[8],         f[9],         f[10] == "yes"};
     if (stepping >= 0) {
       if (stepping >= row.steppingFirst && stepping <= row.steppingLast) return row;
       continue;

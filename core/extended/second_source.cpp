@@ -102,8 +102,8 @@ int countOf(std::string_view text) {
 std::optional<FamilyModelRow> identifiedDie(const TForm15& form) {
   const std::optional<FamilyModel> identity = form.facts.familyModel();
   if (!identity) return std::nullopt;
-  return findFamilyModelRow(familyModelVendor(form[main_controls::kBrandString].text, form.facts.vendor), identity->family,
-                            identity->model, form.facts.stepping.value_or(-1));
+  return findFamilyModelRow(familyModelVendor(form[main_controls::kBrandString].text, form.facts.vendor),
+                            identity->family, identity->model, form.facts.stepping.value_or(-1));
 }
 
 // The code name, lithography and segment of the family/model table, where
@@ -165,7 +165,7 @@ struct Microarchitecture {
 };
 
 Microarchitecture microarchitectureOf(const TForm15& form, const std::optional<FamilyModelRow>& die,
-                                     std::optional<platform::Vendor> rowMaker = std::nullopt) {
+                                      std::optional<platform::Vendor> rowMaker = std::nullopt) {
   // A row given by its key (--key) has no brand string: the row's maker is the processor's.
   const std::string_view vendor =
       rowMaker && form[main_controls::kBrandString].text.empty()
@@ -291,8 +291,8 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
     form[main_controls::kCores].text = std::to_string(line->cores);
   if (form[main_controls::kBaseClock].text.empty() && line && line->clockMhz > 0)
     form[main_controls::kBaseClock].text = clockText(line->clockMhz);
-  const Microarchitecture micro =
-      microarchitectureOf(form, fillFromFamilyModel(form, reading ? std::string_view(reading->key) : std::string_view()));
+  const Microarchitecture micro = microarchitectureOf(
+      form, fillFromFamilyModel(form, reading ? std::string_view(reading->key) : std::string_view()));
   std::vector<std::string> shared;
   if (!form[main_controls::kTechnologies].text.empty())
     shared = base::splitAtCommas(form[main_controls::kTechnologies].text);

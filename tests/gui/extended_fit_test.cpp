@@ -33,13 +33,13 @@ struct Field {
   std::string_view ExtendedRow::*value;
 };
 const Field kFields[] = {
-    {"Edit18", &ExtendedRow::productLine}, {"Edit5", &ExtendedRow::baseClock},
-    {"Edit6", &ExtendedRow::turboClock},   {"Edit8", &ExtendedRow::cores},
-    {"Edit9", &ExtendedRow::threads},      {"Edit11", &ExtendedRow::socket},
+    {"Edit18", &ExtendedRow::productLine},    {"Edit5", &ExtendedRow::baseClock},
+    {"Edit6", &ExtendedRow::turboClock},      {"Edit8", &ExtendedRow::cores},
+    {"Edit9", &ExtendedRow::threads},         {"Edit11", &ExtendedRow::socket},
     {"Edit15", &ExtendedRow::segmentEnglish}, {"Edit12", &ExtendedRow::codeName},
     {"Edit10", &ExtendedRow::maxTemperature}, {"Edit13", &ExtendedRow::lithography},
-    {"Edit14", &ExtendedRow::memory},      {"Edit19", &ExtendedRow::graphics},
-    {"Edit17", &ExtendedRow::l3Cache},     {"Edit16", &ExtendedRow::pcie},
+    {"Edit14", &ExtendedRow::memory},         {"Edit19", &ExtendedRow::graphics},
+    {"Edit17", &ExtendedRow::l3Cache},        {"Edit16", &ExtendedRow::pcie},
 };
 
 double widthOf(const QLineEdit* edit, const std::string& text) {

@@ -88,15 +88,15 @@ TEST(InfoSources, AProcessorOnlyTheMachinesFactsDescribe) {
 // string names no model. The machine's facts give the counts, the
 // family/model table the die.
 TEST(InfoSources, ACloudEpycKnownByItsFamilyAndModel) {
-  const testing::FakeMachineFactsSource facts({.packages = 1,
-                                               .cores = 1,
-                                               .threads = 2,
-                                               .l2Bytes = 1u << 20,
-                                               .l3Bytes = 32u << 20,
-                                               .maxMhz = 0,
-                                               .technologies = {"MMX", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1",
-                                                                "SSE4.2", "SSE4A", "AVX", "AVX2", "AVX-512", "FMA3",
-                                                                "AES", "SHA", "AMD64", "SMT"}});
+  const testing::FakeMachineFactsSource facts(
+      {.packages = 1,
+       .cores = 1,
+       .threads = 2,
+       .l2Bytes = 1u << 20,
+       .l3Bytes = 32u << 20,
+       .maxMhz = 0,
+       .technologies = {"MMX", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1", "SSE4.2", "SSE4A", "AVX", "AVX2", "AVX-512",
+                        "FMA3", "AES", "SHA", "AMD64", "SMT"}});
   const Result asJson = runOn(jsonOptions(), "AMD EPYC", "AMD64 Family 25 Model 17 Stepping 1", facts);
   EXPECT_EQ(asJson.code, 0);
   expectGolden("epyc-family-25-model-17-machine-en.json", asJson.out);
