@@ -173,9 +173,13 @@ std::optional<Difference> turbo(const CheckInput& in) {
   if (in.sheet.turboMhz <= 0 || in.sheet.fromMachine) return std::nullopt;
   return Difference{clockText(in.sheet.turboMhz), in.machine.maxMhz > 0 ? clockText(in.machine.maxMhz) : "", {}};
 }
+// Some product tables round the base clock to 100 MHz (2.66 GHz as
+// "2.70 GHz"): a difference that rounding explains is none.
+constexpr int kBaseRounding = 50;
+
 std::optional<Difference> base(const CheckInput& in) {
   const int brand = in.sheet.brandBaseMhz, sheet = in.sheet.baseMhz;
-  if (brand <= 0 || sheet <= 0 || std::abs(brand - sheet) <= 10) return std::nullopt;
+  if (brand <= 0 || sheet <= 0 || std::abs(brand - sheet) <= kBaseRounding) return std::nullopt;
   return Difference{clockText(sheet), clockText(brand), {}};
 }
 
@@ -426,6 +430,8 @@ std::vector<CheckFinding> compareWithMachine(const SheetFacts& sheet, const Mach
         }
         if (!row.holds(in, finding)) continue;
         if (difference->items.empty()) {
+          if (finding.evidence.empty())
+            finding.evidence = "sheet \"" + finding.sheet + "\", machine \"" + finding.machine + "\"";
           findings.push_back(std::move(finding));
           break;
         }
