@@ -220,7 +220,9 @@ TEST(MachineCheck, OneCasePerFinding) {
       {"a Hyper-V host partition is the machine itself",
        kI58400,
        kI58400Id,
-       [](MachineFacts&, MachineState& s) { s.hypervisor = {true, "Microsoft Hv", true}; },
+       [](MachineFacts&, MachineState& s) {
+         s.hypervisor = {true, "Microsoft Hv", true};
+       },
        {}},
   };
   for (const Case& c : cases) {
@@ -240,8 +242,8 @@ TEST(MachineCheck, OneCasePerFinding) {
       f.evidence.clear();
     }
     EXPECT_EQ(found, c.expected);
-    const bool alarms = std::any_of(c.expected.begin(), c.expected.end(),
-                                    [](const CheckFinding& f) { return !ruleOf(f.kind).note; });
+    const bool alarms =
+        std::any_of(c.expected.begin(), c.expected.end(), [](const CheckFinding& f) { return !ruleOf(f.kind).note; });
     EXPECT_EQ(runsAsSpecified(found), !alarms);
   }
 }
@@ -343,8 +345,9 @@ TEST(MachineCheck, TheWindowShowsEachFindingInBothLanguages) {
   EXPECT_EQ(english,
             "Threads: 6 instead of the sheet's 12 - SMT (hyper-threading) is switched off in the system "
             "(smt/control: off)");
-  const std::string technologies = "AVX2, InTru 3D, EPT, VT-D, TSX-NI, TXT, TMT, CV-HD, QSV, SK, TSE, OMS, HT, SSE, "
-                                   "SSE2, SSE3, SSSE3, SSE4.1, SSE4.2, MMX, EM64T, AES, VT-x";
+  const std::string technologies =
+      "AVX2, InTru 3D, EPT, VT-D, TSX-NI, TXT, TMT, CV-HD, QSV, SK, TSE, OMS, HT, SSE, "
+      "SSE2, SSE3, SSSE3, SSE4.1, SSE4.2, MMX, EM64T, AES, VT-x";
   const auto& memo = run.form[main_controls::kTechnologies].text;
   const auto& hint = run.form[main_controls::kThreads].hint;
   EXPECT_EQ(memo, technologies + "\r\n" + english);

@@ -89,10 +89,14 @@ constexpr const char* kCpu = "sys/devices/system/cpu/";
 
 std::map<std::string, std::string> sixCoresFourOnline() {
   const std::string cpu = kCpu;
-  return {{cpu + "smt/control", "notsupported\n"},   {cpu + "online", "0-3\n"},
-          {cpu + "offline", "4-5\n"},                {cpu + "present", "0-5\n"},
-          {cpu + "possible", "0-7\n"},               {"proc/cmdline", "root=/dev/sda1 quiet\n"},
-          {"proc/self/cgroup", "0::/user.slice/a\n"}, {"sys/fs/cgroup/user.slice/a/cpuset.cpus.effective", "0-3\n"},
+  return {{cpu + "smt/control", "notsupported\n"},
+          {cpu + "online", "0-3\n"},
+          {cpu + "offline", "4-5\n"},
+          {cpu + "present", "0-5\n"},
+          {cpu + "possible", "0-7\n"},
+          {"proc/cmdline", "root=/dev/sda1 quiet\n"},
+          {"proc/self/cgroup", "0::/user.slice/a\n"},
+          {"sys/fs/cgroup/user.slice/a/cpuset.cpus.effective", "0-3\n"},
           {"sys/fs/cgroup/user.slice/cpu.max", "max 100000\n"}};
 }
 
