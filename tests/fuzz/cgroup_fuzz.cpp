@@ -55,11 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const auto smt = platform::parseSmtControl(text);
   std::string_view word = text;
-  while (!word.empty() && std::string_view(" \t\r\n").find(word.back()) != std::string_view::npos) word.remove_suffix(1);
+  while (!word.empty() && std::string_view(" \t\r\n").find(word.back()) != std::string_view::npos)
+    word.remove_suffix(1);
   while (!word.empty() && std::string_view(" \t\r\n").find(word.front()) != std::string_view::npos)
     word.remove_prefix(1);
-  const bool known = word == "on" || word == "off" || word == "forceoff" || word == "notsupported" ||
-                     word == "notimplemented";
+  const bool known =
+      word == "on" || word == "off" || word == "forceoff" || word == "notsupported" || word == "notimplemented";
   FUZZ_CHECK(known == (smt != platform::SmtControl::Unknown), "smt/control read wrongly: " + shown(text));
   return 0;
 }
