@@ -39,7 +39,7 @@ PREFIX ?= /usr/local
 # The fuzz build also needs clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-dev
 FUZZ_TARGETS := model_key model_number probe cpuinfo records settings info_args pass cpu_list machine_facts \
-                processor_information
+                processor_information cgroup machine_state
 FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 

@@ -105,6 +105,12 @@ std::vector<std::string> technologyNames(Vendor vendor, const FeatureFlags& flag
   return names;
 }
 
+bool technologyFlagged(std::string_view name) {
+  for (const auto& row : kTechnologies)
+    if (row.flag != kSmtProof && row.name == name) return true;
+  return false;
+}
+
 void addTechnologyFlags(std::string_view flagsLine, FeatureFlags& flags) {
   constexpr std::string_view kBlanks = " \t\r\n";
   while (!flagsLine.empty()) {

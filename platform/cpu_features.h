@@ -24,6 +24,10 @@ void addTechnologyFlags(std::string_view flagsLine, FeatureFlags& flags);
 // that a core runs more than one thread ("HT" for Intel, "SMT" otherwise).
 std::vector<std::string> technologyNames(Vendor vendor, const FeatureFlags& flags, bool smt);
 
+// Whether the flags can prove the technology of that name (the threads of a
+// core prove HT and SMT, which this does not count).
+bool technologyFlagged(std::string_view name);
+
 // The CPUID registers the feature table reads. A leaf beyond the processor's
 // highest one is left zero.
 enum CpuidWord { kLeaf1Ecx, kLeaf1Edx, kLeaf7Ebx, kLeaf7Ecx, kLeaf80000001Ecx, kLeaf80000001Edx, kCpuidWordCount };

@@ -40,6 +40,22 @@ class MachineFactsSource {
   virtual MachineFacts read() const = 0;
 };
 
+// Another source's facts, asked of it once however often they are read: the
+// pass reads them when no table knows the processor, the check against the
+// machine and wexmora-info's "machine" read them again.
+class MachineFactsReadOnce : public MachineFactsSource {
+ public:
+  explicit MachineFactsReadOnce(const MachineFactsSource& source) : source_(source) {}
+  MachineFacts read() const override {
+    if (!facts_) facts_ = source_.read();
+    return *facts_;
+  }
+
+ private:
+  const MachineFactsSource& source_;
+  mutable std::optional<MachineFacts> facts_;
+};
+
 // This machine's facts, read by the system's own means.
 std::unique_ptr<MachineFactsSource> makeMachineFactsSource();
 

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/info/check_report.h"
 #include "app/info/explain.h"
 #include "app/info/report.h"
 #include "core/data/key_list.h"
@@ -65,10 +66,11 @@ bool isCatalogueKey(const catalogue::Lists& lists, const std::string& key) {
 // language switch the options ask for.
 void identify(const Options& options, TForm15& form, catalogue::Lists& lists, platform::ProcessorSource& processor,
               platform::SettingsStore& settings, PassTrace* trace, std::ostream& err,
-              const platform::MachineFactsSource* machineFacts = nullptr) {
+              const MachineCheckSources& thisMachine = {}) {
   platform::SkippingSleeper noWaits;
   PassServices services{processor, settings, noWaits, lists};
-  if (!options.catalogueOnly) services.second = {.consult = true, .machine = machineFacts};
+  if (!options.catalogueOnly) services.second = {.consult = true, .machine = thisMachine.facts};
+  services.check = thisMachine;
   form.trace = trace;
   try {
     if (options.key) {
@@ -90,21 +92,6 @@ void identify(const Options& options, TForm15& form, catalogue::Lists& lists, pl
   }
 }
 
-// The machine's facts, asked of the system once however often they are read:
-// by the pass when no table knows the processor, and by --json's "machine".
-class FactsReadOnce : public platform::MachineFactsSource {
- public:
-  explicit FactsReadOnce(const platform::MachineFactsSource& source) : source_(source) {}
-  platform::MachineFacts read() const override {
-    if (!facts_) facts_ = source_.read();
-    return *facts_;
-  }
-
- private:
-  const platform::MachineFactsSource& source_;
-  mutable std::optional<platform::MachineFacts> facts_;
-};
-
 // The machine's facts as --json shows them: counts, cache sizes in bytes and
 // in the sheet's form, the highest clock, the technologies.
 nlohmann::ordered_json machineJson(const platform::MachineFacts& facts) {
@@ -122,7 +109,9 @@ nlohmann::ordered_json sheetJson(const Options& options, const TForm15& form, co
                                  const platform::MachineFactsSource* machineFacts = nullptr) {
   auto json = options.output == Output::Controls ? controlsJson(form) : dataSheetJson(form, !options.catalogueOnly);
   if (options.output == Output::Json && machineFacts) json["machine"] = machineJson(machineFacts->read());
+  if (options.output == Output::Json && form.facts.checked) json["check"] = checkJson(form);
   if (options.explain) json["explain"] = explainJson(form, trace, options.key);
+  if (options.explain && form.facts.checked) json["explain"]["check"] = checkExplainJson(form);
   return json;
 }
 
@@ -131,7 +120,9 @@ void printSheet(const Options& options, const TForm15& form, const PassTrace& tr
   if (options.output == Output::Json || options.output == Output::Controls)
     return print(sheetJson(options, form, trace, machineFacts), out);
   out << dataSheetText(form);
+  if (form.facts.checked) out << checkText(form);
   if (options.explain) out << "\n" << explainText(form, trace, options.key);
+  if (options.explain && form.facts.checked) out << checkExplainText(form);
 }
 
 // --brands: every line of `in` identified on its own, one output line each.
@@ -191,7 +182,8 @@ int runBrands(const Options& options, platform::SettingsStore& stored, std::ostr
 }  // namespace
 
 int run(const Options& options, platform::ProcessorSource& machine, platform::SettingsStore& stored, std::ostream& out,
-        std::ostream& err, const platform::MachineFactsSource* machineFacts) {
+        std::ostream& err, const platform::MachineFactsSource* machineFacts,
+        const platform::MachineStateSource* machineState) {
   if (options.output == Output::Help) {
     out << usage();
     return 0;
@@ -218,10 +210,11 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
   PassTrace trace;
   // This machine's own facts serve its own processor only, never --brand or --key.
   const bool thisMachine = !options.brand && !options.key && !options.catalogueOnly;
-  std::optional<FactsReadOnce> once;
+  std::optional<platform::MachineFactsReadOnce> once;
   if (thisMachine && machineFacts) once.emplace(*machineFacts);
   const platform::MachineFactsSource* facts = once ? &*once : nullptr;
-  identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err, facts);
+  const MachineCheckSources check{facts, thisMachine ? machineState : nullptr};
+  identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err, check);
   printSheet(options, form, trace, out, facts);
   return 0;
 }
@@ -230,7 +223,8 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
   const auto machine = platform::systemProcessorSource();
   const auto stored = platform::systemSettingsStore();
   const auto facts = platform::makeMachineFactsSource();
-  return run(options, *machine, *stored, out, err, facts.get());
+  const auto state = platform::makeMachineStateSource();
+  return run(options, *machine, *stored, out, err, facts.get(), state.get());
 }
 
 }  // namespace wexmora::info

@@ -5,6 +5,7 @@
 
 #include "app/info/options.h"
 #include "platform/machine_facts.h"
+#include "platform/machine_state.h"
 #include "platform/processor_source.h"
 #include "platform/settings_store.h"
 
@@ -14,9 +15,12 @@ namespace wexmora::info {
 int run(const Options& options, std::ostream& out, std::ostream& err);
 
 // The same with the system's sources given, for tests.
-// machineFacts: this machine's own facts, read only when no table knows its
-// processor or --json asks for them; null to read none.
+// machineFacts: this machine's own facts, read when no table knows its
+// processor, for the check against the machine, or when --json asks for
+// them; machineState: how the system runs the processor, for the check. Both
+// serve this machine's processor only; null to read none.
 int run(const Options& options, platform::ProcessorSource& machine, platform::SettingsStore& stored, std::ostream& out,
-        std::ostream& err, const platform::MachineFactsSource* machineFacts = nullptr);
+        std::ostream& err, const platform::MachineFactsSource* machineFacts = nullptr,
+        const platform::MachineStateSource* machineState = nullptr);
 
 }  // namespace wexmora::info

@@ -45,6 +45,52 @@ struct ModelNumberReading {
   std::string number;  // that span without trademark marks, blanks squeezed to one
 };
 
+// One way the machine may run other than its sheet says, named after the
+// fact and the likely reason (the rules of core/check/machine_check.cpp, one
+// kind per rule, in their order).
+enum class CheckKind : unsigned char {
+  VirtualMachine,
+  VirtualMachineByFiles,
+  CoresVirtual,
+  CoresMaxcpus,
+  CoresOffline,
+  CoresFewer,
+  ThreadsVirtual,
+  ThreadsSmtOff,
+  ThreadsSmtFirmware,
+  ThreadsMaxcpus,
+  ThreadsOffline,
+  ThreadsFewer,
+  CpusQuota,
+  CpusCpuset,
+  TurboOff,
+  TurboLimited,
+  TurboBelow,
+  BaseClockOther,
+  VirtualisationTaken,
+  VirtualisationOff,
+  VectorsHidden,
+  VectorsOff,
+  TsxOff,
+  TechnologiesHidden,
+  TechnologiesMissing,
+  TechnologiesMore,
+  L3Virtual,
+  L3Smaller,
+  IdentityOther,
+};
+
+// A difference between the sheet and the machine, with the values the
+// window and wexmora-info show: as the sheet writes them ("128", "4.00 GHz")
+// and as the machine has them; `detail` is what the reason names (the
+// hypervisor, a file's value, the technologies), `evidence` how the check
+// reached it, in the system's own words (file names and values).
+struct CheckFinding {
+  CheckKind kind;
+  std::string sheet, machine, detail, evidence;
+  bool operator==(const CheckFinding&) const = default;
+};
+
 struct PassFacts {
   // The numbers of the identifier, as the probe wrote them into Edit2, Edit3
   // and Edit4; nothing where the field holds no number.
@@ -66,6 +112,11 @@ struct PassFacts {
   // The technologies of the sheet, as its source gave them; Memo2 shows
   // them joined, with the window's notes around them.
   std::vector<std::string> technologies;
+
+  // Whether the sheet was held against this machine (its own processor
+  // only), and what differs; empty when it runs as its sheet says.
+  bool checked = false;
+  std::vector<CheckFinding> findings;
 
   // Family and model, when both are known.
   std::optional<FamilyModel> familyModel() const {

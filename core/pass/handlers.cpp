@@ -10,6 +10,7 @@
 #include "core/model/control_names.h"
 #include "core/pass/settings.h"
 #include "core/texts/texts.h"
+#include "core/window/check_notes.h"
 #include "core/window/jpeg_writer.h"
 #include "core/window/localisation.h"
 #include "core/window/sheet_source.h"
@@ -99,7 +100,7 @@ void ComboBox1Click(TForm15& form) {
     Englang(form);
   else
     ruslang(form);
-  markSheetSource(form);
+  markSheetNotes(form);
 }
 
 void ComboBox1Select(TForm15& form, platform::SettingsStore& settings) { saveLanguage(form, settings); }

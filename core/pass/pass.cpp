@@ -9,8 +9,8 @@
 #include "core/identify/probe.h"
 #include "core/model/control_names.h"
 #include "core/pass/settings.h"
+#include "core/window/check_notes.h"
 #include "core/window/localisation.h"
-#include "core/window/sheet_source.h"
 
 namespace wexmora {
 
@@ -31,8 +31,9 @@ void runFromModelKey(TForm15& form, PassServices& services) {
   chooseBadge(form);
   applyFinalCorrections(form);
   handOver(form, services.sleeper);  // builds the links between a 15 ms and a 50 ms wait
+  checkAgainstMachine(form, services.check);
   applyPassLanguage(form);
-  markSheetSource(form);
+  markSheetNotes(form);
 }
 
 void FormCreate(TForm15& form, PassServices& services, int screenWidth, int screenHeight) {

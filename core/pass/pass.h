@@ -7,6 +7,7 @@
 // pass's facts (the identifier's numbers, the maker, the model number read,
 // the sheet's source, its technologies as a list; core/model/pass_facts.h),
 // the three link addresses, and the trace when a caller asks for one.
+#include "core/check/machine_check.h"
 #include "core/data/lists.h"
 #include "core/extended/second_source.h"
 #include "core/model/form_model.h"
@@ -25,6 +26,9 @@ struct PassServices {
   // The extended table and the machine's own facts; off unless a program
   // turns them on, and off with --catalogue-only.
   SecondSources second{};
+  // The sheet held against the machine: for the processor the program runs
+  // on only, off with --catalogue-only.
+  MachineCheckSources check{};
 };
 
 // Runs the stages in order; an exception ends the pass where it is raised.
@@ -32,7 +36,8 @@ void startprog2test(TForm15& form, PassServices& services);
 
 // The stages that follow the model key in Edit7, in order: the window's pass
 // height, the stored settings, the catalogue lookup, the badge, the final
-// corrections, the hand-over to the links, the language; with the second
+// corrections, the hand-over to the links, the check against the machine,
+// the language; with the second
 // sources on, the extended table or the machine's facts right after the
 // lookup. startprog2test ends with them; wexmora-info's --key starts with
 // them. Throws as the stages do.

@@ -13,6 +13,7 @@
 #include "app/info/run.h"
 #include "support/fakes.h"
 #include "support/machine_facts_fakes.h"
+#include "support/machine_state_fakes.h"
 #include "support/temp_dir.h"
 
 namespace wexmora::info {
@@ -143,6 +144,68 @@ TEST(InfoSources, TheMachinesFactsServeItsOwnProcessorOnly) {
       EXPECT_EQ(sheet["source"], c.source ? json(c.source) : json(nullptr));
     }
     EXPECT_EQ(sheet["identified"], c.source != nullptr);
+  }
+}
+
+// The check against the machine: this machine's processor only, as text
+// lines, as the JSON "check" list and with --explain's evidence; one "runs
+// as specified" line where everything agrees.
+TEST(InfoSources, TheSheetHeldAgainstTheMachine) {
+  const char* brand = R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)";
+  const char* identifier = "Intel64 Family 6 Model 158 Stepping 10";
+  const platform::MachineFacts asSheet{.packages = 1,
+                                       .cores = 6,
+                                       .threads = 6,
+                                       .l3Bytes = 9u << 20,
+                                       .maxMhz = 4000,
+                                       .technologies = {"AVX2", "TMT", "SK", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1",
+                                                        "SSE4.2", "MMX", "EM64T", "AES", "VT-x"}};
+  platform::MachineFacts fewer = asSheet;
+  fewer.cores = fewer.threads = 4;
+  platform::MachineState offline;
+  offline.online = platform::CpuListFact{"0-3", 4};
+  offline.present = platform::CpuListFact{"0-5", 6};
+  const auto runWith = [&](const Options& options, const platform::MachineFacts& facts,
+                           const platform::MachineState& state) {
+    platform::FixedProcessorSource machine(brand, identifier);
+    testing::FakeSettingsStore stored;
+    const testing::FakeMachineFactsSource factsSource(facts);
+    const testing::FakeMachineStateSource stateSource(state);
+    std::ostringstream out, err;
+    EXPECT_EQ(run(options, machine, stored, out, err, &factsSource, &stateSource), 0) << err.str();
+    return out.str();
+  };
+
+  Options text;
+  text.storedLanguage = "1";
+  EXPECT_NE(runWith(text, asSheet, {}).find("\nCheck against this machine: the processor runs as its sheet says\n"),
+            std::string::npos);
+  const std::string lines = runWith(text, fewer, offline);
+  EXPECT_NE(
+      lines.find("Check against this machine:\n  Cores: 4 instead of the sheet's 6 - some processors are switched "
+                 "off (online 0-3, present 0-5)\n  Threads: 4 instead of the sheet's 6 - "),
+      std::string::npos)
+      << lines;
+
+  Options explain = jsonOptions();
+  explain.explain = true;
+  const json sheet = json::parse(runWith(explain, fewer, offline));
+  ASSERT_EQ(sheet["check"].size(), 2u) << sheet["check"].dump();
+  const json expected = {{"fact", "cores"},
+                         {"rule", "cores_offline"},
+                         {"note", false},
+                         {"sheet", "6"},
+                         {"machine", "4"},
+                         {"finding", "4 instead of the sheet's 6"},
+                         {"reason", "some processors are switched off (online 0-3, present 0-5)"}};
+  EXPECT_EQ(sheet["check"][0], expected);
+  EXPECT_EQ(sheet["explain"]["check"][0]["evidence"], "/sys/devices/system/cpu: online 0-3, present 0-5");
+
+  for (const bool catalogueOnly : {false, true}) {
+    Options other = jsonOptions();
+    other.catalogueOnly = catalogueOnly;
+    if (!catalogueOnly) other.brand = brand;
+    EXPECT_FALSE(json::parse(runWith(other, fewer, offline)).contains("check")) << catalogueOnly;
   }
 }
 

@@ -16,7 +16,8 @@ CORE_DATA = PLATFORM | {"core/data"}
 MODEL = CORE_DATA | {"core/model"}
 IDENTIFY = MODEL | {"core/identify"}
 STAGES = IDENTIFY | {"core/texts", "core/catalogue", "core/extended"}
-WINDOW = STAGES | {"core/window"}
+CHECK = STAGES | {"core/check"}
+WINDOW = CHECK | {"core/window"}
 CORE = WINDOW | {"core/pass"}
 VIEWS = {"views/qt", "views/pictures", "views/win32"}
 ALLOWED = {
@@ -30,7 +31,8 @@ ALLOWED = {
     "core/identify":    MODEL,
     "core/catalogue":   IDENTIFY | {"core/texts"},
     "core/extended":    IDENTIFY,
-    "core/window":      STAGES,
+    "core/check":       IDENTIFY | {"core/texts", "core/extended"},
+    "core/window":      CHECK,
     "core/pass":        WINDOW,
     "views/pictures":   CORE,
     "views/qt":         CORE | {"views/pictures"},
