@@ -89,10 +89,15 @@ SIZE roomFor(HWND control, const std::wstring& windowClass) {
     const LRESULT margins = SendMessageW(control, EM_GETMARGINS, 0, 0);
     room.cx -= LOWORD(margins) + HIWORD(margins);
   } else if (windowClass == L"ComboBox") {
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    if (GetComboBoxInfo(control, &info))
-      room = {info.rcItem.right - info.rcItem.left, info.rcItem.bottom - info.rcItem.top};
+    // The list's text stands in its edit part. GetComboBoxInfo is no use
+    // here: its structure is not carried to another process, and the list
+    // would write it into its own memory at this process's address.
+    if (HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr)) {
+      RECT inner{};
+      GetClientRect(edit, &inner);
+      const LRESULT margins = SendMessageW(edit, EM_GETMARGINS, 0, 0);
+      room = {inner.right - LOWORD(margins) - HIWORD(margins), inner.bottom};
+    }
   } else {  // a group box: the caption stands in the frame from 8 design pixels in
     room.cx -= px(8) + px(2);
   }

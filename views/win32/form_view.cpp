@@ -169,9 +169,17 @@ void FormView::applyScale(const Control& control, HWND handle) {
     const int margin = scale_.px(1);
     SendMessageW(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
   }
-  // The drop-down list's edit part is as high as the design says.
-  if (control.kind == ControlKind::ComboBox)
+  // The drop-down list's edit part is as high as the design says, and keeps
+  // a narrow margin so that the longest language name fits.
+  if (control.kind == ControlKind::ComboBox) {
     SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), scale_.px(control.height) - scale_.px(6));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(handle, &info) && info.hwndItem) {
+      // The drop button stands right of the text: no margin there.
+      SendMessageW(info.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(scale_.px(1), 0));
+    }
+  }
 }
 
 void FormView::setDpi(int dpi) {
