@@ -26,21 +26,9 @@ constexpr int kMaxLimitReads = 64;
 constexpr long kMinKhz = 1'000, kMaxKhz = 100'000'000;
 constexpr std::uint64_t kMaxMicros = 1'000'000ull * 1'000'000ull;
 
-std::optional<std::string> readWhole(const FileTree& files, const std::string& path, std::size_t limit) {
-  auto text = files.read(path, limit);
-  if (!text || text->size() >= limit) return std::nullopt;
-  return text;
-}
-
-std::optional<long> readNumber(const FileTree& files, const std::string& path) {
-  const auto text = readWhole(files, path, kValueBytes);
-  if (!text) return std::nullopt;
-  return base::parseDecimal(base::trim(*text, kLineBlanks));
-}
-
 // A line of printable text: the first line, control characters left out.
 std::string readName(const FileTree& files, const std::string& path) {
-  const auto text = readWhole(files, path, kNameBytes);
+  const auto text = readSmallFile(files, path, kNameBytes);
   if (!text) return {};
   std::string name;
   for (const char c : base::trim(*text, kLineBlanks)) {
@@ -51,7 +39,7 @@ std::string readName(const FileTree& files, const std::string& path) {
 }
 
 std::optional<CpuListFact> readCpuList(const FileTree& files, const std::string& path) {
-  const auto text = readWhole(files, path, kListBytes);
+  const auto text = readSmallFile(files, path, kListBytes);
   if (!text) return std::nullopt;
   const auto ids = parseCpuList(*text, kMaxLogicalProcessors);
   if (!ids) return std::nullopt;
@@ -77,7 +65,7 @@ bool tighter(const CpuMax& a, const CpuMax& b) {
 }
 
 void readCgroup(const FileTree& files, MachineState& state) {
-  const auto own = readWhole(files, "proc/self/cgroup", kCgroupFileBytes);
+  const auto own = readSmallFile(files, "proc/self/cgroup", kCgroupFileBytes);
   const auto path = own ? parseCgroupPath(*own) : std::nullopt;
   if (!path) return;
   // The program's cgroup, then each one above it up to the root: a limit of
@@ -85,7 +73,7 @@ void readCgroup(const FileTree& files, MachineState& state) {
   std::string folder = *path == "/" ? std::string() : *path;
   for (int depth = 0; depth < kMaxCgroupDepth; ++depth) {
     const std::string base = std::string(kCgroupRoot) + folder + "/";
-    const auto text = readWhole(files, base + "cpu.max", kValueBytes);
+    const auto text = readSmallFile(files, base + "cpu.max", kValueBytes);
     if (const auto limit = text ? parseCpuMax(*text) : std::nullopt; limit && limit->quota) {
       if (!state.cpuMax || tighter(*limit, *state.cpuMax)) {
         state.cpuMax = limit;
@@ -99,11 +87,11 @@ void readCgroup(const FileTree& files, MachineState& state) {
 }
 
 void readTurbo(const FileTree& files, MachineState& state) {
-  if (const auto noTurbo = readNumber(files, std::string(kCpuFolder) + "intel_pstate/no_turbo");
+  if (const auto noTurbo = readSmallNumber(files, std::string(kCpuFolder) + "intel_pstate/no_turbo");
       noTurbo && (*noTurbo == 0 || *noTurbo == 1)) {
     state.turbo = *noTurbo == 0;
     state.turboSwitch = TurboSwitch::IntelPstateNoTurbo;
-  } else if (const auto boost = readNumber(files, std::string(kCpuFolder) + "cpufreq/boost");
+  } else if (const auto boost = readSmallNumber(files, std::string(kCpuFolder) + "cpufreq/boost");
              boost && (*boost == 0 || *boost == 1)) {
     state.turbo = *boost == 1;
     state.turboSwitch = TurboSwitch::CpufreqBoost;
@@ -111,7 +99,7 @@ void readTurbo(const FileTree& files, MachineState& state) {
 }
 
 void readLimit(const FileTree& files, MachineState& state) {
-  const auto text = readWhole(files, std::string(kCpuFolder) + "online", kListBytes);
+  const auto text = readSmallFile(files, std::string(kCpuFolder) + "online", kListBytes);
   const auto online = text ? parseCpuList(*text, kMaxLogicalProcessors) : std::nullopt;
   if (!online) return;
   long highest = 0;
@@ -119,7 +107,7 @@ void readLimit(const FileTree& files, MachineState& state) {
   for (const int id : *online) {
     if (++reads > kMaxLimitReads) break;
     const auto khz =
-        readNumber(files, std::string(kCpuFolder) + "cpu" + std::to_string(id) + "/cpufreq/scaling_max_freq");
+        readSmallNumber(files, std::string(kCpuFolder) + "cpu" + std::to_string(id) + "/cpufreq/scaling_max_freq");
     if (khz && *khz >= kMinKhz && *khz <= kMaxKhz) highest = std::max(highest, *khz);
   }
   state.limitMhz = static_cast<int>((highest + 500) / 1000);
@@ -201,12 +189,13 @@ std::optional<int> parseMaxcpus(std::string_view cmdline) {
 MachineState readLinuxMachineState(const FileTree& files, const Cpuid& cpuid) {
   MachineState state;
   const std::string cpu(kCpuFolder);
-  if (const auto control = readWhole(files, cpu + "smt/control", kValueBytes)) state.smt = parseSmtControl(*control);
+  if (const auto control = readSmallFile(files, cpu + "smt/control", kValueBytes))
+    state.smt = parseSmtControl(*control);
   state.online = readCpuList(files, cpu + "online");
   state.offline = readCpuList(files, cpu + "offline");
   state.present = readCpuList(files, cpu + "present");
   state.possible = readCpuList(files, cpu + "possible");
-  if (const auto cmdline = readWhole(files, "proc/cmdline", kCmdlineBytes)) state.maxcpus = parseMaxcpus(*cmdline);
+  if (const auto cmdline = readSmallFile(files, "proc/cmdline", kCmdlineBytes)) state.maxcpus = parseMaxcpus(*cmdline);
   readCgroup(files, state);
   state.hypervisor = readHypervisorCpuid(cpuid);
   state.hypervisorType = readName(files, "sys/hypervisor/type");

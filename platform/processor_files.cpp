@@ -30,21 +30,8 @@ constexpr long kMinKhz = 1'000, kMaxKhz = 100'000'000;
 constexpr std::string_view kLineBlanks = " \t\r\n";
 constexpr std::string_view kCpuFolder = "sys/devices/system/cpu/";
 
-// A whole small file, or nothing when it is missing or longer than `limit`.
-std::optional<std::string> readWhole(const FileTree& files, const std::string& path, std::size_t limit) {
-  auto text = files.read(path, limit);
-  if (!text || text->size() >= limit) return std::nullopt;
-  return text;
-}
-
-std::optional<long> readNumber(const FileTree& files, const std::string& path) {
-  const auto text = readWhole(files, path, kValueBytes);
-  if (!text) return std::nullopt;
-  return base::parseDecimal(base::trim(*text, kLineBlanks));
-}
-
 std::optional<std::vector<int>> readList(const FileTree& files, const std::string& path) {
-  const auto text = readWhole(files, path, kListBytes);
+  const auto text = readSmallFile(files, path, kListBytes);
   if (!text) return std::nullopt;
   return parseCpuList(*text, kMaxLogicalProcessors);
 }
@@ -101,9 +88,9 @@ std::vector<LogicalProcessor> readProcessors(const FileTree& files, const std::v
   std::map<std::tuple<long, long, long>, long long> coreKeys;  // (package, die, core) -> key
   for (const int id : online) {
     const std::string topology = cpuFolder(id) + "topology/";
-    auto package = readNumber(files, topology + "physical_package_id");
-    auto core = readNumber(files, topology + "core_id");
-    auto die = readNumber(files, topology + "die_id");
+    auto package = readSmallNumber(files, topology + "physical_package_id");
+    auto core = readSmallNumber(files, topology + "core_id");
+    auto die = readSmallNumber(files, topology + "die_id");
     if (const auto block = cpuinfo.blocks.find(id); block != cpuinfo.blocks.end()) {
       if (!package) package = block->second.physicalId;
       if (!core) {
@@ -132,15 +119,15 @@ std::vector<CacheInstance> readCaches(const FileTree& files, const std::vector<i
     if (covered[0][id] && (!anyLevel3 || covered[1][id])) continue;
     for (int index = 0; index < kMaxCacheIndexes; ++index) {
       const std::string folder = cpuFolder(id) + "cache/index" + std::to_string(index) + "/";
-      const auto level = readNumber(files, folder + "level");
+      const auto level = readSmallNumber(files, folder + "level");
       if (!level) break;
       if (*level != 2 && *level != 3) continue;
-      const auto type = readWhole(files, folder + "type", kValueBytes);
+      const auto type = readSmallFile(files, folder + "type", kValueBytes);
       if (!type || base::trim(*type, kLineBlanks) == "Instruction") continue;
       auto sharing = readList(files, folder + "shared_cpu_list");
       if (!sharing || !std::binary_search(sharing->begin(), sharing->end(), id)) continue;
       if (seen.contains({static_cast<int>(*level), *sharing})) continue;
-      const auto size = readWhole(files, folder + "size", kValueBytes);
+      const auto size = readSmallFile(files, folder + "size", kValueBytes);
       const auto bytes = size ? parseCacheSize(*size) : std::nullopt;
       if (!bytes) continue;
       const int level3 = *level == 3;
@@ -159,7 +146,7 @@ int readMaxMhz(const FileTree& files, const std::vector<LogicalProcessor>& proce
   std::set<long long> coresRead;
   for (const auto& processor : processors) {
     if (processor.core && !coresRead.insert(*processor.core).second) continue;
-    const auto khz = readNumber(files, cpuFolder(processor.id) + "cpufreq/cpuinfo_max_freq");
+    const auto khz = readSmallNumber(files, cpuFolder(processor.id) + "cpufreq/cpuinfo_max_freq");
     if (khz && *khz >= kMinKhz && *khz <= kMaxKhz) maxKhz = std::max(maxKhz, *khz);
   }
   return static_cast<int>((maxKhz + 500) / 1000);
@@ -170,6 +157,18 @@ struct Range {
 };
 
 }  // namespace
+
+std::optional<std::string> readSmallFile(const FileTree& files, const std::string& path, std::size_t limit) {
+  auto text = files.read(path, limit);
+  if (!text || text->size() >= limit) return std::nullopt;
+  return text;
+}
+
+std::optional<long> readSmallNumber(const FileTree& files, const std::string& path) {
+  const auto text = readSmallFile(files, path, kValueBytes);
+  if (!text) return std::nullopt;
+  return base::parseDecimal(base::trim(*text, kLineBlanks));
+}
 
 std::optional<std::string> DirectoryTree::read(const std::string& path, std::size_t maxBytes) const {
   const std::filesystem::path file = root_ / std::filesystem::path(path);

@@ -30,6 +30,13 @@ class FileTree {
   virtual std::optional<std::string> read(const std::string& path, std::size_t maxBytes) const = 0;
 };
 
+// A whole small file: nothing when it is missing or fills `limit` bytes
+// (a file that long is not what the kernel writes there).
+std::optional<std::string> readSmallFile(const FileTree& files, const std::string& path, std::size_t limit);
+
+// The decimal number a small file holds, blanks and a line end around it.
+std::optional<long> readSmallNumber(const FileTree& files, const std::string& path);
+
 // The files of a folder of the real file system ("/" for this machine).
 class DirectoryTree : public FileTree {
  public:

@@ -469,13 +469,16 @@ std::vector<CheckFinding> compareWithMachine(const SheetFacts& sheet, const Mach
   return findings;
 }
 
-std::optional<int> clockMhzOf(std::string_view text) {
-  // "N.NN GHz", the catalogue's form and clockText's.
-  constexpr std::string_view kUnit = " GHz";
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  if (!text.ends_with(kUnit)) return std::nullopt;
-  text.remove_suffix(kUnit.size());
-  int whole = 0, fraction = 0, fractionDigits = 0, digits = 0;
+namespace {
+
+// A decimal such as "3.20" or "19.25": its whole part, and its fraction in
+// units of 10^-`places` (further digits dropped). At most six digits.
+struct FixedPoint {
+  std::uint64_t whole = 0, fraction = 0;
+};
+std::optional<FixedPoint> fixedPointOf(std::string_view text, int places) {
+  FixedPoint value;
+  int fractionDigits = 0, digits = 0;
   bool point = false;
   for (const char c : text) {
     if (c == '.' && !point) {
@@ -483,15 +486,28 @@ std::optional<int> clockMhzOf(std::string_view text) {
       continue;
     }
     if (c < '0' || c > '9' || ++digits > 6) return std::nullopt;
-    if (point) {
-      if (fractionDigits < 3) fraction = fraction * 10 + (c - '0'), ++fractionDigits;
-    } else {
-      whole = whole * 10 + (c - '0');
-    }
+    const auto digit = static_cast<std::uint64_t>(c - '0');
+    if (!point)
+      value.whole = value.whole * 10 + digit;
+    else if (fractionDigits < places)
+      value.fraction = value.fraction * 10 + digit, ++fractionDigits;
   }
-  if (digits == 0 || whole > 100) return std::nullopt;
-  while (fractionDigits < 3) fraction *= 10, ++fractionDigits;
-  const int mhz = whole * 1000 + fraction;
+  if (digits == 0) return std::nullopt;
+  for (; fractionDigits < places; ++fractionDigits) value.fraction *= 10;
+  return value;
+}
+
+}  // namespace
+
+std::optional<int> clockMhzOf(std::string_view text) {
+  // "N.NN GHz", the catalogue's form and clockText's.
+  constexpr std::string_view kUnit = " GHz";
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  if (!text.ends_with(kUnit)) return std::nullopt;
+  text.remove_suffix(kUnit.size());
+  const auto value = fixedPointOf(text, 3);
+  if (!value || value->whole > 100) return std::nullopt;
+  const int mhz = static_cast<int>(value->whole * 1000 + value->fraction);
   return mhz > 0 ? std::optional<int>(mhz) : std::nullopt;
 }
 
@@ -504,24 +520,9 @@ std::optional<std::uint64_t> cacheBytesOf(std::string_view text) {
   else
     return std::nullopt;
   text.remove_suffix(3);
-  std::uint64_t whole = 0, hundredths = 0;
-  int fractionDigits = 0, digits = 0;
-  bool point = false;
-  for (const char c : text) {
-    if (c == '.' && !point) {
-      point = true;
-      continue;
-    }
-    if (c < '0' || c > '9' || ++digits > 6) return std::nullopt;
-    if (point) {
-      if (fractionDigits < 2) hundredths = hundredths * 10 + static_cast<std::uint64_t>(c - '0'), ++fractionDigits;
-    } else {
-      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-  }
-  if (digits == 0) return std::nullopt;
-  while (fractionDigits < 2) hundredths *= 10, ++fractionDigits;
-  const std::uint64_t bytes = whole * unit + hundredths * unit / 100;
+  const auto value = fixedPointOf(text, 2);
+  if (!value) return std::nullopt;
+  const std::uint64_t bytes = value->whole * unit + value->fraction * unit / 100;
   return bytes > 0 ? std::optional<std::uint64_t>(bytes) : std::nullopt;
 }
 

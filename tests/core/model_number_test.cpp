@@ -463,8 +463,9 @@ TEST(ModelNumber, EveryAliasHasItsRow) {
     EXPECT_NE(alias.number.find_first_not_of('0'), std::string_view::npos) << "zeros name no product";
     EXPECT_TRUE(seen.insert(std::string(alias.rule) + " " + std::string(alias.number)).second) << alias.number;
     // A number of digits alone could be any chip: the family and model must agree.
-    if (alias.number.find_first_not_of("0123456789") == std::string_view::npos)
+    if (alias.number.find_first_not_of("0123456789") == std::string_view::npos) {
       EXPECT_NE(alias.family, 0) << alias.number;
+    }
   }
 }
 
