@@ -8,6 +8,9 @@
   accessibility_tree.py wait PID SECONDS    waits until the program's main window
                                             is in the tree
   accessibility_tree.py showing PID NAME    "yes" when an object of that name is showing
+  accessibility_tree.py windows PID         the role and name of each window shown
+  accessibility_tree.py grab PID NAME       gives the focus to the object of that name
+  accessibility_tree.py press PID NAME      runs the press action of the object of that name
 
 The program is found by its process id among the desktop's applications.
 """
@@ -90,6 +93,22 @@ def main(argv):
             if node.getState().contains(pyatspi.STATE_FOCUSED):
                 print("\t".join(line(node)))
                 break
+    elif command == "windows":
+        for index in range(app.childCount):
+            window = app.getChildAtIndex(index)
+            if window is not None and window.getState().contains(pyatspi.STATE_SHOWING):
+                print("\t".join(line(window)))
+    elif command in ("grab", "press"):
+        found = [node for _, node in walk(app) if node.name == argv[3]]
+        if not found:
+            print("no object named %r" % argv[3], file=sys.stderr)
+            return 1
+        if command == "grab":
+            found[0].queryComponent().grabFocus()
+        else:
+            action = found[0].queryAction()
+            names = [action.getName(index) for index in range(action.nActions)]
+            action.doAction(names.index("Press"))
     elif command == "showing":
         wanted = argv[3]
         shown = any(node.name == wanted and node.getState().contains(pyatspi.STATE_SHOWING) for _, node in walk(app))

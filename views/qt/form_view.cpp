@@ -64,6 +64,7 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
       auto* memo = new QPlainTextEdit(parent);
       memo->setReadOnly(control.style.readOnly);
       memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+      memo->setTabChangesFocus(true);  // Tab goes on to the next control, as from a field
       return memo;
     }
     case ControlKind::ComboBox:
