@@ -63,6 +63,9 @@ start_window() {
 
 # The focused object's role and name.
 focused() { tree focus "$app"; }
+# Gives the keyboard back to the main window, as a window manager would when
+# a dialog closes.
+refocus() { xdotool windowfocus --sync "$window"; sleep 0.3; }
 # Presses KEY and waits for the window to answer.
 key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
 # Presses Tab until the object named NAME has the focus (at most 40 times).
