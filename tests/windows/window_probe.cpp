@@ -3,6 +3,9 @@
 //   window_probe client CAPTION        the client area on screen: left top width height
 //   window_probe outer CAPTION         the outer window on screen: left top width height
 //   window_probe texts CAPTION         class and text of every control with a window
+//   window_probe names CAPTION         class and accessible name (MSAA, AccessibleObjectFromWindow)
+//                                      of every shown control with a window; "unavailable" and the
+//                                      error where the system gives no accessible object
 //   window_probe select CAPTION INDEX  picks item INDEX of the drop-down list
 //   window_probe save PATH             types PATH into the open save dialog and saves
 //   window_probe fits CAPTION          measures every control's text in the control's own font, as
@@ -12,6 +15,8 @@
 //   window_probe gone CAPTION          waits up to 30 s until no window has the caption
 // Exit code 0 on success, 1 when the window or control is not found in time.
 #include <windows.h>
+// oleacc.h needs windows.h first.
+#include <oleacc.h>
 
 #include <cstdio>
 #include <string>
@@ -104,6 +109,29 @@ SIZE roomFor(HWND control, const std::wstring& windowClass) {
   return room;
 }
 
+// What a screen reader hears as the control's name, through the control's
+// own accessible object in the program's process.
+std::string accessibleNameOf(HWND control) {
+  IAccessible* accessible = nullptr;
+  const HRESULT found = AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                   reinterpret_cast<void**>(&accessible));
+  if (FAILED(found) || !accessible) {
+    char code[32];
+    std::snprintf(code, sizeof code, "unavailable 0x%08lx", static_cast<unsigned long>(found));
+    return code;
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  const HRESULT got = accessible->get_accName(self, &name);
+  std::string result = SUCCEEDED(got) && name ? narrow(std::wstring(name, SysStringLen(name))) : "";
+  if (name) SysFreeString(name);
+  accessible->Release();
+  return result;
+}
+
 void printRect(const RECT& r) { std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
 }  // namespace
@@ -151,6 +179,14 @@ int main(int argc, char** argv) {
   if (command == "texts") {
     for (HWND child : descendants(window))
       std::printf("%s|%s\n", narrow(classOf(child)).c_str(), narrow(textOf(child)).c_str());
+    return 0;
+  }
+  if (command == "names") {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    for (HWND child : descendants(window))
+      if (IsWindowVisible(child))
+        std::printf("%s|%s\n", narrow(classOf(child)).c_str(), accessibleNameOf(child).c_str());
+    CoUninitialize();
     return 0;
   }
   if (command == "fits") {

@@ -51,6 +51,22 @@ fi
 has_text "brand field" "Edit|$brand"
 has_text "processor field" "Edit|i5-8400"
 has_text "Russian design texts" "Button|Закрыть"
+# What a screen reader reads: across processes through AccessibleObjectFromWindow
+# where the system marshals it, and in the view's own process in any case.
+names=$(wine_ "$probe" names "$caption" | tr -d '\r')
+if grep -q '|unavailable' <<<"$names"; then
+  echo "note: no accessible object across processes here ($(grep -m1 -o 'unavailable.*' <<<"$names"))"
+else
+  grep -qxF 'Edit|Ядер' <<<"$names" && pass || fail "the cores field is not named 'Ядер' across processes"
+fi
+in_process=$(wine_ "$WEXMORA_BINARY_DIR/tests/win32_accessibility_test.exe" 2>&1 | tr -d '\r')
+if grep -q '^\[  PASSED  \] 1 test' <<<"$in_process" && ! grep -q SKIPPED <<<"$in_process"; then
+  pass
+elif grep -q 'does not report annotated names' <<<"$in_process"; then
+  echo "note: $(grep -m1 -o "this system's MSAA.*" <<<"$in_process")"
+else
+  fail "the view's names in its own process: $(grep -m3 -e Failure -e Skipped -A1 <<<"$in_process" | tr '\n' ' ')"
+fi
 [ "$(reg_value 'HKCU\SOFTWARE\Wex_mora' Site_Url)" = "https://wexmora.example/index.html" ] && pass ||
   fail "Site_Url is '$(reg_value 'HKCU\SOFTWARE\Wex_mora' Site_Url)'"
 [ "$(reg_value 'HKCU\SOFTWARE\Wex_mora' License)" = "FreeWare" ] && pass || fail "License was not written"

@@ -1,6 +1,8 @@
 #include "views/win32/form_view.h"
 
 #include <windowsx.h>
+// oleacc.h needs windows.h first.
+#include <oleacc.h>
 
 #include <string>
 #include <vector>
@@ -45,6 +47,7 @@ std::wstring fittingText(HWND edit, const std::string& value) {
 using platform::widen;
 
 constexpr const wchar_t* kFrameClass = L"WexmoraFrame";
+
 constexpr COLORREF kCream = RGB(255, 251, 240);
 // The drop-down list's height below the selector's edit part.
 constexpr int kDropDownHeight = 80;
@@ -115,6 +118,37 @@ FormView::FormView(Form& form, HWND root, FormEvents& events, bool stretchPictur
 
 FormView::~FormView() {
   if (cream_) DeleteObject(cream_);
+  if (annotations_) {
+    auto* services = static_cast<IAccPropServices*>(annotations_);
+    const MSAAPROPID name = PROPID_ACC_NAME;
+    for (const auto& [handle, text] : annotatedNames_) services->ClearHwndProps(handle, OBJID_CLIENT, CHILDID_SELF, &name, 1);
+    services->Release();
+  }
+}
+
+void FormView::setAccess(std::span<const AccessibleName> names, const TForm15& main) {
+  accessNames_ = names;
+  languageOf_ = &main;
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the window's thread; a second call only counts
+  IAccPropServices* services = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                 reinterpret_cast<void**>(&services))))
+    annotations_ = services;
+  syncNames();
+}
+
+void FormView::syncNames() {
+  if (!annotations_ || !languageOf_) return;
+  auto* services = static_cast<IAccPropServices*>(annotations_);
+  const Language language = windowLanguage(*languageOf_);
+  for (const AccessibleName& row : accessNames_) {
+    HWND handle = window(row.control);
+    if (!handle) continue;  // a windowless control: the frame paints it
+    const std::wstring name = widen(accessibleName(form_, accessNames_, row.control, language));
+    if (const auto it = annotatedNames_.find(handle); it != annotatedNames_.end() && it->second == name) continue;
+    if (SUCCEEDED(services->SetHwndPropStr(handle, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.c_str())))
+      annotatedNames_[handle] = name;
+  }
 }
 
 void FormView::create(const Control& control) {
@@ -271,6 +305,7 @@ void FormView::sync() {
   for (const auto& [name, shown] : windows_)
     if (name.empty() || isFrame(form_[name].kind)) InvalidateRect(shown.handle, nullptr, FALSE);
   InvalidateRect(root_, nullptr, FALSE);
+  syncNames();
 }
 
 std::string FormView::frameName(HWND frame) const {

@@ -9,10 +9,12 @@
 #include <windows.h>
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/model/form_model.h"
+#include "core/window/accessible_names.h"
 #include "core/window/control_text.h"
 #include "core/window/display_scale.h"
 #include "views/win32/tooltips.h"
@@ -55,6 +57,10 @@ class FormView {
   // The window moved to a display of another scale: fonts, sizes and
   // pictures for the new one.
   void setDpi(int dpi);
+  // What a screen reader hears: each named control with a window takes its
+  // name in the language `main` shows, through the system's annotation of
+  // MSAA and UI Automation properties, at every sync().
+  void setAccess(std::span<const AccessibleName> names, const TForm15& main);
 
   // Painting, colours, mouse and cursor messages of the root and the frames.
   // True when the message was handled; `result` is then its answer.
@@ -71,6 +77,7 @@ class FormView {
   void applyScale(const Control& control, HWND handle);
   void orderTabs();
   void addTools();
+  void syncNames();
   std::string frameName(HWND frame) const;
   const Control* controlAt(HWND frame, POINT point) const;
   const Control* controlOf(HWND window) const;
@@ -87,6 +94,10 @@ class FormView {
   HBRUSH cream_ = nullptr;
   std::map<std::string, Windowed, std::less<>> windows_;
   std::map<HWND, std::string> names_;
+  std::span<const AccessibleName> accessNames_;
+  const TForm15* languageOf_ = nullptr;
+  IUnknown* annotations_ = nullptr;                // the system's IAccPropServices, once names are set
+  std::map<HWND, std::wstring> annotatedNames_;   // the name each window was given last
   std::string pressed_;  // where a mouse button went down
   HWND pressedFrame_ = nullptr;
 };
