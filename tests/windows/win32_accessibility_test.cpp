@@ -76,7 +76,7 @@ TEST_F(Win32Names, FieldsAndButtonsAreNamedInTheWindowsLanguage) {
   ruslang(form);
   NoEvents events;
   FormView view(form, root, events, false, &form);
-  view.setAccess(mainWindowNames(), form);
+  view.setAccess(mainWindowNames(), mainWindowFocusOrder(), form);
   ASSERT_NE(view.window("Edit8"), nullptr);
   if (msaaName(view.window("Edit8")) != L"Ядер")
     GTEST_SKIP() << "this system's MSAA does not report annotated names (Edit8 reads \""
@@ -98,9 +98,11 @@ TEST_F(Win32Names, FieldsAndButtonsAreNamedInTheWindowsLanguage) {
   for (const NameCase& c : cases) EXPECT_EQ(msaaName(view.window(c.control)), c.english) << c.control;
 
   std::set<std::wstring> names;
-  for (const AccessibleName& row : mainWindowNames())
-    if (HWND window = view.window(row.control))
+  for (const AccessibleName& row : mainWindowNames()) {
+    if (HWND window = view.window(row.control)) {
       EXPECT_TRUE(names.insert(msaaName(window)).second) << row.control << " shares its name";
+    }
+  }
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ AboutWindow::AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener
     : about_(about), events_(about, main, opener, *this) {
   createWindow(kAboutClass, kAboutStyle, about_, owner);
   view_ = std::make_unique<FormView>(about_, window_, *this, true);
-  view_->setAccess(aboutDialogNames(), main);
+  view_->setAccess(aboutDialogNames(), aboutDialogFocusOrder(), main);
   syncFromModel();
 }
 

@@ -31,7 +31,7 @@ MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::Set
   createWindow(kMainClass, kMainStyle, form_, nullptr);
   keepCentreAtScale();
   view_ = std::make_unique<FormView>(form_, window_, *this, false, &form_);
-  view_->setAccess(mainWindowNames(), form_);
+  view_->setAccess(mainWindowNames(), mainWindowFocusOrder(), form_);
   syncFromModel();
 }
 
@@ -54,6 +54,8 @@ void MainWindow::keepCentreAtScale() {
 
 void MainWindow::show() {
   ShowWindow(window_, SW_SHOW);
+  // The keyboard starts on the first control, as in a dialog.
+  if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
   UpdateWindow(window_);
 }
 
