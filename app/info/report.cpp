@@ -11,6 +11,7 @@
 #include "core/extended/second_source.h"
 #include "core/model/control_names.h"
 #include "core/texts/texts.h"
+#include "core/window/check_notes.h"
 #include "core/window/sheet_source.h"
 
 namespace wexmora::info {
@@ -70,8 +71,7 @@ nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source
 // The memo of a catalogue sheet is the record's list; another source's
 // memo adds the note, which the text shows on a line of its own.
 std::string technologiesLine(const TForm15& form) {
-  return fromOtherSource(form) ? base::joinWithCommas(form.facts.technologies)
-                               : form[main_controls::kTechnologies].text;
+  return fromOtherSource(form) ? base::joinWithCommas(form.facts.technologies) : memoWithoutFindings(form);
 }
 
 const char* kindName(ControlKind kind) {

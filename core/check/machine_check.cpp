@@ -205,13 +205,33 @@ std::optional<Difference> missing(const CheckInput& in) {
   if (d.items.empty()) return std::nullopt;
   return d;
 }
+// A sheet that names the later extension has named the earlier one with it:
+// every processor with AVX2 has AVX.
+struct Implied {
+  std::string_view name;
+  std::string_view by[2];
+};
+constexpr Implied kImplied[] = {
+    {"AVX", {"AVX2", "AVX-512"}},
+    {"AVX2", {"AVX-512", ""}},
+    {"SSE4.1", {"SSE4.2", ""}},
+};
+bool impliedBy(const std::vector<std::string>& names, std::string_view name) {
+  for (const Implied& row : kImplied)
+    if (row.name == name)
+      return std::any_of(std::begin(row.by), std::end(row.by),
+                         [&](std::string_view by) { return !by.empty() && has(names, by); });
+  return false;
+}
+
 std::optional<Difference> more(const CheckInput& in) {
   if (in.sheet.fromMachine || std::none_of(in.sheet.technologies.begin(), in.sheet.technologies.end(),
                                            [](const std::string& n) { return comparable(n); }))
     return std::nullopt;
   Difference d;
   for (const auto& name : in.machine.technologies)
-    if (comparable(name) && !has(in.sheet.technologies, name)) d.items.push_back(name);
+    if (comparable(name) && !has(in.sheet.technologies, name) && !impliedBy(in.sheet.technologies, name))
+      d.items.push_back(name);
   if (d.items.empty()) return std::nullopt;
   return d;
 }

@@ -110,8 +110,8 @@ std::optional<FamilyModelRow> identifiedDie(const TForm15& form) {
 // the processor's identifier names a family and model the table knows. Where
 // that family and model stand for several dies, the model number (`key`, the
 // extended table's) may say which.
-std::optional<FamilyModelRow> fillFromFamilyModel(TForm15& form, std::string_view key) {
-  auto die = identifiedDie(form);
+const std::optional<FamilyModelRow>& fillFromFamilyModel(TForm15& form, const std::optional<FamilyModelRow>& die,
+                                                         std::string_view key) {
   if (!die) return die;
   std::string& codeName = form[main_controls::kCodeName].text;
   if (codeName.empty() && die->certain) codeName = std::string(die->codeName);
@@ -226,7 +226,8 @@ void fillFromRow(TForm15& form, const ExtendedRow& row) {
   form.facts.technologies = base::splitAtCommas(row.technologies);
   // What the row leaves open of the code name, lithography and technologies,
   // the family/model and microarchitecture tables may know.
-  const Microarchitecture micro = microarchitectureOf(form, fillFromFamilyModel(form, row.key), row.vendor);
+  const Microarchitecture micro =
+      microarchitectureOf(form, fillFromFamilyModel(form, identifiedDie(form), row.key), row.vendor);
   fillAbsences(form, micro);
   fillTechnologies(form, micro, row.productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
@@ -292,7 +293,7 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
   if (form[main_controls::kBaseClock].text.empty() && line && line->clockMhz > 0)
     form[main_controls::kBaseClock].text = clockText(line->clockMhz);
   const Microarchitecture micro = microarchitectureOf(
-      form, fillFromFamilyModel(form, reading ? std::string_view(reading->key) : std::string_view()));
+      form, fillFromFamilyModel(form, die, reading ? std::string_view(reading->key) : std::string_view()));
   std::vector<std::string> shared;
   if (!form[main_controls::kTechnologies].text.empty())
     shared = base::splitAtCommas(form[main_controls::kTechnologies].text);
@@ -321,7 +322,7 @@ void fillFromMachine(TForm15& form, const platform::MachineFacts& machine,
   if (machine.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(machine.maxMhz);
   form.facts.technologies = machine.technologies;
   form[main_controls::kTechnologies].text = base::joinWithCommas(machine.technologies);
-  fillFromFamilyModel(form, reading ? std::string_view(reading->key) : std::string_view());
+  fillFromFamilyModel(form, identifiedDie(form), reading ? std::string_view(reading->key) : std::string_view());
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
   if (reading) showModelNumber(form, *reading);
 }

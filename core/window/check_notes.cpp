@@ -19,9 +19,8 @@ std::string memoLines(const TForm15& form, Language language) {
   return lines;
 }
 
-// Takes the findings' lines of either language off the end of the memo.
-void removeMemoLines(TForm15& form) {
-  std::string& memo = form[main_controls::kTechnologies].text;
+// Takes the findings' lines of either language off the end of `memo`.
+void removeMemoLines(const TForm15& form, std::string& memo) {
   for (const Language language : {Language::Russian, Language::English}) {
     const std::string lines = memoLines(form, language);
     if (lines.empty()) return;
@@ -43,8 +42,14 @@ void removeHintLine(std::string& hint, const std::string& line) {
 
 }  // namespace
 
+std::string memoWithoutFindings(const TForm15& form) {
+  std::string memo = form[main_controls::kTechnologies].text;
+  removeMemoLines(form, memo);
+  return memo;
+}
+
 void markSheetNotes(TForm15& form) {
-  removeMemoLines(form);
+  removeMemoLines(form, form[main_controls::kTechnologies].text);
   markSheetSource(form);
   if (form.facts.findings.empty()) return;
   const Language language = form.comboIndex == 1 ? Language::English : Language::Russian;

@@ -136,7 +136,9 @@ TEST(InfoSources, TheMachinesFactsServeItsOwnProcessorOnly) {
     ASSERT_EQ(result.code, 0) << result.err;
     const json sheet = json::parse(result.out);
     EXPECT_EQ(sheet.contains("machine"), c.machineObject);
-    if (c.machineObject) EXPECT_EQ(facts.reads, 1) << "the pass and \"machine\" share one reading";
+    if (c.machineObject) {
+      EXPECT_EQ(facts.reads, 1) << "the pass and \"machine\" share one reading";
+    }
     if (c.catalogueOnly) {
       EXPECT_FALSE(sheet.contains("source"));
       EXPECT_EQ(facts.reads, 0);
@@ -156,6 +158,7 @@ TEST(InfoSources, TheSheetHeldAgainstTheMachine) {
   const platform::MachineFacts asSheet{.packages = 1,
                                        .cores = 6,
                                        .threads = 6,
+                                       .l2Bytes = std::nullopt,
                                        .l3Bytes = 9u << 20,
                                        .maxMhz = 4000,
                                        .technologies = {"AVX2", "TMT", "SK", "SSE", "SSE2", "SSE3", "SSSE3", "SSE4.1",
@@ -186,6 +189,9 @@ TEST(InfoSources, TheSheetHeldAgainstTheMachine) {
                  "off (online 0-3, present 0-5)\n  Threads: 4 instead of the sheet's 6 - "),
       std::string::npos)
       << lines;
+  // The findings follow the sheet, and the technologies line is the sheet's list alone.
+  EXPECT_NE(lines.find("\nTechnologies, interfaces, functions in the processor: AVX2, InTru 3D"), std::string::npos);
+  EXPECT_EQ(lines.find("Cores: 4 instead"), lines.rfind("Cores: 4 instead")) << lines;
 
   Options explain = jsonOptions();
   explain.explain = true;

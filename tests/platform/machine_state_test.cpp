@@ -185,6 +185,19 @@ TEST(HypervisorCpuidTest, TheBitTheSignatureAndHypervsHostPartition) {
   EXPECT_FALSE(readHypervisorCpuid(host).hostPartition) << "a guest of Hyper-V";
 }
 
+// Windows: CPUID alone names the hypervisor; the facts of Linux's files stay
+// unknown, so that no rule reads them there.
+TEST(HypervisorCpuidTest, WindowsReadsTheHypervisorOnly) {
+  const MachineState kvm = readWindowsMachineState(testing::hypervisorCpuid("KVMKVMKVM"));
+  EXPECT_TRUE(kvm.hypervisor.present);
+  EXPECT_EQ(kvm.hypervisor.signature, "KVMKVMKVM");
+  EXPECT_EQ(kvm.online, std::nullopt);
+  EXPECT_EQ(kvm.smt, SmtControl::Unknown);
+  EXPECT_EQ(kvm.cpuMax, std::nullopt);
+  EXPECT_EQ(kvm.turbo, std::nullopt);
+  EXPECT_EQ(readWindowsMachineState(FakeCpuid()), MachineState{});
+}
+
 // Garbage, binary, huge and out-of-range values leave each fact unknown.
 TEST(LinuxMachineState, HostileFilesLeaveFactsUnknown) {
   const std::string cpu = kCpu;
