@@ -57,16 +57,19 @@ constexpr AccessibleName kAboutDialog[] = {
 };
 // clang-format on
 
+// clang-format off
 constexpr const char* kMainFocusOrder[] = {
-    m::kFrontPhotoImage, m::kBackPhotoImage, m::kQrImage,
-    // The data sheet's designed tab order.
-    m::kBrandString, m::kBaseClock, m::kTurboClock, m::kModelKey, m::kCores, m::kThreads, m::kMaxTemperature,
-    m::kCodeName, m::kLithography, m::kMemory, m::kSegment, m::kTechnologies, m::kLanguage, m::kL3Cache,
-    m::kProductLine, m::kGraphics, m::kClose, m::kPcie, m::kSocket,
-    // The sheet's tool buttons, right to left along its top, then below.
-    m::kIdentityButton, m::kAboutButton, m::kScreenshotButton,
-    // The family/model/stepping panel, while it is shown.
-    m::kFamily, m::kModel, m::kStepping, m::kIdentityHide};
+  m::kFrontPhotoImage, m::kBackPhotoImage, m::kQrImage,
+  // The data sheet's designed tab order.
+  m::kBrandString, m::kBaseClock, m::kTurboClock, m::kModelKey, m::kCores, m::kThreads, m::kMaxTemperature,
+  m::kCodeName, m::kLithography, m::kMemory, m::kSegment, m::kTechnologies, m::kLanguage, m::kL3Cache,
+  m::kProductLine, m::kGraphics, m::kClose, m::kPcie, m::kSocket,
+  // The sheet's tool buttons, right to left along its top, then the one below.
+  m::kIdentityButton, m::kAboutButton, m::kScreenshotButton,
+  // The family/model/stepping panel, while it is shown.
+  m::kFamily, m::kModel, m::kStepping, m::kIdentityHide,
+};
+// clang-format on
 
 constexpr const char* kAboutFocusOrder[] = {a::kClose, a::kSiteButton, a::kSiteLink};
 
@@ -76,7 +79,8 @@ std::span<const AccessibleName> mainWindowNames() { return kMainWindow; }
 std::span<const AccessibleName> aboutDialogNames() { return kAboutDialog; }
 
 const AccessibleName* accessibleRow(std::span<const AccessibleName> names, std::string_view control) {
-  const auto it = std::find_if(names.begin(), names.end(), [&](const AccessibleName& row) { return row.control == control; });
+  const auto it =
+      std::find_if(names.begin(), names.end(), [&](const AccessibleName& row) { return row.control == control; });
   return it == names.end() ? nullptr : &*it;
 }
 

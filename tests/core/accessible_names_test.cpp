@@ -101,7 +101,8 @@ TEST(AccessibleNames, EveryWorkedControlHasAName_NoTwoAlike) {
     std::set<std::string> aboutNames;
     for (const AccessibleName& row : aboutDialogNames()) {
       ASSERT_TRUE(about.has(row.control)) << row.control;
-      EXPECT_TRUE(aboutNames.insert(accessibleName(about, aboutDialogNames(), row.control, windowLanguage(form))).second)
+      EXPECT_TRUE(
+          aboutNames.insert(accessibleName(about, aboutDialogNames(), row.control, windowLanguage(form))).second)
           << row.control;
     }
   }

@@ -130,7 +130,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       events_.click(name);
       return true;
     }
-    if (auto* tool = qobject_cast<QToolButton*>(widget); tool && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space) {
+    if (auto* tool = qobject_cast<QToolButton*>(widget);
+        tool && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space) {
       tool->click();
       return true;
     }

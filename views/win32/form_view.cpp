@@ -166,7 +166,8 @@ void FormView::syncNames() {
   // A stand-in's text is its name: it shows none, and it is what MSAA names
   // a window by where nothing else names it.
   for (const auto& [name, standIn] : standIns_)
-    if (const std::wstring text = widen(accessibleName(form_, accessNames_, name, language)); windowText(standIn) != text)
+    if (const std::wstring text = widen(accessibleName(form_, accessNames_, name, language));
+        windowText(standIn) != text)
       SetWindowTextW(standIn, text.c_str());
   if (!annotations_) return;
   auto* services = static_cast<IAccPropServices*>(annotations_);

@@ -102,8 +102,8 @@ class FormView {
   std::map<HWND, std::string> names_;
   std::span<const AccessibleName> accessNames_;
   const TForm15* languageOf_ = nullptr;
-  IUnknown* annotations_ = nullptr;                // the system's IAccPropServices, once names are set
-  std::map<HWND, std::wstring> annotatedNames_;   // the name each window was given last
+  IUnknown* annotations_ = nullptr;                    // the system's IAccPropServices, once names are set
+  std::map<HWND, std::wstring> annotatedNames_;        // the name each window was given last
   std::map<std::string, HWND, std::less<>> standIns_;  // windowless action -> its focus stand-in
   std::map<HWND, std::string> standInNames_;
   std::string focused_;  // the windowless action whose stand-in has the focus

@@ -87,7 +87,8 @@ void paintWindowless(HDC dc, const Control& control, const FramePainting& painti
       break;
   }
   if (painting.focused == control.name) {
-    InflateRect(&rect, -scale.px(control.kind == ControlKind::SpeedButton ? 3 : 1), -scale.px(control.kind == ControlKind::SpeedButton ? 3 : 1));
+    InflateRect(&rect, -scale.px(control.kind == ControlKind::SpeedButton ? 3 : 1),
+                -scale.px(control.kind == ControlKind::SpeedButton ? 3 : 1));
     DrawFocusRect(dc, &rect);
   }
 }
