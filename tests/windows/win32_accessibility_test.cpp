@@ -5,8 +5,6 @@
 // runs it on the display it starts.
 #include <gtest/gtest.h>
 #include <windows.h>
-// oleacc.h needs windows.h first.
-#include <oleacc.h>
 
 #include <set>
 #include <string>
@@ -15,6 +13,7 @@
 #include "core/window/localisation.h"
 #include "platform/windows/wide_text.h"
 #include "views/win32/form_view.h"
+#include "windows/msaa_name.h"
 
 namespace wexmora::win32 {
 namespace {
@@ -26,26 +25,7 @@ struct NoEvents : FormEvents {
   void command(const std::string&, WORD) override {}
 };
 
-// The name MSAA gives the control's window, or why there is none.
-std::wstring msaaName(HWND window) {
-  IAccessible* accessible = nullptr;
-  const HRESULT found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                                   reinterpret_cast<void**>(&accessible));
-  if (FAILED(found) || !accessible) {
-    wchar_t code[64];
-    swprintf(code, 64, L"(no accessible object: 0x%08lx)", static_cast<unsigned long>(found));
-    return code;
-  }
-  VARIANT self;
-  VariantInit(&self);
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  std::wstring result = SUCCEEDED(accessible->get_accName(self, &name)) && name ? std::wstring(name) : L"";
-  if (name) SysFreeString(name);
-  accessible->Release();
-  return result;
-}
+using wexmora::testing::msaaName;
 
 class Win32Names : public ::testing::Test {
  protected:

@@ -16,8 +16,6 @@
 //   window_probe gone CAPTION          waits up to 30 s until no window has the caption
 // Exit code 0 on success, 1 when the window or control is not found in time.
 #include <windows.h>
-// oleacc.h needs windows.h first.
-#include <oleacc.h>
 
 #include <cstdio>
 #include <string>
@@ -25,6 +23,7 @@
 
 #include "platform/command_line.h"
 #include "platform/windows/wide_text.h"
+#include "windows/msaa_name.h"
 
 namespace {
 
@@ -110,29 +109,6 @@ SIZE roomFor(HWND control, const std::wstring& windowClass) {
   return room;
 }
 
-// What a screen reader hears as the control's name, through the control's
-// own accessible object in the program's process.
-std::string accessibleNameOf(HWND control) {
-  IAccessible* accessible = nullptr;
-  const HRESULT found = AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                                   reinterpret_cast<void**>(&accessible));
-  if (FAILED(found) || !accessible) {
-    char code[32];
-    std::snprintf(code, sizeof code, "unavailable 0x%08lx", static_cast<unsigned long>(found));
-    return code;
-  }
-  VARIANT self;
-  VariantInit(&self);
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  const HRESULT got = accessible->get_accName(self, &name);
-  std::string result = SUCCEEDED(got) && name ? narrow(std::wstring(name, SysStringLen(name))) : "";
-  if (name) SysFreeString(name);
-  accessible->Release();
-  return result;
-}
-
 void printRect(const RECT& r) { std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
 }  // namespace
@@ -193,7 +169,7 @@ int main(int argc, char** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     for (HWND child : descendants(window))
       if (IsWindowVisible(child))
-        std::printf("%s|%s\n", narrow(classOf(child)).c_str(), accessibleNameOf(child).c_str());
+        std::printf("%s|%s\n", narrow(classOf(child)).c_str(), narrow(wexmora::testing::msaaName(child)).c_str());
     CoUninitialize();
     return 0;
   }

@@ -430,6 +430,13 @@ bool FormView::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LR
     case WM_COMMAND:
       if (lParam == 0) return false;
       if (const auto it = names_.find(reinterpret_cast<HWND>(lParam)); it != names_.end()) {
+        // A field or the memo the keyboard leaves shows its value from the start again,
+        // as it did before Tab selected it (and scrolled to its end).
+        const ControlKind kind = form_.has(it->second) ? form_[it->second].kind : ControlKind::Label;
+        if ((kind == ControlKind::Edit || kind == ControlKind::Memo) && HIWORD(wParam) == EN_KILLFOCUS) {
+          SendMessageW(reinterpret_cast<HWND>(lParam), EM_SETSEL, 0, 0);
+          SendMessageW(reinterpret_cast<HWND>(lParam), EM_SCROLLCARET, 0, 0);
+        }
         events_.command(it->second, HIWORD(wParam));
         result = 0;
         return true;
