@@ -27,6 +27,7 @@ PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
             libzbar-dev zbar-tools nlohmann-json3-dev libxcb-damage0-dev \
             fonts-dejavu-core fonts-liberation2 xvfb xdotool \
+            at-spi2-core python3-pyatspi dbus-daemon \
             $(PACKAGING_PACKAGES)
 WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
             g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev

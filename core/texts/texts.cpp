@@ -87,6 +87,17 @@ constexpr Translation kTable[] = {
   {T::AboutSite,             "Сайт программы",                                                                     "Site program"},
   {T::AboutCaptionStart,     "О программе ",                                                                       "About "},
 
+  {T::NameBrandString,       "Полное название процессора",                                                         "Full name of the processor"},
+  {T::NameFrontPhoto,        "Открыть страницу с фото процессора",                                                 "Open the front photo's page"},
+  {T::NameBackPhoto,         "Открыть страницу с фото обратной стороны процессора",                                "Open the back photo's page"},
+  {T::NameQrCode,            "Открыть страницу с подробной информацией о процессоре",                              "Open the processor's detailed page"},
+  {T::NameBadge,             "Официальный значок процессора",                                                      "Official processor icon"},
+  {T::NameIdentityButton,    "Показать или скрыть семейство, модель и степпинг",                                   "Show or hide family, model and stepping"},
+  {T::NameAboutButton,       "О программе",                                                                        "About the program"},
+  {T::NameScreenshotButton,  "Сохранить скриншот окна",                                                            "Save a screenshot of the window"},
+  {T::NameIdentityPanel,     "Семейство, модель и степпинг процессора",                                            "Processor family, model and stepping"},
+  {T::NameSiteLink,          "Открыть сайт программы",                                                             "Open the program's web site"},
+
   {T::SourceExtended,        "Данные из расширенной таблицы (процессора нет в каталоге)",                          "Data from the extended table (the processor is not in the catalogue)"},
   {T::SourceMachine,         "Данные сообщила сама система (процессора нет в таблицах)",                           "Data reported by the system itself (the processor is in no table)"},
   {T::SourceBrand,           "Данные по названию, семейству и модели процессора (модели нет в таблицах)",          "Data by the brand string and the processor's family and model (the model is in no table)"},

@@ -86,6 +86,18 @@ enum class TextId {
   AboutClose,
   AboutSite,
   AboutCaptionStart,
+  // What a screen reader calls the controls that no caption names: the
+  // actions by what they do, the pictures by what they show.
+  NameBrandString,
+  NameFrontPhoto,
+  NameBackPhoto,
+  NameQrCode,
+  NameBadge,
+  NameIdentityButton,
+  NameAboutButton,
+  NameScreenshotButton,
+  NameIdentityPanel,
+  NameSiteLink,
   // Where a sheet from outside the catalogue comes from.
   SourceExtended,
   SourceMachine,

@@ -3,6 +3,10 @@
 //   window_probe client CAPTION        the client area on screen: left top width height
 //   window_probe outer CAPTION         the outer window on screen: left top width height
 //   window_probe texts CAPTION         class and text of every control with a window
+//   window_probe focus CAPTION         class and text of the control that has the keyboard focus
+//   window_probe names CAPTION         class and accessible name (MSAA, AccessibleObjectFromWindow)
+//                                      of every shown control with a window; "unavailable" and the
+//                                      error where the system gives no accessible object
 //   window_probe select CAPTION INDEX  picks item INDEX of the drop-down list
 //   window_probe save PATH             types PATH into the open save dialog and saves
 //   window_probe fits CAPTION          measures every control's text in the control's own font, as
@@ -19,6 +23,7 @@
 
 #include "platform/command_line.h"
 #include "platform/windows/wide_text.h"
+#include "windows/msaa_name.h"
 
 namespace {
 
@@ -151,6 +156,21 @@ int main(int argc, char** argv) {
   if (command == "texts") {
     for (HWND child : descendants(window))
       std::printf("%s|%s\n", narrow(classOf(child)).c_str(), narrow(textOf(child)).c_str());
+    return 0;
+  }
+  if (command == "focus") {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) return 1;
+    std::printf("%s|%s\n", narrow(classOf(info.hwndFocus)).c_str(), narrow(textOf(info.hwndFocus)).c_str());
+    return 0;
+  }
+  if (command == "names") {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    for (HWND child : descendants(window))
+      if (IsWindowVisible(child))
+        std::printf("%s|%s\n", narrow(classOf(child)).c_str(), narrow(wexmora::testing::msaaName(child)).c_str());
+    CoUninitialize();
     return 0;
   }
   if (command == "fits") {

@@ -9,6 +9,7 @@
 
 #include "core/model/control_names.h"
 #include "views/pictures/pictures.h"
+#include "views/qt/accessibility.h"
 
 namespace wexmora::qt {
 
@@ -20,6 +21,7 @@ AboutWindow::AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener
     : QWidget(nullptr, Qt::Window), about_(about), events_(about, main, opener, *this) {
   setWindowIcon(pictures::programIcon());
   view_ = std::make_unique<FormView>(about_, this, true);
+  view_->setAccess(aboutDialogNames(), aboutDialogFocusOrder(), main);
   resize(about_.width - 2 * TForm15::kFrameWidth, about_.height - TForm15::kTitleHeight - TForm15::kFrameWidth);
   setAttribute(Qt::WA_QuitOnClose, false);
   // Buttons report their clicks through clicked(), so that the keyboard
@@ -72,8 +74,22 @@ void AboutWindow::moveEvent(QMoveEvent* event) {
   }
 }
 
+// Escape hides the dialog, as its close box does.
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  if (isEscapeKey(event)) {
+    events_.closeBox();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
   const std::string name = view_->nameOf(watched);
+  if (!name.empty() && paintWithFocusFrame(control(name), event)) return true;
+  if (!name.empty() && isPressKey(event) && isKeyboardAction(control(name))) {
+    events_.click(name);
+    return true;
+  }
   if (!name.empty() && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton && control(name)->rect().contains(mouse->position().toPoint()))

@@ -16,6 +16,7 @@
 #include "core/model/control_names.h"
 #include "core/window/control_text.h"
 #include "views/pictures/pictures.h"
+#include "views/qt/accessibility.h"
 #include "views/qt/fonts.h"
 
 namespace wexmora::qt {
@@ -63,6 +64,7 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
       auto* memo = new QPlainTextEdit(parent);
       memo->setReadOnly(control.style.readOnly);
       memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+      memo->setTabChangesFocus(true);  // Tab goes on to the next control, as from a field
       return memo;
     }
     case ControlKind::ComboBox:
@@ -173,6 +175,35 @@ QString fittingText(const QLineEdit& edit, const std::string& value) {
 
 void FormView::sync() {
   for (const Control& control : form_.controls()) syncControl(control, widget(control.name));
+  syncNames();
+}
+
+void FormView::setAccess(std::span<const AccessibleName> names, std::span<const char* const> focusOrder,
+                         const TForm15& main) {
+  accessNames_ = names;
+  languageOf_ = &main;
+  for (const AccessibleName& row : names) {
+    QWidget* named = widget(row.control);
+    if (row.caption && std::string_view(row.caption) != row.control)
+      if (auto* caption = qobject_cast<QLabel*>(widget(row.caption))) caption->setBuddy(named);
+    if (row.role != AccessRole::Action) continue;
+    if (qobject_cast<QLabel*>(named))
+      makeKeyboardAction(named);
+    else
+      named->setFocusPolicy(Qt::TabFocus);  // a tool button: Tab reaches it, a click leaves the focus
+  }
+  for (std::size_t i = 1; i < focusOrder.size(); ++i)
+    QWidget::setTabOrder(widget(focusOrder[i - 1]), widget(focusOrder[i]));
+  syncNames();
+}
+
+void FormView::syncNames() {
+  if (!languageOf_) return;
+  const Language language = windowLanguage(*languageOf_);
+  for (const AccessibleName& row : accessNames_) {
+    const QString name = qs(accessibleName(form_, accessNames_, row.control, language));
+    if (QWidget* named = widget(row.control); named->accessibleName() != name) named->setAccessibleName(name);
+  }
 }
 
 void FormView::syncControl(const Control& control, QWidget* widget) {

@@ -7,10 +7,12 @@
 #include <QObject>
 #include <QWidget>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/model/form_model.h"
+#include "core/window/accessible_names.h"
 
 namespace wexmora::qt {
 
@@ -34,11 +36,18 @@ class FormView {
   std::string nameOf(const QObject* object) const;
   void sync();
 
+  // What a screen reader hears and where Tab goes: each named control takes
+  // its name in the language `main` shows at every sync(), a caption label
+  // becomes its field's buddy, the actions become reachable by Tab, and the
+  // focus goes through `focusOrder`.
+  void setAccess(std::span<const AccessibleName> names, std::span<const char* const> focusOrder, const TForm15& main);
+
   // Labels size themselves to their text in `font`; others keep the model's size.
   static QRect geometryOf(const Control& control, const QFont& font);
 
  private:
   void syncControl(const Control& control, QWidget* widget);
+  void syncNames();
 
   Form& form_;
   bool stretchPictures_;
@@ -46,6 +55,8 @@ class FormView {
   std::map<std::string, QWidget*, std::less<>> widgets_;
   std::map<const QObject*, std::string> names_;
   std::map<std::string, Picture, std::less<>> shownPictures_;
+  std::span<const AccessibleName> accessNames_;
+  const TForm15* languageOf_ = nullptr;
 };
 
 }  // namespace wexmora::qt

@@ -1,6 +1,7 @@
 #include "views/qt/main_window.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -9,9 +10,11 @@
 #include <stdexcept>
 
 #include "base/site.h"
+#include "core/model/control_names.h"
 #include "core/pass/handlers.h"
 #include "views/pictures/pictures.h"
 #include "views/qt/about_window.h"
+#include "views/qt/accessibility.h"
 #include "views/qt/save_dialog.h"
 #include "views/qt/window_frame.h"
 
@@ -26,6 +29,7 @@ MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::Set
       events_(form, opener, settings, *this) {
   setWindowIcon(pictures::programIcon());
   view_ = std::make_unique<FormView>(form_, this, false, &form_);
+  view_->setAccess(mainWindowNames(), mainWindowFocusOrder(), form_);
   reportError_ = [this](const QString& message) {
     QMessageBox::critical(this, QString::fromStdString(site::applicationTitle()), message);
   };
@@ -99,6 +103,16 @@ void MainWindow::positionToModel() {
   form_.top = frameGeometry().y();
 }
 
+// Escape hides the family/model/stepping panel, the one thing the window
+// shows on demand.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (isEscapeKey(event) && form_[main_controls::kIdentityPanel].visible) {
+    events_.click(main_controls::kIdentityHide);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void MainWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (!syncing_) positionToModel();
@@ -108,6 +122,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const std::string name = view_->nameOf(watched);
   if (name.empty()) return QWidget::eventFilter(watched, event);
   auto* widget = static_cast<QWidget*>(watched);
+  if (paintWithFocusFrame(widget, event)) return true;
+  // The keyboard presses a linked picture as a click does, and a tool
+  // button with Enter as well as with Space.
+  if (isPressKey(event)) {
+    if (isKeyboardAction(widget)) {
+      events_.click(name);
+      return true;
+    }
+    if (auto* tool = qobject_cast<QToolButton*>(widget);
+        tool && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space) {
+      tool->click();
+      return true;
+    }
+  }
 
   const auto type = event->type();
   if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)

@@ -50,6 +50,7 @@ class MainWindow : public QWidget, private MainWindowView {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void connectControls();

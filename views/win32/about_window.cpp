@@ -17,6 +17,7 @@ AboutWindow::AboutWindow(TForm4& about, const TForm15& main, platform::UrlOpener
     : about_(about), events_(about, main, opener, *this) {
   createWindow(kAboutClass, kAboutStyle, about_, owner);
   view_ = std::make_unique<FormView>(about_, window_, *this, true);
+  view_->setAccess(aboutDialogNames(), aboutDialogFocusOrder(), main);
   syncFromModel();
 }
 
@@ -46,7 +47,7 @@ void AboutWindow::command(const std::string& control, WORD notification) {
   events_.click(control);
 }
 
-bool AboutWindow::ownMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool AboutWindow::ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && view_) events_.activated();
@@ -59,6 +60,12 @@ bool AboutWindow::ownMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& resul
         about_.top = outer.top;
       }
       break;
+    case WM_COMMAND:
+      // Escape (the dialog manager's Cancel) hides the dialog, as its close box does.
+      if (LOWORD(wParam) != IDCANCEL || lParam != 0) break;
+      events_.closeBox();
+      result = 0;
+      return true;
     case WM_CLOSE:
       events_.closeBox();
       result = 0;

@@ -1,7 +1,11 @@
 #include "views/win32/form_view.h"
 
 #include <windowsx.h>
+// commctrl.h and oleacc.h need windows.h first.
+#include <commctrl.h>
+#include <oleacc.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -45,19 +49,11 @@ std::wstring fittingText(HWND edit, const std::string& value) {
 using platform::widen;
 
 constexpr const wchar_t* kFrameClass = L"WexmoraFrame";
+constexpr const wchar_t* kStandInClass = L"WexmoraAction";
+
 constexpr COLORREF kCream = RGB(255, 251, 240);
 // The drop-down list's height below the selector's edit part.
 constexpr int kDropDownHeight = 80;
-
-// The tab order inside the data sheet; the other frames keep the design order.
-constexpr const char* kDataSheetTabOrder[] = {
-    main_controls::kBrandString,    main_controls::kBaseClock, main_controls::kTurboClock,
-    main_controls::kModelKey,       main_controls::kCores,     main_controls::kThreads,
-    main_controls::kMaxTemperature, main_controls::kCodeName,  main_controls::kLithography,
-    main_controls::kMemory,         main_controls::kSegment,   main_controls::kTechnologies,
-    main_controls::kLanguage,       main_controls::kL3Cache,   main_controls::kProductLine,
-    main_controls::kGraphics,       main_controls::kClose,     main_controls::kPcie,
-    main_controls::kSocket};
 
 LPCWSTR cursorOf(CursorShape shape) {
   switch (shape) {
@@ -80,17 +76,23 @@ std::wstring windowText(HWND window) {
   return text;
 }
 
-void registerFrameClass(WNDPROC procedure) {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW frameClass{};
-  frameClass.cbSize = sizeof(frameClass);
-  frameClass.lpfnWndProc = procedure;
-  frameClass.hInstance = GetModuleHandleW(nullptr);
-  frameClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  frameClass.lpszClassName = kFrameClass;
-  RegisterClassExW(&frameClass);
-  registered = true;
+void registerClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = name;
+  RegisterClassExW(&windowClass);
+}
+
+bool isPressKey(WPARAM key) { return key == VK_RETURN || key == VK_SPACE; }
+
+// The memo leaves Tab, Enter and Escape to the dialog manager, so that Tab
+// goes on to the next control as from a field rather than stay in the list.
+LRESULT CALLBACK memoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  return message == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_WANTTAB | DLGC_WANTALLKEYS) : result;
 }
 
 }  // namespace
@@ -103,18 +105,87 @@ FormView::FormView(Form& form, HWND root, FormEvents& events, bool stretchPictur
       selector_(selector),
       scale_{windowDpi(root)},
       tooltips_(root, scale_, form.controls().size()) {
-  registerFrameClass(frameProcedure);
+  static const bool registered = [] {
+    registerClass(kFrameClass, frameProcedure);
+    registerClass(kStandInClass, standInProcedure);
+    return true;
+  }();
+  (void)registered;
   cream_ = CreateSolidBrush(kCream);
   names_[root_] = "";
   for (const Control& control : form_.controls())
     if (hasWindow(control.kind)) create(control);
-  orderTabs();
   addTools();
   sync();
 }
 
 FormView::~FormView() {
   if (cream_) DeleteObject(cream_);
+  if (annotations_) {
+    auto* services = static_cast<IAccPropServices*>(annotations_);
+    const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_ROLE};
+    for (const auto& [handle, text] : annotatedNames_)
+      services->ClearHwndProps(handle, OBJID_CLIENT, CHILDID_SELF, properties, 2);
+    services->Release();
+  }
+}
+
+HWND FormView::accessibleWindow(std::string_view name) const {
+  if (HWND handle = window(name)) return handle;
+  const auto it = standIns_.find(name);
+  return it == standIns_.end() ? nullptr : it->second;
+}
+
+void FormView::setAccess(std::span<const AccessibleName> names, std::span<const char* const> focusOrder,
+                         const TForm15& main) {
+  accessNames_ = names;
+  languageOf_ = &main;
+  for (const AccessibleName& row : names) {
+    const Control& control = form_[row.control];
+    if (row.role != AccessRole::Action || hasWindow(control.kind)) continue;
+    const HWND parent = control.parent.empty() ? root_ : window(control.parent);
+    const ControlRect rect = rectOf(control);
+    HWND standIn = CreateWindowExW(0, kStandInClass, L"", WS_CHILD | WS_TABSTOP | (control.visible ? WS_VISIBLE : 0),
+                                   rect.left, rect.top, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(standIn, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    standIns_[control.name] = standIn;
+    standInNames_[standIn] = control.name;
+  }
+  orderFocus(focusOrder);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the window's thread; a second call only counts
+  IAccPropServices* services = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                 reinterpret_cast<void**>(&services))))
+    annotations_ = services;
+  syncNames();
+}
+
+void FormView::syncNames() {
+  if (!languageOf_) return;
+  const Language language = windowLanguage(*languageOf_);
+  // A stand-in's text is its name: it shows none, and it is what MSAA names
+  // a window by where nothing else names it.
+  for (const auto& [name, standIn] : standIns_)
+    if (const std::wstring text = widen(accessibleName(form_, accessNames_, name, language));
+        windowText(standIn) != text)
+      SetWindowTextW(standIn, text.c_str());
+  if (!annotations_) return;
+  auto* services = static_cast<IAccPropServices*>(annotations_);
+  for (const AccessibleName& row : accessNames_) {
+    HWND handle = accessibleWindow(row.control);
+    if (!handle) continue;
+    const std::wstring name = widen(accessibleName(form_, accessNames_, row.control, language));
+    if (const auto it = annotatedNames_.find(handle); it != annotatedNames_.end() && it->second == name) continue;
+    if (FAILED(services->SetHwndPropStr(handle, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.c_str()))) continue;
+    annotatedNames_[handle] = name;
+    if (!window(row.control)) {  // a stand-in: a button, or a link for a picture or caption
+      VARIANT role;
+      VariantInit(&role);
+      role.vt = VT_I4;
+      role.lVal = form_[row.control].kind == ControlKind::SpeedButton ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_LINK;
+      services->SetHwndProp(handle, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, role);
+    }
+  }
 }
 
 void FormView::create(const Control& control) {
@@ -151,6 +222,7 @@ void FormView::create(const Control& control) {
   HWND handle = CreateWindowExW(extended, windowClass, L"", style, rect.left, rect.top, rect.width, height, parent,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
   if (isFrame(control.kind)) SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (control.kind == ControlKind::Memo) SetWindowSubclass(handle, memoProcedure, 0, 0);
   applyScale(control, handle);
   if (control.kind == ControlKind::ComboBox) {
     // Items come from the main window.
@@ -194,10 +266,18 @@ void FormView::setDpi(int dpi) {
   for (const auto& [name, shown] : windows_) InvalidateRect(shown.handle, nullptr, TRUE);
 }
 
-void FormView::orderTabs() {
-  for (const char* name : kDataSheetTabOrder)
-    if (HWND handle = window(name))
+// Tab follows the windows' order among their siblings, frame by frame: each
+// window goes below its siblings in the order given, its frame before it.
+void FormView::orderFocus(std::span<const char* const> focusOrder) {
+  std::vector<std::string> placed;
+  const auto place = [&](const auto& self, const std::string& name) -> void {
+    if (name.empty() || std::find(placed.begin(), placed.end(), name) != placed.end()) return;
+    self(self, form_[name].parent);
+    placed.push_back(name);
+    if (HWND handle = accessibleWindow(name))
       SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  };
+  for (const char* name : focusOrder) place(place, name);
 }
 
 void FormView::addTools() {
@@ -259,10 +339,21 @@ void FormView::sync() {
         if (windowText(handle) != text) SetWindowTextW(handle, text.c_str());
       }
       if (shown.visible != control.visible) {
+        // The keyboard does not stay in a hidden control: it goes back to
+        // the window's first one.
+        const HWND focus = GetFocus();
+        const bool hidesFocus = !control.visible && focus && (focus == handle || IsChild(handle, focus));
         ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
         shown.visible = control.visible;
+        if (hidesFocus)
+          if (HWND first = GetNextDlgTabItem(GetAncestor(root_, GA_ROOT), nullptr, FALSE)) SetFocus(first);
       }
     } else {  // a hidden control's tool has no area
+      if (const auto standIn = standIns_.find(control.name); standIn != standIns_.end()) {
+        SetWindowPos(standIn->second, nullptr, rect.left, rect.top, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+        if ((IsWindowVisible(standIn->second) != FALSE) != control.visible)
+          ShowWindow(standIn->second, control.visible ? SW_SHOWNA : SW_HIDE);
+      }
       tooltips_.moveArea(i, control.visible ? RECT{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height}
                                             : RECT{0, 0, 0, 0});
     }
@@ -271,6 +362,7 @@ void FormView::sync() {
   for (const auto& [name, shown] : windows_)
     if (name.empty() || isFrame(form_[name].kind)) InvalidateRect(shown.handle, nullptr, FALSE);
   InvalidateRect(root_, nullptr, FALSE);
+  syncNames();
 }
 
 std::string FormView::frameName(HWND frame) const {
@@ -322,7 +414,7 @@ bool FormView::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LR
       return true;
     }
     case WM_PAINT:
-      paintFrame(frame, frameName(frame), FramePainting{form_, scale_, stretchPictures_, pressed_});
+      paintFrame(frame, frameName(frame), FramePainting{form_, scale_, stretchPictures_, pressed_, focused_});
       result = 0;
       return true;
     case WM_CTLCOLOREDIT:
@@ -338,6 +430,13 @@ bool FormView::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LR
     case WM_COMMAND:
       if (lParam == 0) return false;
       if (const auto it = names_.find(reinterpret_cast<HWND>(lParam)); it != names_.end()) {
+        // A field or the memo the keyboard leaves shows its value from the start again,
+        // as it did before Tab selected it (and scrolled to its end).
+        const ControlKind kind = form_.has(it->second) ? form_[it->second].kind : ControlKind::Label;
+        if ((kind == ControlKind::Edit || kind == ControlKind::Memo) && HIWORD(wParam) == EN_KILLFOCUS) {
+          SendMessageW(reinterpret_cast<HWND>(lParam), EM_SETSEL, 0, 0);
+          SendMessageW(reinterpret_cast<HWND>(lParam), EM_SCROLLCARET, 0, 0);
+        }
         events_.command(it->second, HIWORD(wParam));
         result = 0;
         return true;
@@ -387,6 +486,35 @@ bool FormView::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LR
     default:
       return false;
   }
+}
+
+LRESULT CALLBACK FormView::standInProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* view = reinterpret_cast<FormView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  const auto name = view ? view->standInNames_.find(window) : decltype(view->standInNames_.end()){};
+  if (!view || name == view->standInNames_.end()) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_GETDLGCODE: {  // Enter and Space come here; Tab and the arrows stay the dialog manager's
+      const auto* keys = reinterpret_cast<const MSG*>(lParam);
+      return keys && (keys->message == WM_KEYDOWN || keys->message == WM_CHAR) && isPressKey(keys->wParam)
+                 ? DLGC_WANTMESSAGE
+                 : 0;
+    }
+    case WM_KEYDOWN:
+      if (!isPressKey(wParam)) break;
+      if ((lParam & (1 << 30)) == 0) view->events_.mouseUp(name->second, 0, true);  // not a key repeat
+      return 0;
+    case WM_CHAR:
+      if (isPressKey(wParam)) return 0;
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      view->focused_ = message == WM_SETFOCUS ? name->second : std::string();
+      InvalidateRect(GetParent(window), nullptr, FALSE);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FormView::frameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,10 +9,12 @@
 #include <windows.h>
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/model/form_model.h"
+#include "core/window/accessible_names.h"
 #include "core/window/control_text.h"
 #include "core/window/display_scale.h"
 #include "views/win32/tooltips.h"
@@ -55,6 +57,14 @@ class FormView {
   // The window moved to a display of another scale: fonts, sizes and
   // pictures for the new one.
   void setDpi(int dpi);
+  // What a screen reader hears and where Tab goes. Each named control takes
+  // its name in the language `main` shows, through the system's annotation
+  // of MSAA and UI Automation properties, at every sync(). A windowless
+  // action (tool button, linked picture or caption) gets a stand-in: a window
+  // without area that takes the focus in its place, is pressed by Enter and
+  // Space, and has its frame draw a focus frame around the control. The
+  // windows then take `focusOrder`.
+  void setAccess(std::span<const AccessibleName> names, std::span<const char* const> focusOrder, const TForm15& main);
 
   // Painting, colours, mouse and cursor messages of the root and the frames.
   // True when the message was handled; `result` is then its answer.
@@ -69,8 +79,11 @@ class FormView {
 
   void create(const Control& control);
   void applyScale(const Control& control, HWND handle);
-  void orderTabs();
   void addTools();
+  void syncNames();
+  void orderFocus(std::span<const char* const> focusOrder);
+  HWND accessibleWindow(std::string_view name) const;
+  static LRESULT CALLBACK standInProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   std::string frameName(HWND frame) const;
   const Control* controlAt(HWND frame, POINT point) const;
   const Control* controlOf(HWND window) const;
@@ -87,6 +100,13 @@ class FormView {
   HBRUSH cream_ = nullptr;
   std::map<std::string, Windowed, std::less<>> windows_;
   std::map<HWND, std::string> names_;
+  std::span<const AccessibleName> accessNames_;
+  const TForm15* languageOf_ = nullptr;
+  IUnknown* annotations_ = nullptr;                    // the system's IAccPropServices, once names are set
+  std::map<HWND, std::wstring> annotatedNames_;        // the name each window was given last
+  std::map<std::string, HWND, std::less<>> standIns_;  // windowless action -> its focus stand-in
+  std::map<HWND, std::string> standInNames_;
+  std::string focused_;  // the windowless action whose stand-in has the focus
   std::string pressed_;  // where a mouse button went down
   HWND pressedFrame_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/site.h"
+#include "core/model/control_names.h"
 #include "core/pass/handlers.h"
 #include "core/window/display_scale.h"
 #include "platform/windows/wide_text.h"
@@ -30,6 +31,7 @@ MainWindow::MainWindow(TForm15& form, platform::UrlOpener& opener, platform::Set
   createWindow(kMainClass, kMainStyle, form_, nullptr);
   keepCentreAtScale();
   view_ = std::make_unique<FormView>(form_, window_, *this, false, &form_);
+  view_->setAccess(mainWindowNames(), mainWindowFocusOrder(), form_);
   syncFromModel();
 }
 
@@ -52,6 +54,8 @@ void MainWindow::keepCentreAtScale() {
 
 void MainWindow::show() {
   ShowWindow(window_, SW_SHOW);
+  // The keyboard starts on the first control, as in a dialog.
+  if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
   UpdateWindow(window_);
 }
 
@@ -134,10 +138,18 @@ void MainWindow::command(const std::string& control, WORD notification) {
   }
 }
 
-bool MainWindow::ownMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+bool MainWindow::ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_MOVE:
       if (!syncing_) positionToModel();
+      break;
+    case WM_COMMAND:
+      // Escape (the dialog manager's Cancel) hides the family/model/stepping panel.
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0 && form_[main_controls::kIdentityPanel].visible) {
+        events_.click(main_controls::kIdentityHide);
+        result = 0;
+        return true;
+      }
       break;
     case WM_CLOSE:
       DestroyWindow(window_);

@@ -86,6 +86,11 @@ void paintWindowless(HDC dc, const Control& control, const FramePainting& painti
     default:
       break;
   }
+  if (painting.focused == control.name) {
+    InflateRect(&rect, -scale.px(control.kind == ControlKind::SpeedButton ? 3 : 1),
+                -scale.px(control.kind == ControlKind::SpeedButton ? 3 : 1));
+    DrawFocusRect(dc, &rect);
+  }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ struct FramePainting {
   DisplayScale scale;
   bool stretchPictures = false;  // pictures fill their box (the about window) or keep their size
   std::string_view pressed;      // the control a mouse button is held down on: a tool button shows pressed
+  std::string_view focused;      // the windowless action the keyboard is on: it shows a focus frame
 };
 
 // Answers WM_PAINT of `frame`, the window of the frame control `name` ("" for
