@@ -13,9 +13,17 @@ for tool in Xvfb dbus-run-session xdotool; do command -v "$tool" >/dev/null || s
 [ -x /usr/libexec/at-spi-bus-launcher ] || skip "no at-spi-bus-launcher (at-spi2-core)"
 "$atspi_python" -c 'import pyatspi' 2>/dev/null || skip "no pyatspi (python3-pyatspi)"
 if [ -z "${WEXMORA_ATSPI_SESSION:-}" ]; then
-  WEXMORA_ATSPI_SESSION=1 timeout -k 5 240 dbus-run-session -- bash "$0" "$@" 2>&1 |
+  # The session's bus starts the accessibility bus, which keeps its socket
+  # under the home and runtime folders it inherits: a pair of its own, so
+  # that tests running side by side never share one.
+  session_home=$(mktemp -d)
+  mkdir -m 700 "$session_home/run"
+  WEXMORA_ATSPI_SESSION=1 HOME="$session_home" XDG_RUNTIME_DIR="$session_home/run" \
+    timeout -k 5 240 dbus-run-session -- bash "$0" "$@" 2>&1 |
     grep -v -e '^dbus-daemon\[' -e '^SpiRegistry daemon'
-  exit "${PIPESTATUS[0]}"
+  status=${PIPESTATUS[0]}
+  rm -rf "$session_home"
+  exit "$status"
 fi
 
 passed=0 failed=0
