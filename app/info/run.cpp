@@ -169,12 +169,18 @@ class BrandsAnswers {
   const Answer& of(const std::string& line) {
     if (line.size() > kLongestRemembered) return last_ = compute(line);
     if (const auto it = memo_.find(line); it != memo_.end()) return it->second;
-    if (memo_.size() >= kRemembered) memo_.clear();
-    return memo_.emplace(line, compute(line)).first->second;
+    Answer answer = compute(line);
+    const std::size_t size = line.size() + answer.out.size() + answer.err.size();
+    if (memoBytes_ + size > kRememberedBytes) {
+      memo_.clear();
+      memoBytes_ = 0;
+    }
+    memoBytes_ += size;
+    return memo_.emplace(line, std::move(answer)).first->second;
   }
 
  private:
-  static constexpr std::size_t kRemembered = 16384;
+  static constexpr std::size_t kRememberedBytes = 8 << 20;  // of lines and answers
   static constexpr std::size_t kLongestRemembered = 256;
 
   Answer compute(const std::string& line) {
@@ -213,6 +219,7 @@ class BrandsAnswers {
   const TForm15 design_;
   catalogue::Lists lists_;
   std::unordered_map<std::string, Answer> memo_;
+  std::size_t memoBytes_ = 0;
   Answer last_;
 };
 
