@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/decimal.h"
@@ -107,17 +108,18 @@ Samples smtOff(const MetricInput& in) {
                    : 0.0}};
 }
 
-// The technologies of the sheet the machine lacks: the check's alarms on
-// technologies name them, comma-separated, as the sheet's side.
-std::vector<std::string> missingTechnologies(const MetricInput& in) {
-  std::vector<std::string> names;
+// The technologies of the sheet the machine lacks, each with the rule that
+// explains it: the check's alarms on technologies name them, comma-separated,
+// as the sheet's side.
+std::vector<std::pair<std::string, const char*>> missingTechnologies(const MetricInput& in) {
+  std::vector<std::pair<std::string, const char*>> names;
   for (const CheckFinding& finding : in.form.facts.findings) {
     const CheckRule& rule = ruleOf(finding.kind);
     if (rule.fact != CheckFact::Technologies || rule.note) continue;
     std::string_view list = finding.sheet;
     while (!list.empty()) {
       const auto comma = list.find(',');
-      names.emplace_back(base::trim(list.substr(0, comma)));
+      names.emplace_back(base::trim(list.substr(0, comma)), rule.name);
       list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
     }
   }
@@ -130,7 +132,8 @@ Samples technologiesMissing(const MetricInput& in) {
 
 Samples technologyMissing(const MetricInput& in) {
   Samples samples;
-  for (const auto& name : missingTechnologies(in)) samples.push_back({label("technology", name), 1});
+  for (const auto& [name, rule] : missingTechnologies(in))
+    samples.push_back({label("technology", name) + "," + label("rule", rule), 1});
   return samples;
 }
 
@@ -169,7 +172,7 @@ const std::vector<Family>& families() {
     {"wexmora_machine_virtual",                   "1 when the system runs in a virtual machine, labelled with its hypervisor.",   true,  virtualMachine},
     {"wexmora_machine_smt_off",                   "1 when simultaneous multithreading is switched off.",                          true,  smtOff},
     {"wexmora_machine_technologies_missing",      "Technologies of the data sheet the machine does not show.",                   true,  technologiesMissing},
-    {"wexmora_machine_technology_missing",        "A technology of the data sheet the machine does not show; always 1.",          true,  technologyMissing},
+    {"wexmora_machine_technology_missing",        "A technology of the sheet the machine does not show, by the rule that explains it; 1.", true,  technologyMissing},
     {"wexmora_check_finding",                     "A difference between the data sheet and the machine, by its rule; always 1.",  true,  findings},
   };
   // clang-format on
