@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -141,43 +140,55 @@ Samples findings(const MetricInput& in) {
   Samples samples;
   for (const CheckFinding& finding : in.form.facts.findings) {
     const CheckRule& rule = ruleOf(finding.kind);
-    samples.push_back(
-        {label("fact", factName(rule.fact)) + "," + label("rule", rule.name) + "," + label("note", rule.note ? "true" : "false"),
-         1});
+    samples.push_back({label("fact", factName(rule.fact)) + "," + label("rule", rule.name) + "," +
+                           label("note", rule.note ? "true" : "false"),
+                       1});
   }
   return samples;
 }
 
+Samples sheetCores(const MetricInput& in) { return count(in.sheet.cores); }
+Samples sheetThreads(const MetricInput& in) { return count(in.sheet.threads); }
+Samples baseClock(const MetricInput& in) { return one(hertz(in.sheet.baseMhz)); }
+Samples turboClock(const MetricInput& in) { return one(hertz(in.sheet.turboMhz)); }
+Samples l3Cache(const MetricInput& in) {
+  return one(in.sheet.l3Bytes ? std::optional<double>(static_cast<double>(*in.sheet.l3Bytes)) : std::nullopt);
+}
+Samples maxTemperature(const MetricInput& in) { return one(numberBefore(in.form[kMaxTemperature].text, "\u00B0C")); }
+Samples lithography(const MetricInput& in) {
+  const auto nanometres = numberBefore(in.form[kLithography].text, "nm");
+  return one(nanometres ? std::optional<double>(*nanometres / 1e9) : std::nullopt);
+}
+Samples machineCores(const MetricInput& in) { return count(in.machine ? in.machine->cores : 0); }
+Samples machineThreads(const MetricInput& in) { return count(in.machine ? in.machine->threads : 0); }
+
 struct Family {
   const char* name;
-  const char* help;
   bool check;  // only for a sheet held against this machine
-  std::function<Samples(const MetricInput&)> samples;
+  Samples (*samples)(const MetricInput&);
+  const char* help;
 };
 
-const std::vector<Family>& families() {
-  // clang-format off
-  // name                                          help                                                                            check  samples
-  static const std::vector<Family> kFamilies = {
-    {"wexmora_processor_info",                    "The processor as the data sheet names it; always 1.",                           false, processorInfo},
-    {"wexmora_processor_cores",                   "Cores of one processor, as the data sheet gives them.",                        false, [](const MetricInput& in) { return count(in.sheet.cores); }},
-    {"wexmora_processor_threads",                 "Threads of one processor, as the data sheet gives them.",                      false, [](const MetricInput& in) { return count(in.sheet.threads); }},
-    {"wexmora_processor_base_clock_hertz",        "Base clock of the data sheet in hertz.",                                       false, [](const MetricInput& in) { return one(hertz(in.sheet.baseMhz)); }},
-    {"wexmora_processor_turbo_clock_hertz",       "Highest turbo clock of the data sheet in hertz.",                              false, [](const MetricInput& in) { return one(hertz(in.sheet.turboMhz)); }},
-    {"wexmora_processor_l3_cache_bytes",          "Level-3 cache of the data sheet in bytes.",                                    false, [](const MetricInput& in) { return one(in.sheet.l3Bytes ? std::optional<double>(static_cast<double>(*in.sheet.l3Bytes)) : std::nullopt); }},
-    {"wexmora_processor_max_temperature_celsius", "Highest temperature the data sheet allows, in degrees Celsius.",               false, [](const MetricInput& in) { return one(numberBefore(in.form[kMaxTemperature].text, "\u00B0C")); }},
-    {"wexmora_processor_lithography_meters",      "Lithography of the data sheet in metres.",                                     false, [](const MetricInput& in) { const auto nm = numberBefore(in.form[kLithography].text, "nm"); return one(nm ? std::optional<double>(*nm / 1e9) : std::nullopt); }},
-    {"wexmora_machine_cores",                     "Cores of one processor the system uses.",                                      true,  [](const MetricInput& in) { return count(in.machine ? in.machine->cores : 0); }},
-    {"wexmora_machine_threads",                   "Logical processors of one processor the system uses.",                         true,  [](const MetricInput& in) { return count(in.machine ? in.machine->threads : 0); }},
-    {"wexmora_machine_virtual",                   "1 when the system runs in a virtual machine, labelled with its hypervisor.",   true,  virtualMachine},
-    {"wexmora_machine_smt_off",                   "1 when simultaneous multithreading is switched off.",                          true,  smtOff},
-    {"wexmora_machine_technologies_missing",      "Technologies of the data sheet the machine does not show.",                   true,  technologiesMissing},
-    {"wexmora_machine_technology_missing",        "A technology of the sheet the machine does not show, by the rule that explains it; 1.", true,  technologyMissing},
-    {"wexmora_check_finding",                     "A difference between the data sheet and the machine, by its rule; always 1.",  true,  findings},
-  };
-  // clang-format on
-  return kFamilies;
-}
+// clang-format off
+// name                                          check  samples              help
+constexpr Family kFamilies[] = {
+  {"wexmora_processor_info",                    false, processorInfo,       "The processor as the data sheet names it; always 1."},
+  {"wexmora_processor_cores",                   false, sheetCores,          "Cores of one processor, as the data sheet gives them."},
+  {"wexmora_processor_threads",                 false, sheetThreads,        "Threads of one processor, as the data sheet gives them."},
+  {"wexmora_processor_base_clock_hertz",        false, baseClock,           "Base clock of the data sheet in hertz."},
+  {"wexmora_processor_turbo_clock_hertz",       false, turboClock,          "Highest turbo clock of the data sheet in hertz."},
+  {"wexmora_processor_l3_cache_bytes",          false, l3Cache,             "Level-3 cache of the data sheet in bytes."},
+  {"wexmora_processor_max_temperature_celsius", false, maxTemperature,      "Highest temperature the data sheet allows, in degrees Celsius."},
+  {"wexmora_processor_lithography_meters",      false, lithography,         "Lithography of the data sheet in metres."},
+  {"wexmora_machine_cores",                     true,  machineCores,        "Cores of one processor the system uses."},
+  {"wexmora_machine_threads",                   true,  machineThreads,      "Logical processors of one processor the system uses."},
+  {"wexmora_machine_virtual",                   true,  virtualMachine,      "1 when the system runs in a virtual machine, labelled with its hypervisor."},
+  {"wexmora_machine_smt_off",                   true,  smtOff,              "1 when simultaneous multithreading is switched off."},
+  {"wexmora_machine_technologies_missing",      true,  technologiesMissing, "Technologies of the data sheet the machine does not show."},
+  {"wexmora_machine_technology_missing",        true,  technologyMissing,   "A technology of the sheet the machine does not show, by the rule that explains it; 1."},
+  {"wexmora_check_finding",                     true,  findings,            "A difference between the data sheet and the machine, by its rule; always 1."},
+};
+// clang-format on
 
 std::string number(double value) {
   if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)
@@ -214,7 +225,7 @@ std::string prometheusLabelValue(std::string_view text) {
 std::string prometheusMetrics(const TForm15& form, const platform::MachineFacts* machine) {
   const MetricInput in{form, sheetFactsOf(form), machine};
   std::string out;
-  for (const Family& family : families()) {
+  for (const Family& family : kFamilies) {
     if (family.check && !form.facts.checked) continue;
     out += std::string("# HELP ") + family.name + " " + family.help + "\n";
     out += std::string("# TYPE ") + family.name + " gauge\n";

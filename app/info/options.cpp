@@ -103,7 +103,8 @@ std::variant<Options, UsageError> parseArguments(int argc, const char* const* ar
       }
       if (arg == "--language") {
         const auto names = languageNames();
-        const auto it = std::find_if(names.begin(), names.end(), [&](const LanguageName& l) { return *text == l.name; });
+        const auto it =
+            std::find_if(names.begin(), names.end(), [&](const LanguageName& l) { return *text == l.name; });
         if (it == names.end()) return UsageError{"option --language takes en or ru, not '" + *text + "'"};
         if (storedLanguageGiven && options.storedLanguage != it->storedValue)
           return UsageError{"option --language cannot be combined with --stored-language"};

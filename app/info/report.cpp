@@ -163,10 +163,10 @@ std::vector<std::string> dataSheetColumns(const TForm15& form, bool withSource) 
   const Picture& qr = form[main_controls::kQrImage].picture;
   const Picture& badge = form[main_controls::kBadgeImage].picture;
   const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < catalogue::kEntryCount;
-  std::vector<std::string> columns = {
-      form[main_controls::kBrandString].text, form[main_controls::kModelKey].text,
-      matched ? std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index))) : "-",
-      badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-", form[main_controls::kProductLine].text};
+  std::vector<std::string> columns = {form[main_controls::kBrandString].text, form[main_controls::kModelKey].text,
+                                      matched ? std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index))) : "-",
+                                      badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-",
+                                      form[main_controls::kProductLine].text};
   if (withSource) columns.push_back(sourceColumn(form));
   return columns;
 }

@@ -203,7 +203,8 @@ class BrandsAnswers {
     Answer answer;
     answer.err = err.str();
     if (options_.output == Output::Json) {
-      answer.out = sheetJson(options_, form, trace).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+      answer.out =
+          sheetJson(options_, form, trace).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
       answer.out += "\n";
     } else if (options_.output == Output::Csv) {
       answer.out = dataSheetCsvRow(form, !options_.catalogueOnly);

@@ -16,11 +16,11 @@ namespace {
 using namespace wexmora;
 using fuzz::shown;
 
-constexpr std::array<std::string_view, 10> kFlags = {"--help",    "-h",        "--json",           "--dump-controls",
-                                                     "--list",    "--explain", "--catalogue-only", "--version",
-                                                     "--csv",     "--prometheus"};
-constexpr std::array<std::string_view, 8> kWithValue = {"--brand",  "--identifier",      "--stored-language",
-                                                        "--key",    "--switch-language", "--brands",
+constexpr std::array<std::string_view, 10> kFlags = {"--help", "-h",          "--json",           "--dump-controls",
+                                                     "--list", "--explain",   "--catalogue-only", "--version",
+                                                     "--csv",  "--prometheus"};
+constexpr std::array<std::string_view, 8> kWithValue = {"--brand",    "--identifier",      "--stored-language",
+                                                        "--key",      "--switch-language", "--brands",
                                                         "--language", "--prometheus-file"};
 
 bool same(const info::Options& a, const info::Options& b) {

@@ -107,10 +107,10 @@ TEST(InfoMetrics, LabelValuesAreEscaped) {
       {R"(back\slash)", R"(back\\slash)"},
       {"two\nlines", R"(two\nlines)"},
       {"tab\tstays", "tab\tstays"},
-      {"\xff", "\xEF\xBF\xBD"},         // no UTF-8: U+FFFD
-      {"\xc3", "\xEF\xBF\xBD"},         // cut short
-      {"\xd0\x9f", "\xd0\x9f"},         // Cyrillic stays
-      {"\xc3\x28", "\xEF\xBF\xBD("},    // the byte after a bad lead is read again
+      {"\xff", "\xEF\xBF\xBD"},       // no UTF-8: U+FFFD
+      {"\xc3", "\xEF\xBF\xBD"},       // cut short
+      {"\xd0\x9f", "\xd0\x9f"},       // Cyrillic stays
+      {"\xc3\x28", "\xEF\xBF\xBD("},  // the byte after a bad lead is read again
   };
   for (const auto& c : cases) EXPECT_EQ(prometheusLabelValue(c.text), c.written) << c.text;
 }
@@ -161,8 +161,7 @@ TEST(InfoMetrics, ThisMachineAndWhatTheCheckFinds) {
   };
   for (const auto& row : rows) {
     const std::string sample = row.sample;
-    const std::string name =
-        sample.empty() ? "wexmora_check_finding" : sample.substr(0, sample.find_first_of(" {"));
+    const std::string name = sample.empty() ? "wexmora_check_finding" : sample.substr(0, sample.find_first_of(" {"));
     if (sample.find('{') != std::string::npos && sample != rows[0].sample)
       EXPECT_NE(row.run.out.find("\n" + sample + "\n"), std::string::npos) << sample << "\n" << row.run.out;
     else
@@ -196,7 +195,10 @@ TEST(InfoMetrics, UnknownValuesAndHostileLabels) {
   expectExposition(result.out);
   EXPECT_EQ(sampleOf(result.out, "wexmora_processor_cores"), "");
   EXPECT_NE(result.out.find("# TYPE wexmora_processor_cores gauge\n"), std::string::npos);
-  EXPECT_NE(result.out.find(R"(brand="Some \"odd\\\" CPU\n)" "\xEF\xBF\xBD" R"(",)"), std::string::npos)
+  EXPECT_NE(result.out.find(R"(brand="Some \"odd\\\" CPU\n)"
+                            "\xEF\xBF\xBD"
+                            R"(",)"),
+            std::string::npos)
       << result.out;
 }
 
@@ -240,17 +242,25 @@ TEST(InfoFleetOptions, ParsesAndRefuses) {
       {{"--language", "en", "--stored-language", "1"}, nullptr, Output::Text, "1"},
       {{"--language", "de"}, "option --language takes en or ru, not 'de'", Output::Text, nullptr},
       {{"--language"}, "option --language needs a value", Output::Text, nullptr},
-      {{"--language", "en", "--stored-language", "0"}, "option --stored-language cannot be combined with --language",
-       Output::Text, nullptr},
-      {{"--stored-language", "", "--language", "ru"}, "option --language cannot be combined with --stored-language",
-       Output::Text, nullptr},
+      {{"--language", "en", "--stored-language", "0"},
+       "option --stored-language cannot be combined with --language",
+       Output::Text,
+       nullptr},
+      {{"--stored-language", "", "--language", "ru"},
+       "option --language cannot be combined with --stored-language",
+       Output::Text,
+       nullptr},
       {{"--csv"}, "option --csv needs --brands", Output::Text, nullptr},
-      {{"--csv", "--json", "--brands", "-"}, "option --json cannot be combined with another output option",
-       Output::Text, nullptr},
+      {{"--csv", "--json", "--brands", "-"},
+       "option --json cannot be combined with another output option",
+       Output::Text,
+       nullptr},
       {{"--prometheus-file", ""}, "option --prometheus-file needs a file name", Output::Text, nullptr},
       {{"--prometheus-file"}, "option --prometheus-file needs a value", Output::Text, nullptr},
       {{"--prometheus", "--explain"}, "option --explain cannot be combined with --prometheus", Output::Text, nullptr},
-      {{"--prometheus", "--json"}, "option --json cannot be combined with another output option", Output::Text,
+      {{"--prometheus", "--json"},
+       "option --json cannot be combined with another output option",
+       Output::Text,
        nullptr},
       {{"--brands", "-", "--prometheus"}, "option --brands prints text, --json or --csv only", Output::Text, nullptr},
       {{"--version", "--help"}, "option --help cannot be combined with another output option", Output::Text, nullptr},
@@ -267,8 +277,8 @@ TEST(InfoFleetOptions, ParsesAndRefuses) {
     }
     ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<UsageError>(parsed).message;
     EXPECT_EQ(std::get<Options>(parsed).output, c.output);
-    EXPECT_EQ(std::get<Options>(parsed).storedLanguage, c.storedLanguage ? std::optional<std::string>(c.storedLanguage)
-                                                                          : std::nullopt);
+    EXPECT_EQ(std::get<Options>(parsed).storedLanguage,
+              c.storedLanguage ? std::optional<std::string>(c.storedLanguage) : std::nullopt);
   }
   for (const char* option : {"--version", "--language", "--csv", "--prometheus", "--prometheus-file"})
     EXPECT_NE(usage().find(option), std::string::npos) << option;
@@ -296,10 +306,10 @@ TEST_F(InfoBrandsInput, OneAnswerForEveryLine) {
   const std::string longLine = "Intel(R) Core(TM) i5-8400 " + std::string(1 << 20, 'x');
   const std::string lines[] = {
       kI5,
-      "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz\xff\xfe",      // no UTF-8
-      std::string("Intel(R) Core(TM)\0 i7-4770K CPU", 31),   // NUL inside
-      "Intel(R) Core(TM) i5\r-8400 CPU @ 2.80GHz",           // lone CR inside
-      "\r",                                                  // a CR alone: an empty line
+      "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz\xff\xfe",    // no UTF-8
+      std::string("Intel(R) Core(TM)\0 i7-4770K CPU", 31),  // NUL inside
+      "Intel(R) Core(TM) i5\r-8400 CPU @ 2.80GHz",          // lone CR inside
+      "\r",                                                 // a CR alone: an empty line
       std::string(1, '\0'),
       longLine,
       std::string(1 << 20, '\xff'),
@@ -348,14 +358,15 @@ TEST_F(InfoBrandsInput, CsvRecordsHoldTheTextColumns) {
   std::ofstream(file, std::ios::binary) << kI5 << "\nSay \"hi\", x\\y\t\nA,B\r\nAMD Ryzen 5 3600 6-Core Processor\n";
   const std::string path = file.string();
   const Result csv = runOn({"--brands", path.c_str(), "--csv", "--catalogue-only"});
-  EXPECT_EQ(csv.out,
-            "brand,model_key,catalogue_key,badge,product_line\r\n"
-            "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz,i5-8400,i5-8400,26,Intel Core i5\r\n"
-            "\"Say \"\"hi\"\", x\\y\t\",-,-,46,\xd0\x9d\xd0\xb5\xd0\xb8\xd0\xb7\xd0\xb2\xd0\xb5\xd1\x81\xd1\x82\xd0\xbd\xd0"
-            "\xbe\r\n"
-            "\"A,B\",-,-,46,\xd0\x9d\xd0\xb5\xd0\xb8\xd0\xb7\xd0\xb2\xd0\xb5\xd1\x81\xd1\x82\xd0\xbd\xd0\xbe\r\n"
-            "AMD Ryzen 5 3600 6-Core Processor,-,-,46,\xd0\x9d\xd0\xb5\xd0\xb8\xd0\xb7\xd0\xb2\xd0\xb5\xd1\x81\xd1\x82"
-            "\xd0\xbd\xd0\xbe\r\n");
+  EXPECT_EQ(
+      csv.out,
+      "brand,model_key,catalogue_key,badge,product_line\r\n"
+      "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz,i5-8400,i5-8400,26,Intel Core i5\r\n"
+      "\"Say \"\"hi\"\", x\\y\t\",-,-,46,\xd0\x9d\xd0\xb5\xd0\xb8\xd0\xb7\xd0\xb2\xd0\xb5\xd1\x81\xd1\x82\xd0\xbd\xd0"
+      "\xbe\r\n"
+      "\"A,B\",-,-,46,\xd0\x9d\xd0\xb5\xd0\xb8\xd0\xb7\xd0\xb2\xd0\xb5\xd1\x81\xd1\x82\xd0\xbd\xd0\xbe\r\n"
+      "AMD Ryzen 5 3600 6-Core Processor,-,-,46,\xd0\x9d\xd0\xb5\xd0\xb8\xd0\xb7\xd0\xb2\xd0\xb5\xd1\x81\xd1\x82"
+      "\xd0\xbd\xd0\xbe\r\n");
 }
 
 }  // namespace
