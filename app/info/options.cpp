@@ -130,8 +130,9 @@ std::variant<Options, UsageError> parseArguments(int argc, const char* const* ar
       return UsageError{"option --brands prints text, --json or --csv only"};
   }
   if (options.output == Output::Csv && !options.brandsFile) return UsageError{"option --csv needs --brands"};
-  if (options.output == Output::Prometheus && options.explain)
-    return UsageError{"option --explain cannot be combined with --prometheus"};
+  if (options.explain && (options.output == Output::Prometheus || options.output == Output::Csv))
+    return UsageError{std::string("option --explain cannot be combined with ") +
+                      (options.output == Output::Csv ? "--csv" : "--prometheus")};
   if (options.explain && options.output == Output::List)
     return UsageError{"option --explain cannot be combined with --list"};
   return options;

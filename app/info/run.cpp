@@ -27,13 +27,14 @@
 namespace wexmora::info {
 namespace {
 
-// Reads through to the stored settings; keeps whatever the pass writes (the
-// first-run values) to itself, so wexmora-info never changes the user's
-// settings.
+// What one --brands line prints, and what it writes to standard error.
 struct Answer {
   std::string out, err;
 };
 
+// Reads through to the stored settings; keeps whatever the pass writes (the
+// first-run values) to itself, so wexmora-info never changes the user's
+// settings.
 class ReadOnlySettings : public platform::SettingsStore {
  public:
   explicit ReadOnlySettings(platform::SettingsStore& stored) : stored_(stored) {}
