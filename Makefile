@@ -23,12 +23,15 @@
 # shells whose completion is tested, and an SVG renderer for the icon test.
 PACKAGING_PACKAGES := dpkg-dev debhelper lintian desktop-file-utils appstream \
             man-db groff-base bash-completion fish librsvg2-bin file
+# What the fleet tests run: Prometheus, its node exporter and promtool, the
+# Ansible fact gatherer, and systemd-analyze for the units.
+FLEET_PACKAGES := prometheus prometheus-node-exporter ansible-core systemd
 PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             qt6-base-dev libjpeg-dev libqrencode-dev libgtest-dev \
             libzbar-dev zbar-tools nlohmann-json3-dev libxcb-damage0-dev \
             fonts-dejavu-core fonts-liberation2 xvfb xdotool \
             at-spi2-core python3-pyatspi dbus-daemon \
-            $(PACKAGING_PACKAGES)
+            $(PACKAGING_PACKAGES) $(FLEET_PACKAGES)
 WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
             g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev
 WINE_PACKAGES := wine wine64 fonts-wine xvfb xdotool x11-utils fonts-liberation2
@@ -103,7 +106,7 @@ deps-windows-package:
 	@$(call install-missing,$(WINDOWS_PACKAGE_PACKAGES))
 
 # One line per list, "NAME: package package ...", for the package-list test.
-PACKAGE_LISTS := PACKAGES PACKAGING_PACKAGES FUZZ_PACKAGES WINDOWS_PACKAGES WINE_PACKAGES
+PACKAGE_LISTS := PACKAGES PACKAGING_PACKAGES FLEET_PACKAGES FUZZ_PACKAGES WINDOWS_PACKAGES WINE_PACKAGES
 PACKAGE_LISTS += WINDOWS_PACKAGE_PACKAGES
 print-packages:
 	@$(foreach list,$(PACKAGE_LISTS),echo '$(list):' $(strip $($(list)));)

@@ -1,12 +1,13 @@
 #pragma once
 // The command line of wexmora-info.
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 
 namespace wexmora::info {
 
-enum class Output { Text, Json, Controls, List, Help };
+enum class Output { Text, Json, Controls, List, Help, Version, Csv, Prometheus };
 
 struct Options {
   Output output = Output::Text;
@@ -18,7 +19,16 @@ struct Options {
   bool explain = false;                       // --explain: why the processor is identified as it is
   std::optional<std::string> brandsFile;      // --brands: one brand string per line ("-" = standard input)
   bool catalogueOnly = false;                 // --catalogue-only: no extended table, no machine facts
+  std::optional<std::string> prometheusFile;  // --prometheus-file: the metrics written atomically into FILE
 };
+
+// --language NAME: the interface languages by their plain names, as the
+// stored language value each stands for.
+struct LanguageName {
+  const char* name;
+  const char* storedValue;
+};
+std::span<const LanguageName> languageNames();
 
 struct UsageError {
   std::string message;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/join.h"
@@ -158,10 +159,24 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
   return sheet;
 }
 
+std::vector<std::string> dataSheetColumns(const TForm15& form, bool withSource) {
+  const Picture& qr = form[main_controls::kQrImage].picture;
+  const Picture& badge = form[main_controls::kBadgeImage].picture;
+  const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < catalogue::kEntryCount;
+  std::vector<std::string> columns = {form[main_controls::kBrandString].text, form[main_controls::kModelKey].text,
+                                      matched ? std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index))) : "-",
+                                      badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-",
+                                      form[main_controls::kProductLine].text};
+  if (withSource) columns.push_back(sourceColumn(form));
+  return columns;
+}
+
 std::string dataSheetRow(const TForm15& form, bool withSource) {
-  const auto field = [](std::string_view text) {
-    std::string out;
-    for (const char c : text) {
+  std::string out;
+  bool first = true;
+  for (const std::string& column : dataSheetColumns(form, withSource)) {
+    if (!std::exchange(first, false)) out += '\t';
+    for (const char c : column) {
       if (c == '\t')
         out += "\\t";
       else if (c == '\\')
@@ -169,16 +184,40 @@ std::string dataSheetRow(const TForm15& form, bool withSource) {
       else
         out += c;
     }
-    return out;
-  };
-  const Picture& qr = form[main_controls::kQrImage].picture;
-  const Picture& badge = form[main_controls::kBadgeImage].picture;
-  const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < catalogue::kEntryCount;
-  return field(form[main_controls::kBrandString].text) + "\t" + field(form[main_controls::kModelKey].text) + "\t" +
-         (matched ? field(std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index)))) : "-") + "\t" +
-         (badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-") + "\t" +
-         field(form[main_controls::kProductLine].text) + (withSource ? "\t" + sourceColumn(form) : std::string()) +
-         "\n";
+  }
+  return out + "\n";
+}
+
+namespace {
+
+// A record of RFC 4180: fields quoted where they hold a comma, a quote or a
+// line break, a quote doubled, the record ended by CR LF.
+std::string csvRecord(const std::vector<std::string>& fields) {
+  std::string out;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) out += ',';
+    const std::string& field = fields[i];
+    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+      out += field;
+      continue;
+    }
+    out += '"';
+    for (const char c : field) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    out += '"';
+  }
+  return out + "\r\n";
+}
+
+}  // namespace
+
+std::string dataSheetCsvHeader(bool withSource) {
+  std::vector<std::string> names = {"brand", "model_key", "catalogue_key", "badge", "product_line"};
+  if (withSource) names.emplace_back("source");
+  return csvRecord(names);
+}
+
+std::string dataSheetCsvRow(const TForm15& form, bool withSource) {
+  return csvRecord(dataSheetColumns(form, withSource));
 }
 
 nlohmann::ordered_json controlsJson(const TForm15& form) {

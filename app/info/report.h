@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/model/form_model.h"
 
@@ -34,5 +35,13 @@ nlohmann::ordered_json controlsJson(const TForm15& form);
 // withSource: the source ("catalogue", "extended", "machine" or "-") as a
 // last column.
 std::string dataSheetRow(const TForm15& form, bool withSource = false);
+
+// The same columns unescaped, in that order, for every other form of a row.
+std::vector<std::string> dataSheetColumns(const TForm15& form, bool withSource = false);
+
+// --brands --csv: a header row, then one RFC 4180 record per line (CR LF
+// ends each, a field with a comma, quote or line break is quoted).
+std::string dataSheetCsvHeader(bool withSource = false);
+std::string dataSheetCsvRow(const TForm15& form, bool withSource = false);
 
 }  // namespace wexmora::info

@@ -6,10 +6,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
+#include <unordered_map>
 
 #include "app/info/check_report.h"
 #include "app/info/explain.h"
+#include "app/info/metrics.h"
 #include "app/info/report.h"
+#include "base/replace_file.h"
+#include "base/site.h"
+#include "base/utf8_path.h"
 #include "core/data/key_list.h"
 #include "core/extended/extended_table.h"
 #include "core/extended/second_source.h"
@@ -20,6 +26,11 @@
 
 namespace wexmora::info {
 namespace {
+
+// What one --brands line prints, and what it writes to standard error.
+struct Answer {
+  std::string out, err;
+};
 
 // Reads through to the stored settings; keeps whatever the pass writes (the
 // first-run values) to itself, so wexmora-info never changes the user's
@@ -125,39 +136,121 @@ void printSheet(const Options& options, const TForm15& form, const PassTrace& tr
   if (options.explain && form.facts.checked) out << checkExplainText(form);
 }
 
-// --brands: every line of `in` identified on its own, one output line each.
-void identifyEach(const Options& options, std::istream& in, platform::SettingsStore& stored, std::ostream& out,
-                  std::ostream& err) {
-  // The stored settings are read once; every line sees the same ones.
-  platform::MemorySettingsStore snapshot;
-  for (const char* name : {kLanguagesSetting, kSiteUrlSetting, kLicenseSetting})
-    if (auto value = stored.read(name)) snapshot.values[name] = std::move(*value);
-  // Every line starts from a copy of the design state. The catalogue serves
-  // every line: the pass never changes a key, and a record it decoded reads
-  // the same as its stored form.
-  const TForm15 design;
-  catalogue::Lists lists;
-  std::string brand;
-  while (std::getline(in, brand)) {
-    if (!brand.empty() && brand.back() == '\r') brand.pop_back();
-    std::string identifier = options.identifier.value_or("");
+// --prometheus prints the metrics; --prometheus-file replaces FILE with them
+// whole, so a collector reading it meanwhile sees the old metrics or the new.
+int printMetrics(const Options& options, const std::string& metrics, std::ostream& out, std::ostream& err) {
+  if (!options.prometheusFile) {
+    out << metrics;
+    return 0;
+  }
+  try {
+    base::replaceFile(base::pathFromUtf8(*options.prometheusFile), metrics, base::FileAccess::Everyone);
+  } catch (const std::exception& error) {
+    err << "wexmora-info: cannot write '" << *options.prometheusFile << "': " << error.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
+
+// --brands: the answer to one line, computed once. A batch from an asset
+// database repeats the same few hundred brand strings many times over, and
+// an answer depends on the line and the options alone (the settings are one
+// snapshot, no machine facts are read), so answers are kept for lines seen
+// before. The memory stays bounded: short lines only, and a full memo starts
+// afresh.
+class BrandsAnswers {
+ public:
+  BrandsAnswers(const Options& options, platform::SettingsStore& stored) : options_(options) {
+    // The stored settings are read once; every line sees the same ones.
+    for (const char* name : {kLanguagesSetting, kSiteUrlSetting, kLicenseSetting})
+      if (auto value = stored.read(name)) snapshot_.values[name] = std::move(*value);
+  }
+
+  // What the line prints, and what it writes to standard error.
+  const Answer& of(const std::string& line) {
+    if (line.size() > kLongestRemembered) return last_ = compute(line);
+    if (const auto it = memo_.find(line); it != memo_.end()) return it->second;
+    Answer answer = compute(line);
+    const std::size_t size = line.size() + answer.out.size() + answer.err.size();
+    if (memoBytes_ + size > kRememberedBytes) {
+      memo_.clear();
+      memoBytes_ = 0;
+    }
+    memoBytes_ += size;
+    return memo_.emplace(line, std::move(answer)).first->second;
+  }
+
+ private:
+  static constexpr std::size_t kRememberedBytes = 8 << 20;  // of lines and answers
+  static constexpr std::size_t kLongestRemembered = 256;
+
+  Answer compute(const std::string& line) {
+    std::string brand = line;
+    std::string identifier = options_.identifier.value_or("");
     // "brand<TAB>identifier"; with --catalogue-only a tab stays in the brand string, as before.
-    if (const auto tab = brand.find('\t'); tab != std::string::npos && !options.catalogueOnly) {
+    if (const auto tab = brand.find('\t'); tab != std::string::npos && !options_.catalogueOnly) {
       identifier = brand.substr(tab + 1);
       brand.resize(tab);
     }
     platform::FixedProcessorSource processor(brand, identifier);
-    ReadOnlySettings settings(snapshot);
-    TForm15 form = design;
+    ReadOnlySettings settings(snapshot_);
+    // Every line starts from a copy of the design state. The catalogue serves
+    // every line: the pass never changes a key, and a record it decoded reads
+    // the same as its stored form.
+    TForm15 form = design_;
     PassTrace trace;
-    identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err);
-    if (options.output == Output::Json) {
-      print(sheetJson(options, form, trace), out, -1);
-      continue;
+    std::ostringstream err;
+    identify(options_, form, lists_, processor, settings, options_.explain ? &trace : nullptr, err);
+    Answer answer;
+    answer.err = err.str();
+    if (options_.output == Output::Json) {
+      answer.out =
+          sheetJson(options_, form, trace).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+      answer.out += "\n";
+    } else if (options_.output == Output::Csv) {
+      answer.out = dataSheetCsvRow(form, !options_.catalogueOnly);
+    } else {
+      answer.out = dataSheetRow(form, !options_.catalogueOnly);
+      if (options_.explain) answer.out += explainText(form, trace, std::nullopt) + "\n";
     }
-    out << dataSheetRow(form, !options.catalogueOnly);
-    if (options.explain) out << explainText(form, trace, std::nullopt) << "\n";
+    return answer;
   }
+
+  const Options& options_;
+  platform::MemorySettingsStore snapshot_;
+  const TForm15 design_;
+  catalogue::Lists lists_;
+  std::unordered_map<std::string, Answer> memo_;
+  std::size_t memoBytes_ = 0;
+  Answer last_;
+};
+
+// --brands: every line of `in` identified on its own, one output line each.
+// The input is read a line at a time and the output written in blocks, so a
+// batch of any length runs in the same memory.
+void identifyEach(const Options& options, std::istream& in, platform::SettingsStore& stored, std::ostream& out,
+                  std::ostream& err) {
+  BrandsAnswers answers(options, stored);
+  std::string pending;
+  constexpr std::size_t kBlock = 1 << 16;
+  if (options.output == Output::Csv) pending = dataSheetCsvHeader(!options.catalogueOnly);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const Answer& answer = answers.of(line);
+    if (!answer.err.empty()) {
+      out << pending;  // the error stays next to the line it belongs to
+      pending.clear();
+      out.flush();
+      err << answer.err;
+    }
+    pending += answer.out;
+    if (pending.size() >= kBlock) {
+      out << pending;
+      pending.clear();
+    }
+  }
+  out << pending;
 }
 
 // Opens FILE, or standard input for "-"; a message when it cannot be read.
@@ -188,13 +281,20 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
     out << usage();
     return 0;
   }
+  if (options.output == Output::Version) {
+    out << "wexmora-info (Wexmora) " << site::kVersion << "\n";
+    return 0;
+  }
   if (options.output == Output::List) {
     for (std::size_t i = 0; i < catalogue::kEntryCount; ++i) out << catalogue::keyAt(i) << "\n";
     return 0;
   }
 
-  platform::MemorySettingsStore given = givenSettings(options);
-  platform::SettingsStore& chosen = options.storedLanguage ? static_cast<platform::SettingsStore&>(given) : stored;
+  // Metrics are read by machines: in English unless a language is asked for.
+  Options withLanguage = options;
+  if (options.output == Output::Prometheus && !options.storedLanguage) withLanguage.storedLanguage = "1";
+  platform::MemorySettingsStore given = givenSettings(withLanguage);
+  platform::SettingsStore& chosen = withLanguage.storedLanguage ? static_cast<platform::SettingsStore&>(given) : stored;
   if (options.brandsFile) return runBrands(options, chosen, out, err);
 
   catalogue::Lists lists;
@@ -215,6 +315,10 @@ int run(const Options& options, platform::ProcessorSource& machine, platform::Se
   const platform::MachineFactsSource* facts = once ? &*once : nullptr;
   const MachineCheckSources check{facts, thisMachine ? machineState : nullptr};
   identify(options, form, lists, processor, settings, options.explain ? &trace : nullptr, err, check);
+  if (options.output == Output::Prometheus) {
+    const std::optional<platform::MachineFacts> machineRead = facts ? std::optional(facts->read()) : std::nullopt;
+    return printMetrics(options, prometheusMetrics(form, machineRead ? &*machineRead : nullptr), out, err);
+  }
   printSheet(options, form, trace, out, facts);
   return 0;
 }

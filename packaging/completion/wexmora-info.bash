@@ -28,7 +28,11 @@ _wexmora_info() {
             COMPREPLY=($(compgen -W '0 1' -- "$cur"))
             return
             ;;
-        --brands)
+        --language)
+            COMPREPLY=($(compgen -W 'en ru' -- "$cur"))
+            return
+            ;;
+        --brands | --prometheus-file)
             _filedir
             return
             ;;

@@ -2,13 +2,16 @@
 # How long wexmora-info --brands takes for a large batch (100,000 lines by
 # default): brand strings as Intel writes them for every catalogue key, with
 # foreign and malformed lines mixed in, repeated to the requested count.
-# Prints the lines per second and the time for text and for --json.
-#   tests/bench/brands_bench.sh [PATH/TO/wexmora-info] [LINES]
+# Prints the lines per second and the time for text and for --json; with a
+# BASELINE program (a build of an earlier commit) that one is timed in the
+# same run, its output must be the same bytes, and the ratio is printed.
+#   tests/bench/brands_bench.sh [PATH/TO/wexmora-info] [LINES] [BASELINE]
 # Build a release binary first (cmake --preset release, or a build with
 # CMAKE_BUILD_TYPE=Release): the sanitizer build of the tests is far slower.
 set -euo pipefail
 program=${1:-build/release/app/wexmora-info}
 count=${2:-100000}
+baseline=${3:-}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -21,14 +24,26 @@ trap 'rm -rf "$scratch"' EXIT
 while [ "$(wc -l <"$scratch/brands")" -lt "$count" ]; do cat "$scratch/one" >>"$scratch/brands"; done
 head -n "$count" "$scratch/brands" >"$scratch/input"
 
-for mode in text json; do
-  args=(--brands "$scratch/input" --stored-language 1)
-  [ "$mode" = json ] && args+=(--json)
+# timed PROGRAM MODE OUT: runs it on the input, prints the seconds it took.
+timed() {
+  local args=(--brands "$scratch/input" --stored-language 1) start end
+  [ "$2" = json ] && args+=(--json)
   start=$(date +%s.%N)
-  "$program" "${args[@]}" >"$scratch/out"
+  "$1" "${args[@]}" >"$3"
   end=$(date +%s.%N)
-  lines=$(wc -l <"$scratch/out")
+  local lines
+  lines=$(wc -l <"$3")
   [ "$lines" -eq "$count" ] || { echo "expected $count output lines, got $lines" >&2; exit 1; }
-  awk -v s="$start" -v e="$end" -v n="$count" -v m="$mode" \
-    'BEGIN { t = e - s; printf "%-4s %d lines in %.2f s (%.0f lines/s)\n", m, n, t, n / t }'
+  awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", e - s }'
+}
+
+for mode in text json; do
+  t=$(timed "$program" "$mode" "$scratch/out")
+  awk -v t="$t" -v n="$count" -v m="$mode" 'BEGIN { printf "%-4s %d lines in %.3f s (%.0f lines/s)", m, n, t, n / t }'
+  if [ -n "$baseline" ]; then
+    b=$(timed "$baseline" "$mode" "$scratch/base")
+    cmp -s "$scratch/out" "$scratch/base" || { echo; echo "the output differs from the baseline's" >&2; exit 1; }
+    awk -v t="$t" -v b="$b" 'BEGIN { printf "; baseline %.3f s, %.1f times faster, same bytes", b, b / t }'
+  fi
+  echo
 done

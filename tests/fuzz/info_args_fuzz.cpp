@@ -16,15 +16,18 @@ namespace {
 using namespace wexmora;
 using fuzz::shown;
 
-constexpr std::array<std::string_view, 7> kFlags = {"--help", "-h",        "--json",          "--dump-controls",
-                                                    "--list", "--explain", "--catalogue-only"};
-constexpr std::array<std::string_view, 6> kWithValue = {"--brand", "--identifier",      "--stored-language",
-                                                        "--key",   "--switch-language", "--brands"};
+constexpr std::array<std::string_view, 10> kFlags = {"--help", "-h",          "--json",           "--dump-controls",
+                                                     "--list", "--explain",   "--catalogue-only", "--version",
+                                                     "--csv",  "--prometheus"};
+constexpr std::array<std::string_view, 8> kWithValue = {"--brand",    "--identifier",      "--stored-language",
+                                                        "--key",      "--switch-language", "--brands",
+                                                        "--language", "--prometheus-file"};
 
 bool same(const info::Options& a, const info::Options& b) {
   return a.output == b.output && a.brand == b.brand && a.identifier == b.identifier &&
          a.storedLanguage == b.storedLanguage && a.switchLanguage == b.switchLanguage && a.key == b.key &&
-         a.explain == b.explain && a.brandsFile == b.brandsFile && a.catalogueOnly == b.catalogueOnly;
+         a.explain == b.explain && a.brandsFile == b.brandsFile && a.catalogueOnly == b.catalogueOnly &&
+         a.prometheusFile == b.prometheusFile;
 }
 
 // The options as the shortest command line that asks for them.
@@ -38,6 +41,7 @@ std::vector<std::string> plainForm(const info::Options& options) {
   add("--stored-language", options.storedLanguage);
   add("--key", options.key);
   add("--brands", options.brandsFile);
+  add("--prometheus-file", options.prometheusFile);
   if (options.explain) args.push_back("--explain");
   if (options.catalogueOnly) args.push_back("--catalogue-only");
   if (options.switchLanguage) args.insert(args.end(), {"--switch-language", std::to_string(*options.switchLanguage)});
@@ -55,6 +59,15 @@ std::vector<std::string> plainForm(const info::Options& options) {
       break;
     case info::Output::Help:
       args.push_back("--help");
+      break;
+    case info::Output::Version:
+      args.push_back("--version");
+      break;
+    case info::Output::Csv:
+      args.push_back("--csv");
+      break;
+    case info::Output::Prometheus:
+      args.push_back("--prometheus");
       break;
   }
   return args;

@@ -64,8 +64,8 @@ TEST(InfoOptions, RejectsWhatItCannotUse) {
       {{"--brands"}, "option --brands needs a value"},
       {{"--brands", "-", "--brand", "X"}, "option --brands cannot be combined with --brand"},
       {{"--key", "G840", "--brands", "f"}, "option --brands cannot be combined with --key"},
-      {{"--brands", "f", "--dump-controls"}, "option --brands prints text or --json only"},
-      {{"--list", "--brands", "f"}, "option --brands prints text or --json only"},
+      {{"--brands", "f", "--dump-controls"}, "option --brands prints text, --json or --csv only"},
+      {{"--list", "--brands", "f"}, "option --brands prints text, --json or --csv only"},
       {{"--explain", "--list"}, "option --explain cannot be combined with --list"},
   };
   for (const auto& c : cases) {

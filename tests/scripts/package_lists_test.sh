@@ -28,6 +28,11 @@ tools=(
   "man                                               PACKAGING_PACKAGES   man-db"
   "groff                                             PACKAGING_PACKAGES   groff-base"
   "file                                              PACKAGING_PACKAGES   file"
+  "prometheus                                        FLEET_PACKAGES       prometheus"
+  "promtool                                          FLEET_PACKAGES       prometheus"
+  "prometheus-node-exporter                          FLEET_PACKAGES       prometheus-node-exporter"
+  "ansible                                           FLEET_PACKAGES       ansible-core"
+  "systemd-analyze                                   FLEET_PACKAGES       systemd"
   "cmake                                             PACKAGES             cmake"
   "ninja                                             PACKAGES             ninja-build"
   "g++                                               PACKAGES             g++"
@@ -121,7 +126,7 @@ check() {
 
 make -s -C "$source_dir" print-packages >"$scratch/lists" 2>"$scratch/err" ||
   { echo "FAIL: make print-packages"; cat "$scratch/err"; exit 1; }
-for list in PACKAGES PACKAGING_PACKAGES FUZZ_PACKAGES WINDOWS_PACKAGES WINE_PACKAGES WINDOWS_PACKAGE_PACKAGES; do
+for list in PACKAGES PACKAGING_PACKAGES FLEET_PACKAGES FUZZ_PACKAGES WINDOWS_PACKAGES WINE_PACKAGES WINDOWS_PACKAGE_PACKAGES; do
   if grep -q "^$list: [a-z0-9]" "$scratch/lists"; then passed=$((passed + 1)); else
     echo "FAIL: make print-packages has no $list list"; failed=$((failed + 1)); fi
 done
@@ -131,8 +136,8 @@ faults=$?
 passed=$((passed + ${#tools[@]} - faults)) failed=$((failed + faults))
 
 # The packages the make targets themselves install: every PACKAGING_PACKAGES
-# entry must reach PACKAGES, since make test and make deb install that.
-for package in $(sed -n 's/^PACKAGING_PACKAGES: *//p' "$scratch/lists"); do
+# and FLEET_PACKAGES entry must reach PACKAGES, since make test and make deb install that.
+for package in $(sed -n 's/^\(PACKAGING\|FLEET\)_PACKAGES: *//p' "$scratch/lists"); do
   if grep -q "^PACKAGES: .*\b$package\b" "$scratch/lists"; then passed=$((passed + 1)); else
     echo "FAIL: $package of PACKAGING_PACKAGES is not in PACKAGES, which make test and make deb install"
     failed=$((failed + 1))

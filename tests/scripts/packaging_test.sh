@@ -46,6 +46,9 @@ expected_files=(
   usr/share/man/man1/wexmora-info.1
   usr/share/bash-completion/completions/wexmora-info
   usr/share/fish/vendor_completions.d/wexmora-info.fish
+  usr/lib/systemd/system/wexmora-prometheus.service
+  usr/lib/systemd/system/wexmora-prometheus.timer
+  usr/share/wexmora/ansible/wexmora.fact
 )
 (cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$scratch/installed"
 printf '%s\n' "${expected_files[@]}" | sort >"$scratch/expected"
@@ -175,6 +178,8 @@ bash_cases=(
   "--key|i9-14900K|i9-14900K,i9-14900KF"
   "--key|Q9999|"
   "--switch-language||0,1"
+  "--language||en,ru"
+  "wexmora-info|--prom|--prometheus,--prometheus-file"
   "--stored-language|1|1"
   "--brand||"
 )
@@ -230,6 +235,7 @@ fish_cases=(
   "wexmora-info --key E3-1230|E3-1230,$v5_v6,E3-1230L V3"
   "wexmora-info --switch-language |0,1"
   "wexmora-info --dump|--dump-controls"
+  "wexmora-info --language |en,ru"
 )
 for case in "${fish_cases[@]}"; do
   expected=$(tr , '\n' <<<"${case#*|}" | sort)
@@ -266,6 +272,13 @@ if diff -u "$scratch/expected" "$scratch/packaged" >"$scratch/diff"; then pass; 
   fail "the packaged wexmora-info"
 "$scratch/deb/usr/bin/wexmora-info" --brand "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz" --json |
   grep -q '"model_key": "i5-8400"' && pass || fail "the packaged wexmora-info identifies nothing"
+# The metrics units are shipped, not enabled: no maintainer script starts them.
+grep -q '^ExecStart=/usr/bin/wexmora-info --prometheus-file /var/lib/prometheus/node-exporter/wexmora.prom$' \
+  "$scratch/deb/usr/lib/systemd/system/wexmora-prometheus.service" && pass || fail "the packaged service's command"
+dpkg-deb -e "$deb" "$scratch/control"
+if grep -qsE 'deb-systemd-helper enable|deb-systemd-invoke (start|restart)' "$scratch/control/postinst"; then
+  fail "the package enables or starts the metrics units: $(cat "$scratch/control/postinst")"
+else pass; fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

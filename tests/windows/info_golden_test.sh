@@ -47,6 +47,31 @@ Try 'wexmora-info --help'." --brand
 check "unknown key" 1 "wexmora-info: no catalogue entry and no extended-table row has the key 'Ядро-1'" --key Ядро-1
 check "unknown key, catalogue only" 1 "wexmora-info: no catalogue entry has the key 'Ядро-1'" --key Ядро-1 --catalogue-only
 
+check "brands of a missing file" 2 "wexmora-info: cannot read 'no-such-file.txt': No such file or directory" \
+  --brands no-such-file.txt
+check "language by an unknown name" 2 "wexmora-info: option --language takes en or ru, not 'de'
+Try 'wexmora-info --help'." --language de
+
+# --version: the version of project(), as GNU tools print it.
+version=$(sed -n 's/^project(Wexmora VERSION \([0-9.]*\).*/\1/p' "$WEXMORA_SOURCE_DIR/CMakeLists.txt")
+[ "$("${run[@]}" "$program" --version </dev/null)" = "wexmora-info (Wexmora) $version" ] && pass ||
+  fail "--version: $("${run[@]}" "$program" --version </dev/null)"
+
+# --prometheus-file replaces the file whole (a Windows path) with what --prometheus prints.
+"${run[@]}" "$program" --prometheus --brand "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz" >"$scratch/expected" </dev/null
+mkdir "$scratch/textfile"
+target=$scratch/textfile/wexmora.prom
+[ -n "${WEXMORA_EMULATOR:-}" ] && target="Z:${target//\//\\}"
+if "${run[@]}" "$program" --prometheus-file "$target" --brand "Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz" </dev/null &&
+  cmp -s "$scratch/expected" "$scratch/textfile/wexmora.prom"; then pass; else fail "--prometheus-file"; fi
+[ "$(ls "$scratch/textfile")" = "wexmora.prom" ] && pass || fail "files left beside the metrics: $(ls "$scratch/textfile")"
+# This machine's metrics (Wine's processor) as promtool reads them, where it is installed.
+if command -v promtool >/dev/null; then
+  "${run[@]}" "$program" --prometheus >"$scratch/metrics" </dev/null
+  verdict=$(promtool check metrics <"$scratch/metrics" 2>&1)
+  [ $? -eq 0 ] && [ -z "$verdict" ] && pass || fail "promtool: $verdict"
+fi
+
 # No carriage return anywhere: "\n" must reach the file as it is.
 "${run[@]}" "$program" --help >"$scratch/out" 2>/dev/null </dev/null
 if LC_ALL=C grep -q $'\r' "$scratch/out"; then fail "--help: the output holds carriage returns"; else pass; fi
