@@ -8,8 +8,8 @@
 #              libFuzzer, ASan, UBSan) and runs each for FUZZ_SECONDS (60)
 # make windows - installs what is missing, builds wexmora.exe and wexmora-info.exe with MinGW-w64
 # make test-windows - the same, then runs every Windows test under Wine (and Xvfb)
-# make coverage [SAMPLE=...] - how many real machines of the sample get a sheet from
-#              the catalogue or the extended table, and whether its counts agree
+# make coverage [SAMPLE=...] [NEWER_SAMPLE=...] - how many real machines of the two samples
+#              get a sheet from the catalogue or the extended table, and whether its counts agree
 # make windows-package - after make windows: the installer (.msi, wixl) and the portable .zip in build/windows
 
 # What every target that installs packages takes from these lists: run, test
@@ -32,8 +32,9 @@ PACKAGES := cmake ninja-build g++ pkg-config python3 clang-format \
             fonts-dejavu-core fonts-liberation2 xvfb xdotool \
             at-spi2-core python3-pyatspi dbus-daemon \
             $(PACKAGING_PACKAGES) $(FLEET_PACKAGES)
+# The build runs its table embedders, cross-compiled like the programs, under Wine.
 WINDOWS_PACKAGES := cmake ninja-build pkg-config python3 dpkg-dev xz-utils bzip2 \
-            g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev
+            g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev wine wine64
 WINE_PACKAGES := wine wine64 fonts-wine xvfb xdotool x11-utils fonts-liberation2
 # What make windows-package needs: the installer builder and the zip tool.
 # The installer test builds installers too and reads their tables (msitools).
@@ -124,13 +125,18 @@ define install-missing
 	fi
 endef
 
-# The sources measured against the brand strings of real machines.
+# The sources measured against the brand strings of real machines: the 2022
+# sample, then the machines of 2024-25.
 SAMPLE ?= ../shared/data/machines-sample.tsv
+NEWER_SAMPLE ?= ../shared/data/machines-newer-sample.tsv
 coverage: build
-	@echo "== The catalogue alone (as before the extended table) =="
-	@python3 tools/coverage/coverage.py "$(SAMPLE)" build/release/app/wexmora-info --catalogue-only --unanswered 5
-	@echo "== The catalogue, then the extended table =="
-	@python3 tools/coverage/coverage.py "$(SAMPLE)" build/release/app/wexmora-info
+	@set -e; for sample in "$(SAMPLE)" "$(NEWER_SAMPLE)"; do \
+	  echo "=== $$sample ==="; \
+	  echo "== The catalogue alone (as before the extended table) =="; \
+	  python3 tools/coverage/coverage.py "$$sample" build/release/app/wexmora-info --catalogue-only --unanswered 5; \
+	  echo "== The catalogue, then the extended table =="; \
+	  python3 tools/coverage/coverage.py "$$sample" build/release/app/wexmora-info; \
+	done
 
 # Each target runs for FUZZ_SECONDS; a finding is kept in build/fuzz/findings.
 fuzz: deps-fuzz

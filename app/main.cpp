@@ -5,7 +5,10 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#include <cstdio>
+#include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,10 +20,13 @@
 #include "platform/instance_lock.h"
 #include "views/pictures/pictures.h"
 #include "views/qt/about_window.h"
+#include "views/qt/display_guard.h"
 #include "views/qt/fonts.h"
 #include "views/qt/main_window.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int runWindow(int argc, char** argv) {
   using namespace wexmora;
 #ifdef __GLIBC__
   // One malloc arena: the start-up thread's allocations would otherwise open
@@ -30,7 +36,9 @@ int main(int argc, char** argv) {
   const auto instance = platform::systemInstanceLock();
   if (!instance->acquire()) return 0;  // another instance runs: end silently
 
+  std::optional<qt::DisplayGuard> opening(std::in_place);
   QApplication app(argc, argv);
+  opening.reset();
   // The application title names the program (and captions error boxes). Not
   // the display name: Qt would append that to every window caption.
   QApplication::setApplicationName(QString::fromStdString(site::applicationTitle()));
@@ -71,4 +79,18 @@ int main(int argc, char** argv) {
   window.reportPassError();
   app.exec();
   return 0;
+}
+
+}  // namespace
+
+// Errors of the pass and of the events are shown in the error box; what
+// fails outside them (the window cannot be made) ends the program with a
+// message and exit code 1, never with an exception the system reports.
+int main(int argc, char** argv) {
+  try {
+    return runWindow(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "wexmora: %s\n", error.what());
+    return 1;
+  }
 }

@@ -13,6 +13,9 @@ MainWindowEvents::MainWindowEvents(TForm15& form, platform::UrlOpener& opener, p
                                    MainWindowView& view)
     : form_(form), opener_(opener), settings_(settings), view_(view) {}
 
+// Every event runs guarded: an error is shown in the error box and the
+// program goes on; nothing a handler throws reaches the window system's
+// event loop, which would end the program.
 template <class Handler>
 void MainWindowEvents::guarded(Handler handler) {
   try {
@@ -20,26 +23,31 @@ void MainWindowEvents::guarded(Handler handler) {
   } catch (const std::exception& error) {
     view_.showError(error.what());
   }
-  view_.syncWindow();
 }
 
 void MainWindowEvents::mouseMove(std::string_view control) {
-  if (MouseMoveOver(form_, control)) view_.syncControls();
+  guarded([&] {
+    if (MouseMoveOver(form_, control)) view_.syncControls();
+  });
 }
 
 void MainWindowEvents::mouseDown(std::string_view control) {
   if (control != kScreenshotCaption) return;
-  Label11MouseDown(form_);
-  view_.syncControls();
+  guarded([&] {
+    Label11MouseDown(form_);
+    view_.syncControls();
+  });
 }
 
 bool MainWindowEvents::mouseUp(std::string_view control, bool click) {
   if (control == kScreenshotCaption) {
-    // The screenshot runs before the release handler: the caption is
-    // captured in its pressed place.
-    if (click) view_.saveScreenshot();
-    Label11MouseUp(form_);
-    view_.syncControls();
+    guarded([&] {
+      // The screenshot runs before the release handler: the caption is
+      // captured in its pressed place.
+      if (click) view_.saveScreenshot();
+      Label11MouseUp(form_);
+      view_.syncControls();
+    });
     return true;
   }
   if (click) this->click(control);
@@ -47,22 +55,27 @@ bool MainWindowEvents::mouseUp(std::string_view control, bool click) {
 }
 
 void MainWindowEvents::click(std::string_view control) {
-  if (control == kIdentityButton) {
-    SpeedButton5Click(form_);
-    view_.syncControls();
-  } else if (control == kIdentityHide) {
-    Button3Click(form_);
-    view_.syncControls();
-  } else if (control == kClose) {
-    view_.closeWindow();
-  } else if (control == kAboutButton) {
-    toggleAbout();
-  } else if (control == kScreenshotButton) {
-    view_.saveScreenshot();
-  } else {
-    for (const PictureClick& entry : pictureClicks())
-      if (control == entry.control) guarded([&] { entry.handler(form_, opener_); });
-  }
+  guarded([&] {
+    if (control == kIdentityButton) {
+      SpeedButton5Click(form_);
+      view_.syncControls();
+    } else if (control == kIdentityHide) {
+      Button3Click(form_);
+      view_.syncControls();
+    } else if (control == kClose) {
+      view_.closeWindow();
+    } else if (control == kAboutButton) {
+      toggleAbout();
+    } else if (control == kScreenshotButton) {
+      view_.saveScreenshot();
+    } else {
+      for (const PictureClick& entry : pictureClicks())
+        if (control == entry.control) {
+          guarded([&] { entry.handler(form_, opener_); });
+          view_.syncWindow();
+        }
+    }
+  });
 }
 
 // The dialog is placed from the main window's place on the screen.
@@ -75,11 +88,15 @@ void MainWindowEvents::toggleAbout() {
 }
 
 void MainWindowEvents::pickLanguage(int index) {
+  // The texts already switched stay switched when saving the choice fails.
   guarded([&] { wexmora::pickLanguage(form_, index, settings_); });
+  guarded([&] { view_.syncWindow(); });
 }
 
 void MainWindowEvents::textEdited(std::string_view control, std::string text) {
-  if (control == kProductLine) form_[kProductLine].text = std::move(text);
+  guarded([&] {
+    if (control == kProductLine) form_[kProductLine].text = std::move(text);
+  });
 }
 
 }  // namespace wexmora

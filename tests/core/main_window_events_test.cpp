@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -175,6 +176,38 @@ TEST(MainWindowEvents, EachEventRunsItsHandlerAndAsksTheViewForItsPart) {
     c.act(window.events);
     EXPECT_EQ(window.view.calls, c.calls);
     if (c.check) c.check(window);
+  }
+}
+
+// A view whose redrawing fails: the error reaches the error box, never the
+// window system's event loop (where an exception ends the program).
+class FailingView : public RecordingView {
+ public:
+  using RecordingView::RecordingView;
+  void syncControls() override { throw std::runtime_error("cannot redraw"); }
+  void syncWindow() override { throw std::runtime_error("cannot redraw the window"); }
+  void saveScreenshot() override { throw std::runtime_error("cannot save"); }
+};
+
+TEST(MainWindowEvents, NoErrorLeavesAnEvent) {
+  const std::function<void(MainWindowEvents&)> events[] = {
+      [](MainWindowEvents& e) { e.mouseMove(kFrontPhotoImage); },
+      [](MainWindowEvents& e) { e.mouseDown(kScreenshotCaption); },
+      [](MainWindowEvents& e) { e.mouseUp(kScreenshotCaption, true); },
+      [](MainWindowEvents& e) { e.click(kIdentityButton); },
+      [](MainWindowEvents& e) { e.click(kScreenshotButton); },
+      [](MainWindowEvents& e) { e.click(kFrontPhotoImage); },
+      [](MainWindowEvents& e) { e.pickLanguage(1); },
+  };
+  for (const auto& event : events) {
+    TForm15 form;
+    testing::RecordingUrlOpener opener;
+    testing::FakeSettingsStore settings;
+    FailingView view(form);
+    MainWindowEvents dispatcher(form, opener, settings, view);
+    EXPECT_NO_THROW(event(dispatcher));
+    ASSERT_FALSE(view.calls.empty());
+    EXPECT_TRUE(view.calls.back().starts_with("showError: cannot")) << view.calls.back();
   }
 }
 

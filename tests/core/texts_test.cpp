@@ -8,6 +8,8 @@
 #include <set>
 #include <string>
 
+#include "base/utf8.h"
+
 namespace wexmora {
 namespace {
 
@@ -23,7 +25,22 @@ TEST(Texts, EveryEntryHasATextInBothLanguages) {
     if (empty(row.english)) oneLanguage.insert(row.id);
   }
   EXPECT_EQ(oneLanguage, russianOnly) << "an entry lacks its English text";
-  EXPECT_EQ(translations().size(), static_cast<std::size_t>(TextId::Count));
+}
+
+// The texts are UTF-8 (the views and the JSON take them as such) and break
+// lines as the design does: a single carriage return, never a line feed.
+TEST(Texts, EveryTextIsUtf8WithTheDesignsLineBreaks) {
+  for (const Translation& row : translations()) {
+    for (const char* text : {row.russian, row.english}) {
+      if (empty(text)) continue;
+      const std::string words = text;
+      SCOPED_TRACE(words);
+      EXPECT_TRUE(base::isUtf8(words));
+      EXPECT_EQ(words.find('\n'), std::string::npos);
+      EXPECT_EQ(words.find("\r\r"), std::string::npos);
+      EXPECT_NE(words.back(), '\r');
+    }
+  }
 }
 
 struct LookupCase {

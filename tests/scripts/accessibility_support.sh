@@ -7,8 +7,8 @@
 program="${WEXMORA_BINARY_DIR:?}/app/wexmora"
 atspi_python=/usr/bin/python3
 tree_tool="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/accessibility_tree.py"
-skip() { echo "skipped: $*"; exit 77; }
-[ -x "$program" ] || skip "no window program at $program"
+source "$(dirname "${BASH_SOURCE[0]}")/fault_support.sh"
+require_window_program "$program"
 for tool in Xvfb dbus-run-session xdotool; do command -v "$tool" >/dev/null || skip "no $tool"; done
 [ -x /usr/libexec/at-spi-bus-launcher ] || skip "no at-spi-bus-launcher (at-spi2-core)"
 "$atspi_python" -c 'import pyatspi' 2>/dev/null || skip "no pyatspi (python3-pyatspi)"
@@ -47,7 +47,8 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s/opened"\n' "$scratch" >"$scratch/b
 chmod +x "$scratch/bin/xdg-open"
 export PATH="$scratch/bin:$PATH"
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$scratch/display" 2>/dev/null &
+# -noreset: see start_x in fault_support.sh.
+Xvfb -noreset -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$scratch/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }

@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
 # Re-derives the catalogue records from the product-page export and fails if
 # they differ from the committed resources/catalogue/records.txt. The export
-# is not part of the repository; without it the check is skipped.
+# is not part of the repository (shared_data.sh finds it).
 set -euo pipefail
 
 source_dir="${WEXMORA_SOURCE_DIR:?WEXMORA_SOURCE_DIR is not set}"
-csv="$source_dir/../shared/data/intel-processors.csv"
-if [[ ! -r "$csv" ]]; then
-  echo "skipped: no product-page export at $csv"
-  exit 0
-fi
+source "$(dirname "$0")/shared_data.sh"
+data=$(find_shared_data)
+csv="$data/intel-processors.csv"
 
 derived="$(mktemp)"
 trap 'rm -f "$derived"' EXIT

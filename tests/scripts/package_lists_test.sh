@@ -57,6 +57,8 @@ tools=(
   "bzip2                                             WINDOWS_PACKAGES     bzip2"
   "/usr/src/googletest/CMakeLists.txt                WINDOWS_PACKAGES     googletest"
   "/usr/include/nlohmann/json.hpp                    WINDOWS_PACKAGES     nlohmann-json3-dev"
+  "wine                                              WINDOWS_PACKAGES     wine"
+  "wine64                                            WINDOWS_PACKAGES     wine64"
   "wine                                              WINE_PACKAGES        wine"
   "wine64                                            WINE_PACKAGES        wine64"
   "/usr/share/wine/fonts/tahoma.ttf                  WINE_PACKAGES        fonts-wine"

@@ -22,14 +22,13 @@ site='Site_Url=https://wexmora.example/index.html'
 # --- writes killed half-way ------------------------------------------------
 export XDG_CONFIG_HOME="$scratch/killed"
 check "settings survive 1,000 killed writes" "$killer" 1000
-if [ -x "$driver" ]; then
-  # The next write of the window cleans up what a killed write left.
-  QT_QPA_PLATFORM=offscreen "$driver" --choose 1 >"$scratch/out" 2>&1
-  check "after the kills a write stores English" grep -qx 'Languages=1' "$XDG_CONFIG_HOME/wexmora/settings.ini"
-  leftovers=$(find "$XDG_CONFIG_HOME/wexmora" -mindepth 1 ! -name settings.ini | wc -l)
-  check "no temporary file left after the next write ($leftovers)" [ "$leftovers" -eq 0 ]
-fi
-[ -x "$driver" ] || { echo "no window driver: start-up cases skipped"; finish; exit; }
+require_window_program "$driver"
+require_window_program "$program"
+# The next write of the window cleans up what a killed write left.
+QT_QPA_PLATFORM=offscreen "$driver" --choose 1 >"$scratch/out" 2>&1
+check "after the kills a write stores English" grep -qx 'Languages=1' "$XDG_CONFIG_HOME/wexmora/settings.ini"
+leftovers=$(find "$XDG_CONFIG_HOME/wexmora" -mindepth 1 ! -name settings.ini | wc -l)
+check "no temporary file left after the next write ($leftovers)" [ "$leftovers" -eq 0 ]
 
 # --- start-up with a damaged settings store ----------------------------------
 # Each case prepares $config (the XDG configuration folder).
@@ -96,12 +95,17 @@ for entry in "${cases[@]}"; do
 done
 
 # --- the window program shows the error box once ---------------------------
-if [ -x "$program" ] && start_x; then
+if start_x; then
   for name in read_only missing; do
     "prepare_$name"; chmod -R u+w "$config" 2>/dev/null; rm -rf "$config"; "prepare_$name"
-    XDG_CONFIG_HOME="$config" "${unprivileged[@]}" "$program" >/dev/null 2>&1 &
+    XDG_CONFIG_HOME="$config" "${unprivileged[@]}" "$program" >"$scratch/window.log" 2>&1 &
     window=$!
-    wait_for_window "$main_window_title" 60 || fail "$name: no main window"
+    if ! wait_for_window "$main_window_title" 60 "$window"; then
+      fail "$name: no main window"
+      report_program "$window" "$scratch/window.log"
+      window=""
+      continue
+    fi
     expected=0; [ "$name" = read_only ] && { expected=1; wait_for_window "$error_box_title" 20; }
     sleep 1
     check "$name: $(window_count "$error_box_title") error boxes, expected $expected" \
@@ -109,5 +113,7 @@ if [ -x "$program" ] && start_x; then
     check "$name: the window runs" kill -0 "$window"
     kill -9 "$window"; wait "$window" 2>/dev/null; window=""
   done
+else
+  fail "Xvfb did not start"
 fi
 finish

@@ -3,7 +3,8 @@
 # with exit code 0; after the first is killed, the next start runs again.
 set -u
 program="${WEXMORA_BINARY_DIR:?}/app/wexmora"
-[ -x "$program" ] || { echo "no window program at $program: skipped"; exit 0; }
+source "$(dirname "$0")/fault_support.sh"
+require_window_program "$program"
 
 scratch=$(mktemp -d)
 trap 'kill -9 $first $third 2>/dev/null; rm -rf "$scratch"' EXIT
