@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <set>
 
 #include "core/model/control_names.h"
 #include "core/pass/handlers.h"
@@ -77,8 +78,9 @@ struct Case {
   std::vector<CheckFinding> expected;  // kind, sheet, machine and detail; evidence not compared
 };
 
-TEST(MachineCheck, OneCasePerFinding) {
-  const Case cases[] = {
+// One case per rule of the check at least (EveryRuleHasACase).
+const std::vector<Case>& checkCases() {
+  static const std::vector<Case> cases = {
       {"2 vCPUs of a 64-core EPYC under KVM",
        "AMD EPYC 7702P 64-Core Processor",
        "AMD64 Family 23 Model 49 Stepping 0",
@@ -198,6 +200,14 @@ TEST(MachineCheck, OneCasePerFinding) {
        "Intel64 Family 6 Model 142 Stepping 10",
        [](MachineFacts&, MachineState&) {},
        {{K::BaseClockOther, "1.60 GHz", "1.80 GHz", "", ""}}},
+      {"an L3 the hypervisor shows smaller",
+       kI58400,
+       kI58400Id,
+       [](MachineFacts& m, MachineState& s) {
+         m.l3Bytes = 4u << 20;
+         s = underKvm();
+       },
+       {{K::VirtualMachine, "", "KVM", "", ""}, {K::L3Virtual, "9 Mb", "4 Mb", "KVM", ""}}},
       {"a smaller L3",
        kI58400,
        kI58400Id,
@@ -216,6 +226,21 @@ TEST(MachineCheck, OneCasePerFinding) {
          m.technologies.push_back("FMA3");
        },
        {{K::TechnologiesMore, "", "FMA3", "", ""}}},
+      {"a virtual machine that only its files name (Xen without the CPUID bit)",
+       kI58400,
+       kI58400Id,
+       [](MachineFacts&, MachineState& s) { s.hypervisorType = "xen"; },
+       {{K::VirtualMachineByFiles, "", "Xen", "", ""}}},
+      {"fewer cores and threads, and nothing that says why",
+       kI58400,
+       kI58400Id,
+       [](MachineFacts& m, MachineState&) { m.cores = m.threads = 4; },
+       {{K::CoresFewer, "6", "4", "", ""}, {K::ThreadsFewer, "6", "4", "", ""}}},
+      {"a technology the machine does not offer (AES-NI off in the firmware)",
+       kI58400,
+       kI58400Id,
+       [](MachineFacts& m, MachineState&) { drop(m.technologies, "AES"); },
+       {{K::TechnologiesMissing, "AES", "", "", ""}}},
       {"runs exactly as its sheet says", kI58400, kI58400Id, [](MachineFacts&, MachineState&) {}, {}},
       {"a Hyper-V host partition is the machine itself",
        kI58400,
@@ -225,7 +250,11 @@ TEST(MachineCheck, OneCasePerFinding) {
        },
        {}},
   };
-  for (const Case& c : cases) {
+  return cases;
+}
+
+TEST(MachineCheck, OneCasePerFinding) {
+  for (const Case& c : checkCases()) {
     SCOPED_TRACE(c.name);
     MachineFacts machine = factsOfSheet(c.brand, c.identifier);
     ASSERT_GT(machine.cores, 0) << "the sheet gives cores";
@@ -404,10 +433,23 @@ TEST(MachineCheck, SheetTextsReadBack) {
   EXPECT_EQ(brandClockMhz("GHz"), std::nullopt);
 }
 
+// A rule without a case of OneCasePerFinding is a rule nobody has seen fire.
+TEST(MachineCheck, EveryRuleHasACase) {
+  std::set<CheckKind> seen;
+  for (const Case& c : checkCases())
+    for (const CheckFinding& finding : c.expected) seen.insert(finding.kind);
+  for (const CheckRule& rule : checkRules()) EXPECT_TRUE(seen.count(rule.kind)) << "no case fires " << rule.name;
+}
+
+// No two rules share a name (the JSON's "rule").
+TEST(MachineCheck, RuleNamesAreUnique) {
+  std::set<std::string> names;
+  for (const CheckRule& rule : checkRules()) EXPECT_TRUE(names.insert(rule.name).second) << rule.name;
+}
+
 // Every rule has its texts in both languages, and its fact a control.
 TEST(MachineCheck, EveryRuleHasItsTexts) {
   for (const CheckRule& rule : checkRules()) {
-    EXPECT_EQ(&ruleOf(rule.kind), &ruleOf(rule.kind));
     for (const Language language : {Language::Russian, Language::English}) {
       EXPECT_FALSE(textOf(rule.finding, language).empty()) << rule.name;
       EXPECT_FALSE(textOf(rule.reason, language).empty()) << rule.name;
