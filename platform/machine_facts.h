@@ -23,6 +23,10 @@ struct MachineFacts {
   // Technology names as the catalogue writes them ("SSE4.2", "AVX2", "VT-x",
   // "AMD-V", "EM64T"...), in the catalogue's order.
   std::vector<std::string> technologies;
+  // A hybrid processor's online cores by kind (Linux's cpu_core and cpu_atom
+  // devices, Windows' efficiency classes); all 0 for a processor of one
+  // kind of core, and where the system does not say.
+  int performanceCores = 0, efficientCores = 0, lowPowerCores = 0;
 
   bool operator==(const MachineFacts&) const = default;
 };

@@ -140,6 +140,25 @@ std::vector<CacheInstance> readCaches(const FileTree& files, const std::vector<i
   return caches;
 }
 
+// A hybrid's kinds of core: Linux lists the processors of its performance
+// cores under the cpu_core device and those of its efficient cores under
+// cpu_atom; an efficient core outside every level-3 cache (Meteor Lake's
+// cores on the SoC tile) is a low-power one.
+void markCoreKinds(const FileTree& files, Topology& topology) {
+  const auto performance = readList(files, "sys/devices/cpu_core/cpus");
+  const auto efficient = readList(files, "sys/devices/cpu_atom/cpus");
+  if (!performance || !efficient || performance->empty() || efficient->empty()) return;
+  std::set<int> underL3;
+  for (const auto& cache : topology.caches)
+    if (cache.level == 3) underL3.insert(cache.processors.begin(), cache.processors.end());
+  for (auto& processor : topology.processors) {
+    if (std::binary_search(performance->begin(), performance->end(), processor.id))
+      processor.kind = CoreKind::Performance;
+    else if (std::binary_search(efficient->begin(), efficient->end(), processor.id))
+      processor.kind = !underL3.empty() && !underL3.contains(processor.id) ? CoreKind::LowPower : CoreKind::Efficient;
+  }
+}
+
 // The highest cpufreq limit of the online processors, one thread per core.
 int readMaxMhz(const FileTree& files, const std::vector<LogicalProcessor>& processors) {
   long maxKhz = 0;
@@ -272,6 +291,7 @@ MachineFacts readLinuxMachineFacts(const FileTree& files) {
   Topology topology;
   topology.processors = readProcessors(files, *online, cpuinfo);
   topology.caches = readCaches(files, *online);
+  markCoreKinds(files, topology);
   MachineFacts facts;
   // A module of AMD's family 21 (FX and its kin) holds two cores, which
   // Linux shows as two threads of one core.

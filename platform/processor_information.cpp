@@ -1,6 +1,8 @@
 #include "platform/processor_information.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -44,6 +46,7 @@ std::optional<std::vector<int>> processorsOf(std::string_view record) {
 
 Topology parseProcessorInformation(std::string_view bytes) {
   std::vector<std::vector<int>> cores, packages;
+  std::vector<int> coreClasses;  // each core's efficiency class
   Topology topology;
   while (bytes.size() >= kProcessorFlags) {
     const auto relationship = number(bytes, kRelationship, 4);
@@ -52,8 +55,10 @@ Topology parseProcessorInformation(std::string_view bytes) {
     const std::string_view record = bytes.substr(0, size);
     bytes.remove_prefix(size);
     if (relationship == kCore || relationship == kPackage) {
-      if (auto processors = processorsOf(record))
+      if (auto processors = processorsOf(record)) {
         (relationship == kCore ? cores : packages).push_back(std::move(*processors));
+        if (relationship == kCore) coreClasses.push_back(static_cast<int>(number(record, kEfficiencyClass, 1)));
+      }
     } else if (relationship == kCache && record.size() >= kCacheGroupMasks) {
       const auto type = number(record, kCacheType, 4);
       if (type != kUnified && type != kData) continue;
@@ -69,10 +74,21 @@ Topology parseProcessorInformation(std::string_view bytes) {
   for (std::size_t package = 0; package < packages.size(); ++package)
     for (const int id : packages[package])
       processors.try_emplace(id, LogicalProcessor{id, static_cast<long>(package), std::nullopt});
+  // The classes, highest first, name the kinds: performance, efficient, low-power efficient.
+  std::vector<int> classes(coreClasses);
+  std::sort(classes.begin(), classes.end(), std::greater<>());
+  classes.erase(std::unique(classes.begin(), classes.end()), classes.end());
+  const auto kindOf = [&classes](int efficiencyClass) {
+    if (classes.size() < 2 || classes.size() > 3) return CoreKind::Unknown;
+    const auto rank = std::find(classes.begin(), classes.end(), efficiencyClass) - classes.begin();
+    return rank == 0 ? CoreKind::Performance : rank == 1 ? CoreKind::Efficient : CoreKind::LowPower;
+  };
   for (std::size_t core = 0; core < cores.size(); ++core)
     for (const int id : cores[core])
-      if (auto it = processors.find(id); it != processors.end() && !it->second.core)
+      if (auto it = processors.find(id); it != processors.end() && !it->second.core) {
         it->second.core = static_cast<long long>(core);
+        it->second.kind = kindOf(coreClasses[core]);
+      }
   for (const auto& [id, processor] : processors) topology.processors.push_back(processor);
   return topology;
 }

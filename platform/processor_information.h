@@ -16,6 +16,7 @@ inline constexpr std::size_t kRelationship = 0;  // DWORD: 0 core, 2 cache, 3 pa
 inline constexpr std::size_t kSize = 4;          // DWORD: bytes of the whole record
 // A core or package record (PROCESSOR_RELATIONSHIP).
 inline constexpr std::size_t kProcessorFlags = 8;        // BYTE: 1 = the core runs two threads or more
+inline constexpr std::size_t kEfficiencyClass = 9;       // BYTE: higher for faster cores (Windows 10 on)
 inline constexpr std::size_t kProcessorGroupCount = 30;  // WORD
 inline constexpr std::size_t kProcessorGroupMasks = 32;  // GROUP_AFFINITY[GroupCount]
 // A cache record (CACHE_RELATIONSHIP).
@@ -33,7 +34,10 @@ inline constexpr int kProcessorsPerGroup = 64;
 
 // The logical processors (numbered group * 64 + bit), their cores and
 // packages, and the data and unified caches of the records in `bytes`. A
-// processor named by no package record stays out.
+// processor named by no package record stays out. Where the cores have two
+// efficiency classes, the higher is the performance cores' and the lower the
+// efficient cores'; where they have three, the lowest is the low-power
+// efficient cores'.
 Topology parseProcessorInformation(std::string_view bytes);
 
 }  // namespace wexmora::platform

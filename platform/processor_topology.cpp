@@ -12,6 +12,7 @@ namespace {
 struct PackageFigures {
   int threads = 0;
   std::set<long long> cores;
+  std::set<long long> coresOf[4];  // by CoreKind
   bool coreMissing = false;
 };
 
@@ -31,10 +32,12 @@ void summarise(const Topology& topology, bool modulesAsCores, MachineFacts& fact
     if (!packageOf.emplace(processor.id, processor.package).second) continue;  // listed twice
     auto& figures = packages[processor.package];
     ++figures.threads;
-    if (processor.core)
+    if (processor.core) {
       figures.cores.insert(*processor.core);
-    else
+      figures.coresOf[static_cast<int>(processor.kind)].insert(*processor.core);
+    } else {
       figures.coreMissing = true;
+    }
   }
   if (packages.empty()) return;
 
@@ -48,6 +51,16 @@ void summarise(const Topology& topology, bool modulesAsCores, MachineFacts& fact
     facts.cores = figures.threads;
   else
     facts.cores = figures.coreMissing ? 0 : static_cast<int>(figures.cores.size());
+  const auto kindCount = [&figures](CoreKind kind) {
+    return static_cast<int>(figures.coresOf[static_cast<int>(kind)].size());
+  };
+  const int kinds = (kindCount(CoreKind::Performance) > 0) + (kindCount(CoreKind::Efficient) > 0) +
+                    (kindCount(CoreKind::LowPower) > 0);
+  if (!modulesAsCores && !figures.coreMissing && kinds >= 2 && kindCount(CoreKind::Unknown) == 0) {
+    facts.performanceCores = kindCount(CoreKind::Performance);
+    facts.efficientCores = kindCount(CoreKind::Efficient);
+    facts.lowPowerCores = kindCount(CoreKind::LowPower);
+  }
 
   std::set<std::pair<int, std::vector<int>>> seen;
   for (const auto& cache : topology.caches) {

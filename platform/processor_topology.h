@@ -14,10 +14,14 @@ namespace wexmora::platform {
 // build); a description beyond it is not believed.
 inline constexpr int kMaxLogicalProcessors = 8192;
 
+// The kind of core a logical processor belongs to on a hybrid processor.
+enum class CoreKind { Unknown, Performance, Efficient, LowPower };
+
 struct LogicalProcessor {
   int id = 0;                     // 0 to kMaxLogicalProcessors - 1
   long package = 0;               // as the system numbers packages
   std::optional<long long> core;  // the same for all threads of a core, within the machine
+  CoreKind kind = CoreKind::Unknown;
 };
 
 struct CacheInstance {
@@ -37,7 +41,8 @@ struct Topology {
 // cores as one core with two threads (AMD family 21), and each thread is
 // counted as a core. Cores stay 0 when a processor of that package has no
 // core, a cache level stays unknown when no instance of it belongs to the
-// package (an instance belongs to the package of its lowest processor).
+// package (an instance belongs to the package of its lowest processor). The
+// cores of each kind are counted where processors of two kinds or more are.
 void summarise(const Topology& topology, bool modulesAsCores, MachineFacts& facts);
 
 }  // namespace wexmora::platform

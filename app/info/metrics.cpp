@@ -159,34 +159,52 @@ Samples lithography(const MetricInput& in) {
   const auto nanometres = numberBefore(in.form[kLithography].text, "nm");
   return one(nanometres ? std::optional<double>(*nanometres / 1e9) : std::nullopt);
 }
+// A hybrid's cores by kind, labelled kind="performance", "efficient" or "low_power".
+Samples coreTypes(int performance, int efficient, int lowPower) {
+  if ((performance > 0) + (efficient > 0) + (lowPower > 0) < 2) return {};
+  return {{label("kind", "performance"), static_cast<double>(performance)},
+          {label("kind", "efficient"), static_cast<double>(efficient)},
+          {label("kind", "low_power"), static_cast<double>(lowPower)}};
+}
+Samples sheetCoreTypes(const MetricInput& in) {
+  const auto& types = in.form.facts.coreTypes;
+  return types ? coreTypes(types->performance, types->efficient, types->lowPower) : Samples{};
+}
+Samples machineCoreTypes(const MetricInput& in) {
+  return in.machine ? coreTypes(in.machine->performanceCores, in.machine->efficientCores, in.machine->lowPowerCores)
+                    : Samples{};
+}
 Samples machineCores(const MetricInput& in) { return count(in.machine ? in.machine->cores : 0); }
 Samples machineThreads(const MetricInput& in) { return count(in.machine ? in.machine->threads : 0); }
 
 struct Family {
   const char* name;
-  bool check;  // only for a sheet held against this machine
+  bool check;   // only for a sheet held against this machine
+  bool always;  // written, help and type, also without a sample
   Samples (*samples)(const MetricInput&);
   const char* help;
 };
 
 // clang-format off
-// name                                          check  samples              help
+// name                                          check  always samples              help
 constexpr Family kFamilies[] = {
-  {"wexmora_processor_info",                    false, processorInfo,       "The processor as the data sheet names it; always 1."},
-  {"wexmora_processor_cores",                   false, sheetCores,          "Cores of one processor, as the data sheet gives them."},
-  {"wexmora_processor_threads",                 false, sheetThreads,        "Threads of one processor, as the data sheet gives them."},
-  {"wexmora_processor_base_clock_hertz",        false, baseClock,           "Base clock of the data sheet in hertz."},
-  {"wexmora_processor_turbo_clock_hertz",       false, turboClock,          "Highest turbo clock of the data sheet in hertz."},
-  {"wexmora_processor_l3_cache_bytes",          false, l3Cache,             "Level-3 cache of the data sheet in bytes."},
-  {"wexmora_processor_max_temperature_celsius", false, maxTemperature,      "Highest temperature the data sheet allows, in degrees Celsius."},
-  {"wexmora_processor_lithography_meters",      false, lithography,         "Lithography of the data sheet in metres."},
-  {"wexmora_machine_cores",                     true,  machineCores,        "Cores of one processor the system uses."},
-  {"wexmora_machine_threads",                   true,  machineThreads,      "Logical processors of one processor the system uses."},
-  {"wexmora_machine_virtual",                   true,  virtualMachine,      "1 when the system runs in a virtual machine, labelled with its hypervisor."},
-  {"wexmora_machine_smt_off",                   true,  smtOff,              "1 when simultaneous multithreading is switched off."},
-  {"wexmora_machine_technologies_missing",      true,  technologiesMissing, "Technologies of the data sheet the machine does not show."},
-  {"wexmora_machine_technology_missing",        true,  technologyMissing,   "A technology of the sheet the machine does not show, by the rule that explains it; 1."},
-  {"wexmora_check_finding",                     true,  findings,            "A difference between the data sheet and the machine, by its rule; always 1."},
+  {"wexmora_processor_info",                    false, true,  processorInfo,       "The processor as the data sheet names it; always 1."},
+  {"wexmora_processor_cores",                   false, true,  sheetCores,          "Cores of one processor, as the data sheet gives them."},
+  {"wexmora_processor_threads",                 false, true,  sheetThreads,        "Threads of one processor, as the data sheet gives them."},
+  {"wexmora_processor_core_type_cores",         false, false, sheetCoreTypes,      "A hybrid processor's cores of one kind, as the data sheet gives them."},
+  {"wexmora_processor_base_clock_hertz",        false, true,  baseClock,           "Base clock of the data sheet in hertz."},
+  {"wexmora_processor_turbo_clock_hertz",       false, true,  turboClock,          "Highest turbo clock of the data sheet in hertz."},
+  {"wexmora_processor_l3_cache_bytes",          false, true,  l3Cache,             "Level-3 cache of the data sheet in bytes."},
+  {"wexmora_processor_max_temperature_celsius", false, true,  maxTemperature,      "Highest temperature the data sheet allows, in degrees Celsius."},
+  {"wexmora_processor_lithography_meters",      false, true,  lithography,         "Lithography of the data sheet in metres."},
+  {"wexmora_machine_cores",                     true,  true,  machineCores,        "Cores of one processor the system uses."},
+  {"wexmora_machine_threads",                   true,  true,  machineThreads,      "Logical processors of one processor the system uses."},
+  {"wexmora_machine_core_type_cores",           true,  false, machineCoreTypes,    "Cores of one kind of a hybrid processor the system uses."},
+  {"wexmora_machine_virtual",                   true,  true,  virtualMachine,      "1 when the system runs in a virtual machine, labelled with its hypervisor."},
+  {"wexmora_machine_smt_off",                   true,  true,  smtOff,              "1 when simultaneous multithreading is switched off."},
+  {"wexmora_machine_technologies_missing",      true,  true,  technologiesMissing, "Technologies of the data sheet the machine does not show."},
+  {"wexmora_machine_technology_missing",        true,  true,  technologyMissing,   "A technology of the sheet the machine does not show, by the rule that explains it; 1."},
+  {"wexmora_check_finding",                     true,  true,  findings,            "A difference between the data sheet and the machine, by its rule; always 1."},
 };
 // clang-format on
 
@@ -227,9 +245,11 @@ std::string prometheusMetrics(const TForm15& form, const platform::MachineFacts*
   std::string out;
   for (const Family& family : kFamilies) {
     if (family.check && !form.facts.checked) continue;
+    const Samples samples = family.samples(in);
+    if (samples.empty() && !family.always) continue;
     out += std::string("# HELP ") + family.name + " " + family.help + "\n";
     out += std::string("# TYPE ") + family.name + " gauge\n";
-    for (const Sample& sample : family.samples(in))
+    for (const Sample& sample : samples)
       out += family.name + (sample.labels.empty() ? "" : "{" + sample.labels + "}") + " " + number(sample.value) + "\n";
   }
   return out;

@@ -13,6 +13,7 @@
 #include "core/model/control_names.h"
 #include "core/texts/texts.h"
 #include "core/window/check_notes.h"
+#include "core/window/core_types.h"
 #include "core/window/sheet_source.h"
 
 namespace wexmora::info {
@@ -129,6 +130,9 @@ std::string dataSheetText(const TForm15& form) {
     std::replace(value.begin(), value.end(), '\r', ' ');
     std::replace(value.begin(), value.end(), '\n', ' ');
     lines.emplace_back(caption + ":", value);
+    if (row.field == std::string_view(main_controls::kCores) && form.facts.coreTypes)
+      lines.emplace_back(std::string(textOf(TextId::CoreTypesCaption, languageOf(form))) + ":",
+                         coreTypesText(*form.facts.coreTypes, languageOf(form)));
   }
   // The long technologies caption stands on its own and does not widen the column.
   std::size_t width = 0;
@@ -147,6 +151,11 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
       sheet[row.key] = identified(form) ? form.facts.technologies : std::vector<std::string>{};
     else
       sheet[row.key] = form[row.field].text;
+    // A hybrid's cores by kind, after its cores and threads.
+    if (std::string_view(row.key) == "threads" && form.facts.coreTypes)
+      sheet["core_types"] = {{"performance", form.facts.coreTypes->performance},
+                             {"efficient", form.facts.coreTypes->efficient},
+                             {"low_power", form.facts.coreTypes->lowPower}};
   }
   sheet["badge"] = pictureIndex(form[main_controls::kBadgeImage].picture, PictureSource::Badges);
   sheet["qr"] = pictureIndex(form[main_controls::kQrImage].picture, PictureSource::Qr);

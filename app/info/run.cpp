@@ -111,9 +111,18 @@ nlohmann::ordered_json machineJson(const platform::MachineFacts& facts) {
     return bytes ? nlohmann::ordered_json{{"bytes", *bytes}, {"text", platform::cacheText(*bytes)}}
                  : nlohmann::ordered_json(nullptr);
   };
-  return {{"packages", count(facts.packages)}, {"cores", count(facts.cores)},      {"threads", count(facts.threads)},
-          {"l2_cache", cache(facts.l2Bytes)},  {"l3_cache", cache(facts.l3Bytes)}, {"max_mhz", count(facts.maxMhz)},
-          {"technologies", facts.technologies}};
+  nlohmann::ordered_json machine = {
+      {"packages", count(facts.packages)}, {"cores", count(facts.cores)}, {"threads", count(facts.threads)}};
+  // A hybrid's online cores by kind, as the system counts them.
+  if ((facts.performanceCores > 0) + (facts.efficientCores > 0) + (facts.lowPowerCores > 0) >= 2)
+    machine["core_types"] = {{"performance", facts.performanceCores},
+                             {"efficient", facts.efficientCores},
+                             {"low_power", facts.lowPowerCores}};
+  machine["l2_cache"] = cache(facts.l2Bytes);
+  machine["l3_cache"] = cache(facts.l3Bytes);
+  machine["max_mhz"] = count(facts.maxMhz);
+  machine["technologies"] = facts.technologies;
+  return machine;
 }
 
 nlohmann::ordered_json sheetJson(const Options& options, const TForm15& form, const PassTrace& trace,

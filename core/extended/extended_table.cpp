@@ -46,17 +46,31 @@ int number(std::string_view text) {
 }
 
 ExtendedRow rowOf(std::string_view line) {
-  const auto f = split<kExtendedColumns>(line);
-  return ExtendedRow{f[0],  vendorNamed(f[1]),
-                     f[2],  f[3],
-                     f[4],  f[5],
-                     f[6],  f[7],
-                     f[8],  f[9],
-                     f[10], f[11],
-                     f[12], f[13],
-                     f[14], f[15],
-                     f[16], f[17],
-                     f[18]};
+  using C = catalogue::ExtendedColumn;
+  const auto fields = split<kExtendedColumns>(line);
+  const auto f = [&fields](C column) { return fields[catalogue::columnIndex(column)]; };
+  return ExtendedRow{.key = f(C::Key),
+                     .vendor = vendorNamed(f(C::Vendor)),
+                     .productLine = f(C::ProductLine),
+                     .baseClock = f(C::Base),
+                     .turboClock = f(C::Turbo),
+                     .cores = f(C::Cores),
+                     .threads = f(C::Threads),
+                     .performanceCores = f(C::PerformanceCores),
+                     .efficientCores = f(C::EfficientCores),
+                     .lowPowerCores = f(C::LowPowerCores),
+                     .socket = f(C::Socket),
+                     .segmentEnglish = f(C::SegmentEnglish),
+                     .segmentRussian = f(C::SegmentRussian),
+                     .codeName = f(C::CodeName),
+                     .maxTemperature = f(C::MaxTemperature),
+                     .lithography = f(C::Lithography),
+                     .memory = f(C::Memory),
+                     .graphics = f(C::Graphics),
+                     .l3Cache = f(C::L3Cache),
+                     .pcie = f(C::Pcie),
+                     .technologies = f(C::Technologies),
+                     .source = f(C::Source)};
 }
 
 }  // namespace
@@ -137,6 +151,20 @@ std::string_view dieOfModelNumber(std::string_view vendor, int family, int model
   return {};
 }
 
+namespace {
+
+// Whether a row's code name is `codeName`, or a row of several dies it cannot
+// tell apart ("Alder Lake-N / Twin Lake") names it among them.
+bool namesDie(std::string_view dies, std::string_view codeName) {
+  constexpr std::string_view kBetween = " / ";
+  if (sameCodeName(dies, codeName)) return true;
+  for (std::size_t at; (at = dies.find(kBetween)) != std::string_view::npos; dies.remove_prefix(at + kBetween.size()))
+    if (sameCodeName(dies.substr(0, at), codeName)) return true;
+  return dies.find(kBetween) == std::string_view::npos && sameCodeName(dies, codeName);
+}
+
+}  // namespace
+
 std::string_view microarchitectureOfCodeName(std::string_view vendor, std::string_view codeName) {
   std::string_view found;
   if (codeName.empty()) return found;
@@ -147,7 +175,7 @@ std::string_view microarchitectureOfCodeName(std::string_view vendor, std::strin
   for (const std::string_view line : catalogue::extendedFamilyModelRows()) {
     if (!line.starts_with(vendor) || line.size() <= vendor.size() || line[vendor.size()] != '\t') continue;
     const auto f = split<kFamilyModelColumns>(line);
-    if (!sameCodeName(f[6], codeName)) continue;
+    if (!namesDie(f[6], codeName)) continue;
     if (!found.empty() && found != f[7]) {
       found = {};
       break;
@@ -176,6 +204,35 @@ std::string_view microarchitectureTechnologies(std::string_view vendor, std::str
     }
   }
   return everyLine;
+}
+
+std::optional<CoreTypes> coreTypesOf(const ExtendedRow& row) {
+  const CoreTypes types{number(row.performanceCores), number(row.efficientCores), number(row.lowPowerCores)};
+  if (types.performance < 0 || types.efficient < 0 || types.lowPower < 0) return std::nullopt;
+  if ((types.performance > 0) + (types.efficient > 0) + (types.lowPower > 0) < 2) return std::nullopt;
+  return types;
+}
+
+int hybridThreads(std::string_view vendor, std::string_view microarchitecture, const CoreTypes& types) {
+  struct Hybrid {
+    std::string_view microarchitecture;
+    int threadsOfPerformanceCore;
+  };
+  // clang-format off
+  // Intel's hybrids, as their datasheets give the threads of a core.
+  static constexpr Hybrid kHybrids[] = {
+    {"Golden Cove + Gracemont",   2},  // Alder Lake
+    {"Raptor Cove + Gracemont",   2},  // Raptor Lake
+    {"Redwood Cove + Crestmont",  2},  // Meteor Lake, Arrow Lake (U)
+    {"Lion Cove + Skymont",       1},  // Lunar Lake, Arrow Lake
+    {"Cougar Cove + Darkmont",    1},  // Panther Lake
+  };
+  // clang-format on
+  if (vendor != "Intel") return 0;
+  for (const Hybrid& hybrid : kHybrids)
+    if (hybrid.microarchitecture == microarchitecture)
+      return hybrid.threadsOfPerformanceCore * types.performance + types.efficient + types.lowPower;
+  return 0;
 }
 
 std::size_t extendedRowCount() { return catalogue::extendedProcessorRows().size(); }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/model/pass_facts.h"
 #include "platform/vendor.h"
 
 namespace wexmora {
@@ -23,6 +24,11 @@ struct ExtendedRow {
   std::string_view turboClock;
   std::string_view cores;
   std::string_view threads;
+  // A hybrid processor's cores by kind (they add up to `cores`); empty for
+  // a processor of one kind of core.
+  std::string_view performanceCores;
+  std::string_view efficientCores;
+  std::string_view lowPowerCores;
   std::string_view socket;
   std::string_view segmentEnglish;  // "Desktop", "Mobile", "Server", "Embedded", "Workstation"
   std::string_view segmentRussian;
@@ -88,6 +94,16 @@ std::string_view microarchitectureOfCodeName(std::string_view vendor, std::strin
 // where the table has neither.
 std::string_view microarchitectureTechnologies(std::string_view vendor, std::string_view microarchitecture,
                                                std::string_view productLine);
+
+// The kinds of core of a row that lists them, where they make a hybrid.
+std::optional<CoreTypes> coreTypesOf(const ExtendedRow& row);
+
+// The threads of a hybrid of that microarchitecture with those kinds of
+// core: two on each performance core where its performance cores have
+// hyper-threading (Alder Lake, Raptor Lake, Meteor Lake), one where they have
+// none (Lunar Lake, Arrow Lake, Panther Lake), one on every efficient core;
+// 0 for a microarchitecture that is no hybrid of the table.
+int hybridThreads(std::string_view vendor, std::string_view microarchitecture, const CoreTypes& types);
 
 // Number of processor rows (for tests and the coverage tool).
 std::size_t extendedRowCount();

@@ -1,5 +1,6 @@
 #include "core/extended/second_source.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <string_view>
@@ -154,8 +155,18 @@ constexpr Absent kAbsent[] = {
   {"AMD",   "Piledriver",      false, false, false, true},
   {"AMD",   "Steamroller",     false, true,  false, true},
   {"AMD",   "Excavator",       false, true,  false, true},
+  {"Intel", "Gracemont",       false, false, false, true},   // Alder Lake-N, Twin Lake
+  {"Intel", "Crestmont",       false, false, false, true},   // Sierra Forest
+  {"Intel", "Lion Cove + Skymont", false, false, false, true},  // Lunar Lake, Arrow Lake: no hyper-threading
+  {"Intel", "Cougar Cove + Darkmont", false, false, false, true},  // Panther Lake
 };
 // clang-format on
+
+// Microarchitectures every processor of which runs two threads on each core
+// (the makers' product specifications list none of them without SMT).
+constexpr std::string_view kSmtOnEveryCore[] = {
+    "Zen 4", "Zen 4c", "Zen 4 + Zen 4c", "Zen 5", "Zen 5c", "Zen 5 + Zen 5c",
+};
 
 // The sheet's processor's maker as the family/model table names it and its
 // microarchitecture: the identifier's die's, else that of the code name the
@@ -191,6 +202,14 @@ void fillAbsences(TForm15& form, const Microarchitecture& micro) {
       threads = form[main_controls::kCores].text;
     return;
   }
+  const int cores = countOf(form[main_controls::kCores].text);
+  std::string& threads = form[main_controls::kThreads].text;
+  if (vendor == "AMD" && threads.empty() && cores > 0 &&
+      std::find(std::begin(kSmtOnEveryCore), std::end(kSmtOnEveryCore), microarchitecture) != std::end(kSmtOnEveryCore))
+    threads = std::to_string(2 * cores);
+  if (threads.empty() && form.facts.coreTypes)
+    if (const int hybrid = hybridThreads(vendor, microarchitecture, *form.facts.coreTypes))
+      threads = std::to_string(hybrid);
 }
 
 // Where the sheet lists no technologies: what every processor of its
@@ -221,9 +240,23 @@ void markStoredL2(TForm15& form) {
     }
 }
 
+// What the brand string itself says of the processor, where the sheet's
+// source left the field empty: its cores ("8-Core Processor", "24-Cores")
+// and its graphics ("w/ Radeon 780M Graphics").
+void fillFromBrandString(TForm15& form) {
+  const auto line = readBrandLine(form[main_controls::kBrandString].text);
+  if (!line) return;
+  if (form[main_controls::kCores].text.empty() && line->cores > 0)
+    form[main_controls::kCores].text = std::to_string(line->cores);
+  if (form[main_controls::kGraphics].text.empty() && !line->graphics.empty())
+    form[main_controls::kGraphics].text = line->graphics;
+}
+
 void fillFromRow(TForm15& form, const ExtendedRow& row) {
   for (const RowField& f : kRowFields) form[f.control].text = std::string(row.*f.field);
   form.facts.technologies = base::splitAtCommas(row.technologies);
+  form.facts.coreTypes = coreTypesOf(row);
+  fillFromBrandString(form);
   // What the row leaves open of the code name, lithography and technologies,
   // the family/model and microarchitecture tables may know.
   const Microarchitecture micro =
@@ -286,10 +319,13 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
     for (const ExtendedRow& row : candidates) agree = agree && row.*f.field == shared;
     if (agree) form[f.control].text = std::string(shared);
   }
+  if (!candidates.empty() && std::all_of(candidates.begin(), candidates.end(), [&](const ExtendedRow& row) {
+        return coreTypesOf(row) == coreTypesOf(candidates.front());
+      }))
+    form.facts.coreTypes = coreTypesOf(candidates.front());
   std::string& productLine = form[main_controls::kProductLine].text;
   if (productLine.empty() && line) productLine = line->productLine;
-  if (form[main_controls::kCores].text.empty() && line && line->cores > 0)
-    form[main_controls::kCores].text = std::to_string(line->cores);
+  fillFromBrandString(form);
   if (form[main_controls::kBaseClock].text.empty() && line && line->clockMhz > 0)
     form[main_controls::kBaseClock].text = clockText(line->clockMhz);
   const Microarchitecture micro = microarchitectureOf(
@@ -320,6 +356,9 @@ void fillFromMachine(TForm15& form, const platform::MachineFacts& machine,
   if (machine.threads > 0) form[main_controls::kThreads].text = std::to_string(machine.threads);
   if (machine.l3Bytes) form[main_controls::kL3Cache].text = platform::cacheText(*machine.l3Bytes);
   if (machine.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(machine.maxMhz);
+  const CoreTypes kinds{machine.performanceCores, machine.efficientCores, machine.lowPowerCores};
+  if ((kinds.performance > 0) + (kinds.efficient > 0) + (kinds.lowPower > 0) >= 2) form.facts.coreTypes = kinds;
+  fillFromBrandString(form);
   form.facts.technologies = machine.technologies;
   form[main_controls::kTechnologies].text = base::joinWithCommas(machine.technologies);
   fillFromFamilyModel(form, identifiedDie(form), reading ? std::string_view(reading->key) : std::string_view());
@@ -384,7 +423,12 @@ bool fillFromExtendedKey(TForm15& form, std::string_view key) {
 void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
   if (!sources.consult) return;
   if (form.trace) form.trace->secondSourcesConsulted = true;
-  if (form.facts.sheetSource == SheetSource::Catalogue) markStoredL2(form);
+  if (form.facts.sheetSource == SheetSource::Catalogue) {
+    markStoredL2(form);
+    // The record keeps its fields; a hybrid's kinds of core, which no record
+    // lists, come from the extended table's row of the same model.
+    if (const auto row = findExtendedRow(form[main_controls::kModelKey].text)) form.facts.coreTypes = coreTypesOf(*row);
+  }
   if (form.facts.sheetSource != SheetSource::None) return;
   const auto& reading = modelNumberOf(form);
   const auto row = reading ? findExtendedRow(reading->vendor, reading->key) : std::nullopt;

@@ -61,9 +61,11 @@ constexpr platform::Vendor kAmd = platform::Vendor::Amd;
 
 // clang-format off
 // name                     vendor  lead                      form            key prefix                  shown prefix
-constexpr std::array<ModelNumberRule, 56> kRules = {{
+constexpr std::array<ModelNumberRule, 59> kRules = {{
   {"intel-core-first",      kIntel, "Core i#",                IntelFirstCore, "i#-",                      "i#-"},
   {"intel-core-ultra",      kIntel, "Core Ultra #",           Intel,          "Core ",                    "U# "},
+  {"intel-core-ultra-x",    kIntel, "Core Ultra X#",          Intel,          "Core ",                    "X# "},
+  {"intel-core-tier",       kIntel, "Core #",                 Intel,          "Core ",                    "C# "},
   {"intel-core",            kIntel, "Core",                   Intel,          "Core ",                    ""},
   {"intel-core2",           kIntel, "Core2",                  IntelCore2,     "Core2 ",                   ""},
   {"intel-celeron-m",       kIntel, "Celeron M",              Intel,          "Celeron M ",               "M "},
@@ -81,6 +83,7 @@ constexpr std::array<ModelNumberRule, 56> kRules = {{
   {"intel-xeon",            kIntel, "Xeon",                   IntelXeon,      "Xeon ",                    ""},
   {"intel-genuine",         kIntel, "Genuine Intel",          Intel,          "",                         ""},
   {"intel-processor",       kIntel, "Intel Processor",        Intel,          "Core ",                    ""},
+  {"intel",                 kIntel, "Intel",                  Intel,          "",                         ""},
   {"amd-threadripper-pro",  kAmd,   "Ryzen Threadripper PRO", Amd,            "Ryzen Threadripper PRO ",  "TR "},
   {"amd-threadripper",      kAmd,   "Ryzen Threadripper",     Amd,            "Ryzen Threadripper ",      "TR "},
   {"amd-ryzen-embedded",    kAmd,   "Ryzen Embedded",         Amd,            "Ryzen Embedded ",          ""},
@@ -504,8 +507,10 @@ constexpr platform::Vendor kOther = platform::Vendor::Other;
 
 // clang-format off
 // vendor  lead                 line
-constexpr std::array<LineRule, 40> kLineRules = {{
+constexpr std::array<LineRule, 43> kLineRules = {{
   {kIntel, "Core Ultra #",      "Intel Core Ultra #"},
+  {kIntel, "Core Ultra X#",     "Intel Core Ultra X#"},  // Panther Lake's with the larger graphics
+  {kIntel, "Core #",            "Intel Core #"},         // "Intel(R) Core(TM) 5 120U"
   {kIntel, "Core i#",           "Intel Core i#"},        // the first generation: "Core(TM) i5 CPU M 460"
   {kIntel, "Core i#-*",         "Intel Core i#"},
   {kIntel, "Core m#-*",         "Intel Core m#"},
@@ -541,6 +546,7 @@ constexpr std::array<LineRule, 40> kLineRules = {{
   {kIntel, "Xeon Bronze",       "Intel Xeon Bronze"},
   {kIntel, "Xeon Phi",          "Intel Xeon Phi"},
   {kIntel, "Xeon",              "Intel Xeon"},
+  {kIntel, "Intel N#*",         "Intel Processor"},      // "Intel(R) N100", Intel's "Processor N100"
   {kAmd,   "Duron",             "AMD Duron"},            // AMD's lines with a number are read from it
   {kOther, "VIA C7-M",          "VIA C7-M"},
   {kOther, "VIA C7",            "VIA C7"},
@@ -631,6 +637,22 @@ int coresOf(const std::vector<Word>& all) {
   return 0;
 }
 
+// The graphics a brand string names after "Radeon": a model with a figure
+// ("780M", "8060S", "R7"), or the bare "Radeon Graphics" of AMD's APUs.
+std::string graphicsOf(const std::vector<Word>& all) {
+  for (std::size_t i = 0; i + 1 < all.size(); ++i) {
+    if (!sameLetters(all[i].text, "Radeon")) continue;
+    const std::string_view model = all[i + 1].text;
+    if (sameLetters(model, "Graphics")) return "AMD Radeon Graphics";
+    const bool figure = std::any_of(model.begin(), model.end(), isDigit);
+    if (!figure || !std::all_of(model.begin(), model.end(), [](char c) { return isDigit(c) || isLetter(c); }))
+      return {};
+    const bool series = model.size() == 2 && model[0] == 'R';  // the A-series' "R7" is "Radeon R7 Graphics"
+    return "AMD Radeon " + std::string(model) + (series ? " Graphics" : "");
+  }
+  return {};
+}
+
 bool writesWord(const std::vector<Word>& all, std::string_view want) {
   char digit = 0;
   return std::any_of(all.begin(), all.end(), [&](const Word& word) { return sameWord(want, word, digit); });
@@ -700,6 +722,7 @@ std::optional<BrandLine> readBrandLine(std::string_view brand) {
   out.clockMhz = clockOf(all);
   if (out.productLine.empty() && out.clockMhz == 0) return std::nullopt;
   out.cores = coresOf(all);
+  if (out.vendor == kAmd) out.graphics = graphicsOf(all);
   return out;
 }
 

@@ -28,6 +28,11 @@ struct BrandLine {
                             // Athlon", "Intel Core Ultra 7", "AMD Ryzen AI 9"); empty where no line is named
   int clockMhz = 0;  // the clock written in it ("3.00GHz" -> 3000, "1200MHz", "U2250@1300+MHz" -> 1300), 0 where none
   int cores = 0;     // "12-Core Processor", "128-Core", "Dual Core", "Quad-Core" -> the count; 0 where none
+  // The graphics the brand string names, in the extended table's form: "w/
+  // Radeon 780M Graphics" -> "AMD Radeon 780M", "with Radeon Graphics" ->
+  // "AMD Radeon Graphics", "R7" -> "AMD Radeon R7 Graphics"; empty where it
+  // names none or none certain ("Radeon Vega Mobile Gfx" gives no count).
+  std::string graphics;
 };
 
 // The line, clock and core count `brand` writes, also where it writes no

@@ -91,6 +91,14 @@ struct CheckFinding {
   bool operator==(const CheckFinding&) const = default;
 };
 
+// A hybrid processor's cores by kind: performance cores, efficient cores and
+// the low-power efficient cores of a separate tile; they add up to its cores.
+struct CoreTypes {
+  int performance = 0, efficient = 0, lowPower = 0;
+  int total() const { return performance + efficient + lowPower; }
+  bool operator==(const CoreTypes&) const = default;
+};
+
 struct PassFacts {
   // The numbers of the identifier, as the probe wrote them into Edit2, Edit3
   // and Edit4; nothing where the field holds no number.
@@ -109,6 +117,9 @@ struct PassFacts {
   std::optional<std::string> keyBeforeModelNumber;
 
   SheetSource sheetSource = SheetSource::None;
+  // The kinds of its cores, where the processor is a hybrid and its row or
+  // the machine says how many of each.
+  std::optional<CoreTypes> coreTypes;
   // The technologies of the sheet, as its source gave them; Memo2 shows
   // them joined, with the window's notes around them.
   std::vector<std::string> technologies;

@@ -104,6 +104,11 @@ constexpr Translation kTable[] = {
 
   {T::InfoBrandCaption,      "Наименование",  "Brand string"},
   {T::InfoSourceCaption,     "Источник данных",  "Data source"},
+  // A hybrid's cores by kind: "Типы ядер: производительные 6, энергоэффективные 8, ..."
+  {T::CoreTypesCaption,      "Типы ядер",  "Core types"},
+  {T::CoreTypesPerformance,  "производительные",  "performance"},
+  {T::CoreTypesEfficient,    "энергоэффективные",  "efficient"},
+  {T::CoreTypesLowPower,     "энергоэффективные малого потребления",  "low-power efficient"},
   {T::ExplainTitle, "Идентификация", "Identification"},
   {T::ExplainBrand, "Наименование", "Brand string"},
   {T::ExplainLength, "длина", "length"},

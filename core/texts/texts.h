@@ -105,6 +105,10 @@ enum class TextId {
   // wexmora-info: the captions of its own lines and the words of --explain.
   InfoBrandCaption,
   InfoSourceCaption,
+  CoreTypesCaption,
+  CoreTypesPerformance,
+  CoreTypesEfficient,
+  CoreTypesLowPower,
   ExplainTitle,
   ExplainBrand,
   ExplainLength,

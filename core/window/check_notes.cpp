@@ -4,6 +4,7 @@
 
 #include "core/check/machine_check.h"
 #include "core/model/control_names.h"
+#include "core/window/core_types.h"
 #include "core/window/sheet_source.h"
 
 namespace wexmora {
@@ -51,6 +52,7 @@ std::string memoWithoutFindings(const TForm15& form) {
 void markSheetNotes(TForm15& form) {
   removeMemoLines(form, form[main_controls::kTechnologies].text);
   markSheetSource(form);
+  markCoreTypes(form);
   if (form.facts.findings.empty()) return;
   const Language language = form.comboIndex == 1 ? Language::English : Language::Russian;
   std::string& memo = form[main_controls::kTechnologies].text;

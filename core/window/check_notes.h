@@ -11,8 +11,9 @@
 
 namespace wexmora {
 
-// The sheet-source note (sheet_source.h), then the findings; a language
-// switch replaces the other language's lines.
+// The sheet-source note (sheet_source.h), the hybrid's kinds of core
+// (core_types.h), then the findings; a language switch replaces the other
+// language's lines.
 void markSheetNotes(TForm15& form);
 
 // The technologies memo without the findings' lines: the sheet's own list

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/control_names.h"
+#include "core/texts/texts.h"
 
 namespace wexmora {
 namespace {
@@ -134,11 +135,19 @@ std::string figuresOnly(std::string_view value) {
 
 }  // namespace
 
+// "Неизвестно", "Unknown" -> "?": the unknown-value text where a count's
+// narrow field has no room for it (its hint still names the field).
+std::string unknownMark(std::string_view value) {
+  for (const Language language : {Language::Russian, Language::English})
+    if (value == textOf(TextId::Unknown, language)) return "?";
+  return std::string(value);
+}
+
 std::vector<std::string> shorterForms(std::string_view value) {
   std::vector<std::string> forms{std::string(value)};
   for (std::string (*rule)(std::string_view) :
        {withoutParenthesis, unitOnce, withoutVariant, firstTwoWords, lastWordByInitial, joinedWordByInitial, nodeName,
-        figuresOnly, typesOnly}) {
+        figuresOnly, typesOnly, unknownMark}) {
     std::string shorter = rule(forms.back());
     if (shorter != forms.back()) forms.push_back(std::move(shorter));
   }

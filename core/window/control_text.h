@@ -28,7 +28,8 @@ std::string tooltipText(std::string_view hint, std::string_view lineBreak);
 // ("SledgeHammer" -> "SledgeH."); a node by its name ("Intel 18A" ->
 // "18A"); figures without their unit ("65/40 nm" -> "65/40"); memory types
 // without their speeds, a type extending the one before it by its letters
-// ("DDR4-3200, LPDDR5/LPDDR5x-6400 MHz" -> "DDR4, LPDDR5/5x").
+// ("DDR4-3200, LPDDR5/LPDDR5x-6400 MHz" -> "DDR4, LPDDR5/5x"); the
+// unknown-value text as "?" in a field too narrow for it.
 // A value no rule shortens has itself alone.
 std::vector<std::string> shorterForms(std::string_view value);
 

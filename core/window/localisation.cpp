@@ -180,7 +180,10 @@ void fillEmpty(TForm15& form, Language language, FillStep step) {
     if ((language == Language::Russian ? fill.russianStep : fill.englishStep) != step) continue;
     Control& field = form[fill.field];
     if (!field.text.empty()) continue;
-    field.text = fill.text == FillText::Dash ? std::string_view("-") : textOf(T::Unknown, language);
+    // A dash says the processor has none: a sheet from another source than
+    // the catalogue that does not know its cores or threads says so.
+    const bool dash = fill.text == FillText::Dash && !outsideCatalogue(form.facts.sheetSource);
+    field.text = dash ? std::string_view("-") : textOf(T::Unknown, language);
   }
 }
 

@@ -3,7 +3,9 @@
 // row per line, "#" lines are comments) into a compiled-in source that holds
 // every row as a string view. It refuses a file whose rows have the
 // wrong number of fields, an empty key, or keys out of ascending byte order
-// or twice, so a damaged table fails the build, not the program.
+// or twice, and a processor table whose header names other columns than
+// core/data/extended_columns.def, so a damaged table fails the build, not
+// the program.
 //
 // Usage: embed_extended <processors.tsv> <x86_family_models.tsv> <microarchitecture_technologies.tsv>
 //                       <dies_by_model_number.tsv> <extended_rows.cpp>
@@ -24,14 +26,30 @@ std::size_t fieldCount(const std::string& line) {
   return tabs + 1;
 }
 
-// The rows of `path`, or the first problem as "<file>:<line>: <why>".
-std::string read(const char* path, std::size_t columns, bool keyed, std::vector<std::string>& rows) {
+// The processor table's header line, as core/data/extended_columns.def names
+// the columns.
+std::string processorHeader() {
+  std::string header = "# ";
+  for (const std::string_view name : wexmora::catalogue::kExtendedColumnNames) {
+    if (header.size() > 2) header += '\t';
+    header += name;
+  }
+  return header;
+}
+
+// The rows of `path`, or the first problem as "<file>:<line>: <why>". With a
+// `header`, the file's first line must be it: the columns are in the order
+// the program reads them.
+std::string read(const char* path, std::size_t columns, bool keyed, std::vector<std::string>& rows,
+                 const std::string& header = {}) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::string(path) + ": cannot be read";
   std::string line;
   std::string previous;
   for (std::size_t number = 1; std::getline(in, line); ++number) {
     const std::string at = std::string(path) + ":" + std::to_string(number) + ": ";
+    if (number == 1 && !header.empty() && line != header)
+      return at + "the header is not the columns' (core/data/extended_columns.def): \"" + header + "\"";
     if (line.empty() || line[0] == '#') continue;
     if (line.find('\r') != std::string::npos) return at + "the row holds a carriage return";
     if (fieldCount(line) != columns)
@@ -106,7 +124,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> families;
   std::vector<std::string> technologies;
   std::vector<std::string> dies;
-  std::string problem = read(argv[1], wexmora::catalogue::kExtendedColumns, true, processors);
+  std::string problem = read(argv[1], wexmora::catalogue::kExtendedColumns, true, processors, processorHeader());
   if (problem.empty()) problem = read(argv[2], wexmora::catalogue::kFamilyModelColumns, false, families);
   if (problem.empty()) problem = read(argv[3], wexmora::catalogue::kTechnologyColumns, false, technologies);
   if (problem.empty()) problem = read(argv[4], wexmora::catalogue::kDieColumns, false, dies);

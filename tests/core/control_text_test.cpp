@@ -106,6 +106,9 @@ TEST(ShorterForms, EachRuleKeepsWhatIdentifiesTheValue) {
     {"Gemini Lake Refresh", {"Gemini Lake Refresh", "Gemini Lake", "Gemini L."}},
     {"Sapphire Rapids Edge Enhanced", {"Sapphire Rapids Edge Enhanced", "Sapphire Rapids", "Sapphire R."}},
     {"Clearwater Forest",   {"Clearwater Forest", "Clearwater F."}},
+    // The unknown-value text in a narrow count field.
+    {"Неизвестно",          {"Неизвестно", "?"}},
+    {"Unknown",             {"Unknown", "?"}},
     // Nothing to shorten: a number, a unit of one part, units that differ.
     {"SledgeHammer",        {"SledgeHammer", "SledgeH."}},
     {"Prescott",            {"Prescott"}},

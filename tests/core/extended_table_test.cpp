@@ -26,22 +26,29 @@ std::vector<std::string> fields(std::string_view row) {
   return out;
 }
 
+using C = catalogue::ExtendedColumn;
+
 // clang-format off
-// column                 form of a non-empty value
-const std::pair<std::size_t, const char*> kForms[] = {
-  {1,  R"(Intel|AMD)"},
-  {3,  R"(\d{1,2}\.\d\d GHz)"},
-  {4,  R"(\d{1,2}\.\d\d GHz)"},
-  {5,  R"([1-9]\d{0,2})"},
-  {6,  R"([1-9]\d{0,2})"},
-  {11, R"(\d{2,3}°C)"},
-  {12, R"(\d{1,3} nm)"},
-  {15, R"(\d+(\.\d+)? (Mb|Kb)( L2)?|-)"},  // the L3, or for a processor without one its L2 or "-"
-  {16, R"(\d\.\d(, \d\.\d)*)"},
-  {17, R"([A-Za-z0-9.-]+(, [A-Za-z0-9.-]+)*)"},
-  {18, R"((intel|amd|basics)(\+basics)?)"},
+// column                form of a non-empty value
+const std::pair<C, const char*> kForms[] = {
+  {C::Vendor,           R"(Intel|AMD)"},
+  {C::Base,             R"(\d{1,2}\.\d\d GHz)"},
+  {C::Turbo,            R"(\d{1,2}\.\d\d GHz)"},
+  {C::Cores,            R"([1-9]\d{0,2})"},
+  {C::Threads,          R"([1-9]\d{0,2})"},
+  {C::PerformanceCores, R"(\d{1,3})"},
+  {C::EfficientCores,   R"(\d{1,3})"},
+  {C::LowPowerCores,    R"(\d{1,3})"},
+  {C::MaxTemperature,   R"(\d{2,3}°C)"},
+  {C::Lithography,      R"(\d{1,3} nm|Intel \d+A?)"},
+  {C::L3Cache,          R"(\d+(\.\d+)? (Mb|Kb)( L2)?|-)"},  // the L3, or for a processor without one its L2 or "-"
+  {C::Pcie,             R"(\d\.\d(, \d\.\d)*)"},
+  {C::Technologies,     R"([A-Za-z0-9.-]+(, [A-Za-z0-9.-]+)*)"},
+  {C::Source,           R"((intel|amd|specs|hand)(\+(intel|amd|specs|hand|basics))*|basics)"},
 };
 // clang-format on
+
+int count(const std::string& text) { return text.empty() ? 0 : std::stoi(text); }
 
 TEST(ExtendedTable, EveryRowInItsForm) {
   const std::map<std::string, std::string> segments = {{"Desktop", "Настольного"},     {"Mobile", "Мобильного"},
@@ -50,29 +57,40 @@ TEST(ExtendedTable, EveryRowInItsForm) {
   const auto rows = catalogue::extendedProcessorRows();
   ASSERT_GT(rows.size(), 4000u);
   EXPECT_EQ(extendedRowCount(), rows.size());
-  std::vector<std::pair<std::size_t, std::regex>> forms;
+  std::vector<std::pair<C, std::regex>> forms;
   for (const auto& [column, form] : kForms) forms.emplace_back(column, std::regex(form));
   std::string previous;
   for (const std::string_view row : rows) {
     const auto f = fields(row);
     ASSERT_EQ(f.size(), catalogue::kExtendedColumns) << row;
-    EXPECT_FALSE(f[0].empty()) << row;
-    EXPECT_LT(previous, f[0]) << "keys out of order or twice at " << f[0];
-    previous = f[0];
+    const auto at = [&f](C column) -> const std::string& { return f[catalogue::columnIndex(column)]; };
+    const std::string& key = at(C::Key);
+    EXPECT_FALSE(key.empty()) << row;
+    EXPECT_LT(previous, key) << "keys out of order or twice at " << key;
+    previous = key;
     for (const auto& [column, form] : forms) {
-      if (!f[column].empty()) {
-        EXPECT_TRUE(std::regex_match(f[column], form)) << f[0] << " column " << column << ": " << f[column];
+      if (!at(column).empty()) {
+        EXPECT_TRUE(std::regex_match(at(column), form))
+            << key << " column " << catalogue::kExtendedColumnNames[catalogue::columnIndex(column)] << ": "
+            << at(column);
       }
     }
-    ASSERT_TRUE(segments.count(f[8])) << f[0] << ": segment " << f[8];
-    EXPECT_EQ(f[9], segments.at(f[8])) << f[0] << ": the two languages' segments differ";
-    if (!f[2].empty()) {
-      EXPECT_TRUE(f[2] == "AMD" || f[2].starts_with(f[1] + " ")) << f[0] << ": product line " << f[2];
+    ASSERT_TRUE(segments.count(at(C::SegmentEnglish))) << key << ": segment " << at(C::SegmentEnglish);
+    EXPECT_EQ(at(C::SegmentRussian), segments.at(at(C::SegmentEnglish)))
+        << key << ": the two languages' segments differ";
+    if (!at(C::ProductLine).empty()) {
+      EXPECT_TRUE(at(C::ProductLine) == "AMD" || at(C::ProductLine).starts_with(at(C::Vendor) + " "))
+          << key << ": product line " << at(C::ProductLine);
     }
-    const int cores = f[5].empty() ? 0 : std::stoi(f[5]);
-    const int threads = f[6].empty() ? 0 : std::stoi(f[6]);
+    const int cores = count(at(C::Cores)), threads = count(at(C::Threads));
     if (cores && threads) {
-      EXPECT_LE(cores, threads) << f[0];
+      EXPECT_LE(cores, threads) << key;
+    }
+    // A hybrid's kinds of core add up to its cores, and only a hybrid has them.
+    const int kinds[] = {count(at(C::PerformanceCores)), count(at(C::EfficientCores)), count(at(C::LowPowerCores))};
+    if (!at(C::PerformanceCores).empty() || !at(C::EfficientCores).empty()) {
+      EXPECT_EQ(kinds[0] + kinds[1] + kinds[2], cores) << key << ": the kinds of core do not add up";
+      EXPECT_GE((kinds[0] > 0) + (kinds[1] > 0) + (kinds[2] > 0), 2) << key << ": one kind of core is no hybrid";
     }
   }
 }

@@ -33,6 +33,9 @@ const Case kRuleCases[] = {
   {R"(Intel(R) Core(TM) i3 CPU       U 380  @ 1.33GHz)",              "intel-core-first",     "i3-380UM",                 "i3-380UM",      "U 380"},
   {R"(Intel(R) Core(TM) i5 CPU         750  @ 2.67GHz)",              "intel-core-first",     "i5-750",                   "i5-750",        "750"},
   {R"(Intel(R) Core(TM) Ultra 7 155H)",                               "intel-core-ultra",     "Core 155H",                "U7 155H",       "155H"},
+  {R"(Intel(R) Core(TM) Ultra X7 358H)",                              "intel-core-ultra-x",   "Core 358H",                "X7 358H",       "358H"},
+  {R"(Intel(R) Core(TM) 5 120U)",                                     "intel-core-tier",      "Core 120U",                "C5 120U",       "120U"},
+  {R"(Intel(R) Core(TM) 3 N355)",                                     "intel-core-tier",      "N355",                     "N355",          "N355"},
   {R"(Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz)",                     "intel-core",           "i5-8250U",                 "i5-8250U",      "i5-8250U"},
   {R"(Intel(R) Core(TM) i7-7700HQ CPU @ 2.80GHz)",                    "intel-core",           "i7-7700HQ",                "i7-7700HQ",     "i7-7700HQ"},
   {R"(11th Gen Intel(R) Core(TM) i7-1165G7 @ 2.80GHz)",               "intel-core",           "i7-1165G7",                "i7-1165G7",     "i7-1165G7"},
@@ -69,6 +72,7 @@ const Case kRuleCases[] = {
   {R"(Intel(R) Xeon(R) CPU            5150  @ 2.66GHz)",              "intel-xeon",           "Xeon 5150",                "5150",          "5150"},
   {R"(Genuine Intel(R) CPU           T2300  @ 1.66GHz)",              "intel-genuine",        "T2300",                    "T2300",         "T2300"},
   {R"(Intel(R) Processor 5Y70 CPU @ 1.10GHz)",                        "intel-processor",      "Core 5Y70",                "5Y70",          "5Y70"},
+  {R"(Intel(R) N100)",                                                "intel",                "N100",                     "N100",          "N100"},
   {R"(AMD Ryzen Threadripper PRO 3955WX 16-Cores)",                   "amd-threadripper-pro", "Ryzen Threadripper PRO 3955WX", "TR 3955WX", "3955WX"},
   {R"(AMD Ryzen Threadripper 1950X 16-Core Processor)",               "amd-threadripper",     "Ryzen Threadripper 1950X", "TR 1950X",      "1950X"},
   {R"(AMD Ryzen Embedded V1605B with Radeon Vega Gfx)",               "amd-ryzen-embedded",   "Ryzen Embedded V1605B",    "V1605B",        "V1605B"},
@@ -131,7 +135,7 @@ TEST(ModelNumber, OneBrandStringPerRule) {
               std::string_view(c.rule).starts_with("amd") ? platform::Vendor::Amd : platform::Vendor::Intel);
     rules.insert(c.rule);
   }
-  EXPECT_EQ(rules.size(), 56u) << "every rule has a brand string in the table";
+  EXPECT_EQ(rules.size(), 59u) << "every rule has a brand string in the table";
 }
 
 // The maker of a brand string, the one rule the pass and the reader use.
@@ -303,6 +307,15 @@ TEST(ModelNumber, ReadsTheNewerShapes) {
     {R"(AMD EPYC 9754 128-Core Processor)",               "EPYC 9754",           "AMD EPYC",            128},
     {R"(AMD Ryzen 7 7840HS w/ Radeon 780M Graphics)",     "Ryzen 7 7840HS",      "AMD Ryzen 7",         0},
     {R"(AMD RYZEN AI MAX+ 395 w/ Radeon 8060S)",          "Ryzen AI Max+ 395",   "AMD Ryzen AI Max+",   0},
+    {R"(AMD Ryzen 5 PRO 215 w/ Radeon 740M Graphics)",    "Ryzen 5 PRO 215",     "AMD Ryzen 5 PRO",     0},
+    {R"(Intel(R) Core(TM) 5 120U)",                       "Core 120U",           "Intel Core 5",        0},
+    {R"(Intel(R) Core(TM) Ultra X7 358H)",                "Core 358H",           "Intel Core Ultra X7", 0},
+    {R"(Intel(R) Core(TM) 3 N355)",                       "N355",                "Intel Core 3",        0},
+    {R"(Intel(R) N95)",                                   "N95",                 "Intel Processor",     0},
+    {R"(Intel(R) Xeon(R) 6710E)",                         "Xeon 6710E",          "Intel Xeon",          0},
+    {R"(INTEL(R) XEON(R) GOLD 5520+)",                    "Xeon Gold 5520+",     "Intel Xeon Gold",     0},
+    {R"(AMD EPYC 4244P 6-Core Processor)",                "EPYC 4244P",          "AMD EPYC",            6},
+    {R"(AMD Ryzen Threadripper 7960X 24-Cores)",          "Ryzen Threadripper 7960X", "AMD Ryzen Threadripper", 24},
   };
   // clang-format on
   for (const Shape& s : shapes) {
@@ -385,6 +398,28 @@ TEST(BrandLine, ReadsLineClockAndCores) {
        {R"(AMD Processor Model Unknown)", R"(AMD Hammer Family processor - Model Unknown)", R"(AMD Six-Core Processor)",
         R"(QEMU Virtual CPU version 2.5+)", "06/17", "", "@@@", R"(Genuine Intel(R) CPU $0000%@)"})
     EXPECT_FALSE(readBrandLine(brand).has_value()) << "‹" << brand << "›";
+}
+
+// The graphics a brand string names, in the extended table's form, or none.
+TEST(BrandLine, ReadsTheGraphicsItNames) {
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+    {R"(AMD Ryzen 7 8845HS w/ Radeon 780M Graphics)",         "AMD Radeon 780M"},
+    {R"(AMD Ryzen AI 9 365 w/ Radeon 880M)",                  "AMD Radeon 880M"},
+    {R"(AMD RYZEN AI MAX+ 395 w/ Radeon 8060S)",              "AMD Radeon 8060S"},
+    {R"(AMD Ryzen 5 5500U with Radeon Graphics)",             "AMD Radeon Graphics"},
+    {R"(AMD A8-7410 APU with AMD Radeon R5 Graphics)",        "AMD Radeon R5 Graphics"},
+    {R"(AMD Ryzen 7 PRO 3700U w/ Radeon Vega Mobile Gfx)",    ""},  // no count of its units
+    {R"(AMD E-450 APU with Radeon(tm) HD Graphics)",          ""},
+    {R"(AMD Ryzen 7 9700X 8-Core Processor)",                 ""},
+    {R"(Intel(R) Core(TM) i7-8809G CPU @ 3.10GHz)",           ""},
+  };
+  // clang-format on
+  for (const auto& [brand, graphics] : cases) {
+    const auto said = readBrandLine(brand);
+    ASSERT_TRUE(said.has_value()) << "‹" << brand << "›";
+    EXPECT_EQ(said->graphics, graphics) << "‹" << brand << "›";
+  }
 }
 
 // The line is the extended table's own: for every brand string of the rule

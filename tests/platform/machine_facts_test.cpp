@@ -332,6 +332,70 @@ TEST(MachineFacts, ReadsEachSharedCacheOnceAndEachCoreClockOnce) {
   EXPECT_LE(tree.reads.size(), 128u * 3 + 64 * 4 * 4 + 64 + 2);
 }
 
+// A hybrid as Linux shows it: the processors of the performance cores under
+// cpu_core, the efficient cores' under cpu_atom, the low-power efficient
+// cores outside the level-3 cache.
+MemoryFileTree hybridTree(int performance, int efficient, int lowPower, bool devices = true) {
+  MemoryFileTree tree;
+  tree.files["proc/cpuinfo"] = cpuinfo("GenuineIntel", 6, "sse lm ht");
+  int id = 0, core = 0;
+  std::vector<int> underL3, pCpus, eCpus;
+  const auto add = [&](int count, int threads, bool l3, std::vector<int>& kind) {
+    for (int c = 0; c < count; ++c, ++core)
+      for (int t = 0; t < threads; ++t, ++id) {
+        const std::string folder = kCpu + "cpu" + std::to_string(id) + "/";
+        tree.files[folder + "topology/physical_package_id"] = "0\n";
+        tree.files[folder + "topology/core_id"] = std::to_string(core) + "\n";
+        (l3 ? underL3 : kind).push_back(id);
+        if (l3) kind.push_back(id);
+      }
+  };
+  std::vector<int> lowPowerCpus;
+  add(performance, 2, true, pCpus);
+  add(efficient, 1, true, eCpus);
+  add(lowPower, 1, false, lowPowerCpus);
+  eCpus.insert(eCpus.end(), lowPowerCpus.begin(), lowPowerCpus.end());
+  for (const int cpu : underL3) {
+    const std::string index3 = kCpu + "cpu" + std::to_string(cpu) + "/cache/index0/";  // the L3 alone
+    tree.files[index3 + "level"] = "3\n";
+    tree.files[index3 + "type"] = "Unified\n";
+    tree.files[index3 + "size"] = "24576K\n";
+    tree.files[index3 + "shared_cpu_list"] = listText(underL3) + "\n";
+  }
+  tree.files[kCpu + "online"] = "0-" + std::to_string(id - 1) + "\n";
+  if (devices) {
+    tree.files["sys/devices/cpu_core/cpus"] = listText(pCpus) + "\n";
+    tree.files["sys/devices/cpu_atom/cpus"] = listText(eCpus) + "\n";
+  }
+  return tree;
+}
+
+TEST(MachineFacts, CountsAHybridsKindsOfCore) {
+  struct KindCase {
+    const char* name;
+    MemoryFileTree tree;
+    int cores, threads, performance, efficient, lowPower;
+  };
+  // clang-format off
+  const KindCase cases[] = {
+    {"Core Ultra 7 155H",                        hybridTree(6, 8, 2),        16, 22, 6, 8, 2},
+    {"Core i9-13900K",                           hybridTree(8, 16, 0),       24, 32, 8, 16, 0},
+    {"performance and low-power cores only",     hybridTree(4, 0, 4),        8,  12, 4, 0, 4},
+    {"a kernel without the hybrid devices",      hybridTree(6, 8, 2, false), 16, 22, 0, 0, 0},
+    {"no hybrid: one kind of core",              hybridTree(6, 0, 0),        6,  12, 0, 0, 0},
+  };
+  // clang-format on
+  for (const KindCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const MachineFacts facts = readLinuxMachineFacts(c.tree);
+    EXPECT_EQ(facts.cores, c.cores);
+    EXPECT_EQ(facts.threads, c.threads);
+    EXPECT_EQ(facts.performanceCores, c.performance);
+    EXPECT_EQ(facts.efficientCores, c.efficient);
+    EXPECT_EQ(facts.lowPowerCores, c.lowPower);
+  }
+}
+
 TEST(CpuList, ReadsTheKernelsLists) {
   const struct {
     const char* text;

@@ -46,8 +46,10 @@ std::string processorRecord(std::uint32_t relationship, const std::vector<Mask>&
   putMasks(record, kProcessorGroupMasks, masks);
   return record;
 }
-std::string core(std::uint64_t bits, bool smt = false, int group = 0) {
-  return processorRecord(0, {{group, bits}}, smt);
+std::string core(std::uint64_t bits, bool smt = false, int group = 0, int efficiencyClass = 0) {
+  std::string record = processorRecord(0, {{group, bits}}, smt);
+  put(record, kEfficiencyClass, static_cast<std::uint64_t>(efficiencyClass), 1);
+  return record;
 }
 std::string package(const std::vector<Mask>& masks) { return processorRecord(3, masks); }
 
@@ -173,6 +175,53 @@ TEST(ProcessorInformation, NumbersProcessorsByGroup) {
   EXPECT_FALSE(topology.processors[0].core);
   EXPECT_EQ(topology.processors[1].id, 2 * 64 + 63);
   EXPECT_EQ(topology.processors[1].core, 0);
+}
+
+// Core Ultra 7 155H as Windows 11 describes it: six performance cores of two
+// threads (class 2), eight efficient cores (class 1) and two low-power ones
+// (class 0); i7-12700H: classes 1 and 0 only.
+std::string hybrid(int performance, int efficient, int lowPower, bool threeClasses) {
+  std::string bytes;
+  int next = 0;
+  const auto add = [&](int count, bool smt, int efficiencyClass) {
+    for (int c = 0; c < count; ++c, next += smt ? 2 : 1)
+      bytes += core((smt ? 3ull : 1ull) << next, smt, 0, efficiencyClass);
+  };
+  add(performance, true, threeClasses ? 2 : 1);
+  add(efficient, false, threeClasses ? 1 : 0);
+  add(lowPower, false, 0);
+  return bytes + package({{0, (1ull << next) - 1}});
+}
+
+std::string fourClasses() {
+  std::string bytes;
+  for (int c = 0; c < 4; ++c) bytes += core(1ull << c, false, 0, c);
+  return bytes + package({{0, 0xF}});
+}
+
+TEST(ProcessorInformation, CountsTheKindsOfCoreByEfficiencyClass) {
+  struct KindCase {
+    const char* name;
+    std::string bytes;
+    int performance, efficient, lowPower;
+  };
+  // clang-format off
+  const KindCase cases[] = {
+    {"Core Ultra 7 155H: three classes",       hybrid(6, 8, 2, true),                  6, 8, 2},
+    {"Core i7-12700H: two classes",            hybrid(6, 8, 0, false),                 6, 8, 0},
+    {"a processor of one class is no hybrid",  hybrid(4, 0, 0, false),                 0, 0, 0},
+    {"four classes: no kinds the program knows", fourClasses(),                     0, 0, 0},
+  };
+  // clang-format on
+  for (const KindCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const MachineFacts facts = summary(c.bytes);
+    EXPECT_EQ(facts.performanceCores, c.performance);
+    EXPECT_EQ(facts.efficientCores, c.efficient);
+    EXPECT_EQ(facts.lowPowerCores, c.lowPower);
+  }
+  EXPECT_EQ(summary(hybrid(6, 8, 2, true)).cores, 16);
+  EXPECT_EQ(summary(hybrid(6, 8, 2, true)).threads, 22);
 }
 
 TEST(ProcessorInformation, CountsModulesAsCoresWhenAsked) {

@@ -6,8 +6,9 @@
 # forms of memory, graphics, threads and L3 on the sources' real shapes,
 # and damaged inputs (each refused with its message and exit code 1); the
 # build's generator on the committed files and on damaged copies; and, when
-# the shared data lie beside the repository, the committed files re-derived.
+# the committed files re-derived from the shared data (shared_data.sh).
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
 source_dir="${WEXMORA_SOURCE_DIR:?}"
 tool="$source_dir/tools/extended/derive_extended.py"
 embed="${WEXMORA_BINARY_DIR:?}/resources/extended/wexmora_embed_extended"
@@ -36,7 +37,7 @@ CSV
 }
 derive() {  # derive OUT-DIR, the inputs of $scratch
   python3 "$tool" --intel "$scratch/intel.csv" --amd "$scratch/amd.csv" --basics "$scratch/basics.csv" \
-    "${@:2}" --out-dir "$1" 2>"$scratch/err"
+    --hand-kept "" "${@:2}" --out-dir "$1" 2>"$scratch/err"
 }
 row() { awk -F'\t' -v key="$2" '$1 == key' "$1/processors.tsv"; }
 
@@ -51,10 +52,10 @@ while IFS= read -r line; do
   got=$(row "$scratch/one" "$key")
   [ "$got" = "$(printf '%b' "$expected")" ] && pass || fail "row $key: got ‹$got›"
 done <<'ROWS'
-i5-8250U => i5-8250U\tIntel\tIntel Core i5\t1.60 GHz\t3.40 GHz\t4\t8\tFCBGA1356\tMobile\tМобильного\tKaby Lake R\t100°C\t14 nm\tLPDDR3-2133, DDR4-2400 MHz\tIntel UHD Graphics 620\t6 Mb\t3.0\tAVX2, HT, SSE4.1, SSE4.2, EM64T, AES, VT-x\tintel+basics
-Ryzen 5 3600 => Ryzen 5 3600\tAMD\tAMD Ryzen 5\t3.60 GHz\t4.20 GHz\t6\t12\tAM4\tDesktop\tНастольного\t\t95°C\t7 nm\tDDR4\t-\t32 Mb\t4.0\tAES, AMD-V\tamd
-Core2 E8400 => Core2 E8400\tIntel\tIntel Core2 Duo\t3.00 GHz\t\t2\t2\tLGA775\t\t\t\t\t\t\t\t\t\t\tbasics
-Athlon 64 X2 4200+ => Athlon 64 X2 4200+\tAMD\tAMD Athlon 64 X2\t\t\t2\t2\tAM2\t\t\t\t\t\t\t\t\t\t\tbasics
+i5-8250U => i5-8250U\tIntel\tIntel Core i5\t1.60 GHz\t3.40 GHz\t4\t8\t\t\t\tFCBGA1356\tMobile\tМобильного\tKaby Lake R\t100°C\t14 nm\tLPDDR3-2133, DDR4-2400 MHz\tIntel UHD Graphics 620\t6 Mb\t3.0\tAVX2, HT, SSE4.1, SSE4.2, EM64T, AES, VT-x\tintel+basics
+Ryzen 5 3600 => Ryzen 5 3600\tAMD\tAMD Ryzen 5\t3.60 GHz\t4.20 GHz\t6\t12\t\t\t\tAM4\tDesktop\tНастольного\t\t95°C\t7 nm\tDDR4\t-\t32 Mb\t4.0\tAES, AMD-V\tamd
+Core2 E8400 => Core2 E8400\tIntel\tIntel Core2 Duo\t3.00 GHz\t\t2\t2\t\t\t\tLGA775\t\t\t\t\t\t\t\t\t\t\tbasics
+Athlon 64 X2 4200+ => Athlon 64 X2 4200+\tAMD\tAMD Athlon 64 X2\t\t\t2\t2\t\t\t\tAM2\t\t\t\t\t\t\t\t\t\t\tbasics
 ROWS
 
 # A second table of a kind: its new key is added; for a key the first holds
@@ -70,13 +71,44 @@ derive "$scratch/more" --intel "$scratch/intel2.csv" && pass || fail "two Intel 
 while IFS= read -r line; do
   [ -z "$line" ] && continue
   key="${line%% => *}" expected="${line#* => }"
-  got=$(row "$scratch/more" "$key" | cut -f1,6,7,11,12,14,16,19)
+  got=$(row "$scratch/more" "$key" | cut -f1,6,7,14,15,17,19,22)
   [ "$got" = "$(printf '%b' "$expected")" ] && pass || fail "two tables, row $key: got ‹$got›"
 done <<'ROWS'
 i5-8250U => i5-8250U\t4\t8\tOther\t90°C\tLPDDR3-2133, DDR4-2400 MHz\t6 Mb\tintel+basics
 N4000 => N4000\t2\t2\tGemini Lake\t105°C\tDDR4-2400, LPDDR4-2400 MHz\t4 Mb L2\tintel
 ROWS
 write_inputs
+
+# The newer table's columns (both makers in one file, Intel's hybrids with
+# their kinds of core), given as --intel and --amd, and a row kept by hand
+# in the same columns: each row read as its maker's older table's.
+cat >"$scratch/newer.csv" <<'CSV'
+name,source,Processor Number,Code Name,Vertical Segment,Lithography,CPU Lithography,Total Cores,# of Performance-cores,# of Efficient-cores,# of Low Power Efficient-cores,Total Threads,Performance-core Base Frequency,Max Turbo Frequency,Cache,Sockets Supported,Memory Types,PCI Support,Max Operating Temperature,GPU Name‡,Instruction Set,Instruction Set Extensions,Intel® Hyper-Threading Technology ‡,Intel® AES New Instructions,Intel® Virtualization Technology (VT-x) ‡,Family,Series,Form Factor,intended_usage,# of CPU Cores,# of Threads,Base Clock,Max. Boost Clock,L3 Cache,Processor Technology for CPU Cores,CPU Socket,PCI Express® Version,System Memory Type,System Memory Specification,Graphics Model,Max. Operating Temperature (Tjmax)
+Intel® Core™ Ultra 7 Processor 155H,page,155H,Products formerly Meteor Lake,Mobile,Intel 4,,16,6,8,2,22,1.4 GHz,4.8 GHz,24 MB Intel® Smart Cache,FCBGA2049,Up to LPDDR5/x 7467 MT/s Up to DDR5 5600 MT/s,5.0 and 4.0,110 °C,Intel® Arc™ graphics,64-bit,"Intel® SSE4.1, Intel® SSE4.2, Intel® AVX2",Yes,Yes,Yes,,,,,,,,,,,,,,,,
+Intel® Core™ Ultra 9 Processor 285K,page,285K,Products formerly Arrow Lake,Desktop,,TSMC N3B,24,8,16,,24,3.7 GHz,5.7 GHz,36 MB Intel® Smart Cache,FCLGA1851,Up to DDR5 6400 MT/s,5.0 and 4.0,105 °C,Intel® Graphics,64-bit,"Intel® SSE4.1, Intel® SSE4.2, Intel® AVX2",No,Yes,Yes,,,,,,,,,,,,,,,,
+AMD Ryzen™ 7 9700X,page,,,,,,,,,,,,,,,,,,,,,,,,Ryzen,Ryzen 9000 Series,"Desktops , Boxed Processor",local,8,16,3.8 GHz,Up to 5.5 GHz,32 MB,TSMC 4nm FinFET,AM5,PCIe® 5.0,DDR5,,AMD Radeon™ Graphics,95°C
+AMD EPYC™ 4244P,page,,,,,,,,,,,,,,,,,,,,,,,,,EPYC 4004 Series,,server,6,12,3.8 GHz,Up to 5.1 GHz,32 MB,,AM5,PCIe® 5.0 x28,DDR5,Up to 5200 MT/s,,
+CSV
+cat >"$scratch/hand.csv" <<'CSV'
+# Kept by hand: the processors the tables lack.
+name,source,Processor Number,Code Name,Vertical Segment,Lithography,Total Cores,Total Threads,Processor Base Frequency,Max Turbo Frequency,Cache,Sockets Supported,Family,Series,# of CPU Cores,# of Threads,L3 Cache
+Intel® Xeon® 6710E Processor,press release,6710E,Products formerly Sierra Forest,Server,Intel 3,64,64,2.40 GHz,3.20 GHz,96 MB,FCLGA4710,,,,,
+CSV
+python3 "$tool" --intel "$scratch/intel.csv" --intel "$scratch/newer.csv" --amd "$scratch/amd.csv" --amd "$scratch/newer.csv" \
+  --basics "$scratch/basics.csv" --hand-kept "$scratch/hand.csv" --out-dir "$scratch/newer" 2>"$scratch/err" &&
+  pass || fail "the newer table refused: $(cat "$scratch/err")"
+while IFS= read -r line; do
+  [ -z "$line" ] && continue
+  key="${line%% => *}" expected="${line#* => }"
+  got=$(row "$scratch/newer" "$key")
+  [ "$got" = "$(printf '%b' "$expected")" ] && pass || fail "newer table, row $key: got ‹$got›"
+done <<'ROWS'
+Core 155H => Core 155H\tIntel\tIntel Core Ultra 7\t1.40 GHz\t4.80 GHz\t16\t22\t6\t8\t2\tFCBGA2049\tMobile\tМобильного\tMeteor Lake\t110°C\tIntel 4\tDDR5-5600,LPDDR5/LPDDR5x-7467 MHz\tIntel Arc Graphics\t24 Mb\t4.0, 5.0\tAVX2, HT, SSE4.1, SSE4.2, EM64T, AES, VT-x\tspecs
+Core 285K => Core 285K\tIntel\tIntel Core Ultra 9\t3.70 GHz\t5.70 GHz\t24\t24\t8\t16\t0\tFCLGA1851\tDesktop\tНастольного\tArrow Lake\t105°C\t3 nm\tDDR5-6400 MHz\tIntel Graphics\t36 Mb\t4.0, 5.0\tAVX2, SSE4.1, SSE4.2, EM64T, AES, VT-x\tspecs
+Ryzen 7 9700X => Ryzen 7 9700X\tAMD\tAMD Ryzen 7\t3.80 GHz\t5.50 GHz\t8\t16\t\t\t\tAM5\tDesktop\tНастольного\t\t95°C\t4 nm\tDDR5\tAMD Radeon Graphics\t32 Mb\t5.0\t\tspecs
+EPYC 4244P => EPYC 4244P\tAMD\tAMD EPYC\t3.80 GHz\t5.10 GHz\t6\t12\t\t\t\tAM5\tServer\tСервера\t\t\t\tDDR5-5200 MHz\t\t32 Mb\t5.0\t\tspecs
+Xeon 6710E => Xeon 6710E\tIntel\tIntel Xeon\t2.40 GHz\t3.20 GHz\t64\t64\t\t\t\tFCLGA4710\tServer\tСервера\tSierra Forest\t\tIntel 3\t\t\t96 Mb\t\t\thand
+ROWS
 
 # The display forms, each rule on the shapes the product tables write.
 python3 - "$source_dir/tools/extended" <<'PY' >"$scratch/forms" 2>&1
@@ -184,7 +216,8 @@ if [ -x "$embed" ]; then
   done <<'DAMAGE'
 3{h;d};4G => in ascending order
 3p => in ascending order
-5s/\t[^\t]*$// => 18 fields, expected 19
+5s/\t[^\t]*$// => 21 fields, expected 22
+1s/\tcores\tthreads\t/\tthreads\tcores\t/ => the header is not the columns
 5s/^[^\t]*// => the key is empty
 2,$d => no rows
 DAMAGE
@@ -193,14 +226,15 @@ else
 fi
 
 # The committed tables are what the shared data give.
-data="$source_dir/../shared/data"
-if [ -r "$data/intel-processors.csv" ]; then
-  python3 "$tool" --intel "$data/intel-processors.csv" --amd "$data/amd-processors.csv" \
+source "$here/shared_data.sh"
+if data=$(find_shared_data); then
+  python3 "$tool" --intel "$data/intel-processors.csv" --intel "$data/processor-specifications-2025.csv" \
+    --amd "$data/amd-processors.csv" --amd "$data/processor-specifications-2025.csv" \
     --basics "$data/processor-basics.csv" --out-dir "$scratch/real" 2>/dev/null &&
     diff -q "$source_dir/resources/extended/processors.tsv" "$scratch/real/processors.tsv" >/dev/null &&
     pass || fail "resources/extended differs from what the shared data give; run tools/extended/derive_extended.py"
 else
-  echo "skipped the re-derivation: no shared data at $data"
+  fail "the re-derivation needs the shared data"
 fi
 
 echo "$passed passed, $failed failed"

@@ -10,7 +10,11 @@ Each of --intel, --amd and --basics may be given more than once, each table
 in the same columns: a later table adds the rows the earlier ones lack, and
 for a key that an earlier table holds it fills only the fields the earlier
 left empty (the first table that gives a field wins, as within one table the
-first row of a key does).
+first row of a key does). An --intel or --amd table may also be in the
+newer product table's columns (processor-specifications-2025.csv: both
+makers' rows, "name", Intel's "Processor Number", ...): each reads its
+maker's rows. The rows kept by hand (--hand-kept, in those columns, each
+with its source) come last.
 
 Writes DIR/processors.tsv (by default resources/extended/): one row per
 processor model, keyed by the model key that core/identify/model_number reads
@@ -36,11 +40,13 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[2]
 DEGREE = "\u00b0"
 
-COLUMNS = [
-    "key", "vendor", "product_line", "base", "turbo", "cores", "threads", "socket",
-    "segment_en", "segment_ru", "code_name", "max_temperature", "lithography", "memory",
-    "graphics", "l3_cache", "pcie", "technologies", "source",
-]
+# Processors no product table lists yet, in the newer table's columns, each
+# row with its source: read after the product tables.
+HAND_KEPT = ROOT / "tools" / "extended" / "hand_kept_processors.csv"
+
+# The table's columns, named once in core/data/extended_columns.def.
+COLUMNS_FILE = ROOT / "core" / "data" / "extended_columns.def"
+COLUMNS = re.findall(r'^WEXMORA_EXTENDED_COLUMN\(\w+, "(\w+)"\)$', COLUMNS_FILE.read_text(encoding="utf-8"), re.M)
 
 # Segment words in both languages; the Russian forms are those the window's
 # Russian routine puts into the segment field ("Workstation" stays as it is).
@@ -160,6 +166,7 @@ SHORTENINGS = [
     ("product_line", "Threadripper without 'Ryzen'",   r"^AMD Ryzen Threadripper", "AMD Threadripper"),
     ("product_line", "Embedded series by its letter",  r"^AMD Embedded ", "AMD "),
     ("product_line", "PRO in small letters",           r"\bPRO$", "Pro"),
+    ("product_line", "Ryzen AI without 'Ryzen'",       r"^AMD Ryzen AI\b", "AMD AI"),
     ("pcie",         "the highest revision",           r"^.*, ", ""),
 ]
 # fmt: on
@@ -182,6 +189,10 @@ def read_csv(path, required):
             rows = list(csv.reader(handle))
     except (OSError, UnicodeDecodeError) as error:
         raise DamagedInput(f"{path}: cannot be read ({error})")
+    first = 0
+    while first < len(rows) and rows[first] and rows[first][0].startswith("#"):
+        first += 1  # comments before the header (the hand-kept table)
+    rows = rows[first:]
     if not rows:
         raise DamagedInput(f"{path}: empty")
     header = rows[0]
@@ -189,7 +200,7 @@ def read_csv(path, required):
     if missing:
         raise DamagedInput(f"{path}: missing column(s) {', '.join(missing)}")
     table = []
-    for line, row in enumerate(rows[1:], 2):
+    for line, row in enumerate(rows[1:], first + 2):
         if not any(cell.strip() for cell in row):
             continue
         if len(row) < len(header):
@@ -215,10 +226,16 @@ def clock(text):
 
 
 def nanometres(text):
-    match = re.search(r"(\d+)\s*nm", text)
+    """'14 nm', 'TSMC 4nm FinFET', 'TSMC N3B' -> '14 nm', '4 nm', '3 nm'; Intel's
+    nodes after 10 nm by their names ('Intel 4', 'Intel 18A'), as the
+    family/model table writes them; 'Intel 7' is the 10 nm node."""
+    text = text.strip()
+    match = re.search(r"(\d+)\s*nm", text) or re.fullmatch(r"TSMC N(\d+)[A-Z]?", text)
     if match:
         return match.group(1) + " nm"
-    return {"Intel 7": "10 nm", "Intel 4": "7 nm"}.get(text.strip(), "")
+    if text == "Intel 7":
+        return "10 nm"
+    return text if re.fullmatch(r"Intel \d+A?", text) else ""
 
 
 def degrees(text):
@@ -450,6 +467,12 @@ INTEL_COLUMNS = ["ProcessorNumber", "CpuName", "CoreCount", "ThreadCount", "Cloc
 
 def intel_product_line(name, key):
     name = plain(name)
+    # The lines since 2023 name their tier before the number: "Intel Core Ultra 7
+    # Processor 155H", "Intel Core Ultra X7 Processor 358H", "Intel Core 5
+    # processor 120U", "Intel Core i9 processor 14900KS".
+    tier = re.match(r"Intel (Core Ultra X?\d|Core \d|Core i\d)\b", name)
+    if tier:
+        return "Intel " + tier.group(1)
     match = re.match(r"Intel (Core2 Duo|Core2 Quad|Core2 Extreme|Core2 Solo|Core Duo|Core Solo|Core|"
                      r"Pentium Gold|Pentium Silver|Pentium 4|Pentium D|Pentium M|Pentium|Celeron M|Celeron D|"
                      r"Celeron|Atom|Xeon Phi|Xeon Gold|Xeon Silver|Xeon Platinum|Xeon Bronze|Xeon|Processor)\b", name)
@@ -459,7 +482,9 @@ def intel_product_line(name, key):
     if line == "Core":
         tier = re.match(r"(i[3579]|m[357])-", key)
         line += " " + (tier.group(1) if tier else "M")
-    return "Intel " + line if line != "Processor" else ""
+    # "Intel Processor N100": the N-series' own line; a bare "Intel Processor"
+    # of the older pages names none.
+    return "Intel " + line if line != "Processor" or re.match(r"N\d", key) else ""
 
 
 # Page columns that describe a processor's own graphics; a page with none of
@@ -468,15 +493,19 @@ INTEL_GRAPHICS_FACTS = ["GraphicsFreq", "GraphicsMaxFreq", "GraphicsExecutionUni
                         "GraphicsMaxMem", "GraphicsOutput"]
 
 
-def intel_graphics(text, row):
+def intel_graphics(text, row, page=True):
     """The catalogue's graphics forms: the maker's name ("Intel UHD Graphics
     630"; "Intel HD Graphics" for the pages' "... for 4th Generation Intel
     Processors"), "-" where the page lists no processor graphics, empty
-    where it describes graphics without naming them."""
+    where it describes graphics without naming them. A row kept by hand
+    (page False) that names none says nothing of them."""
     name = plain(text)
+    if not name and not page:
+        return ""
     if not name:
         described = any(plain(row.get(c) or "") not in ("", "N/A", "No") for c in INTEL_GRAPHICS_FACTS)
         return "" if described else "-"
+    name = re.sub(r"\bgraphics\b", "Graphics", name)  # "Intel Arc graphics", as the other names write it
     return re.sub(r"^(Intel (?:U?HD|Iris) Graphics) for .*$", r"\1", name)
 
 
@@ -523,16 +552,149 @@ def intel_technologies(row):
 
 
 def intel_socket(text):
-    """The first socket the page lists: 'FCLGA1700', 'FPGA946.FPGA947' -> 'FPGA946'."""
-    first = re.sub(r"\.(?=[A-Z])", ", ", plain(text).replace(". ", ", ")).split(", ")[0].strip()
+    """The first socket the page lists: 'FCLGA1700', 'FPGA946.FPGA947' and
+    'PGA988,PPGA988' -> 'FPGA946', 'PGA988'."""
+    first = re.split(r",\s*", re.sub(r"\.(?=[A-Z])", ", ", plain(text).replace(". ", ", ")))[0].strip()
     return first
 
 
-def read_intel(path):
+# ---- the newer product table ------------------------------------------------
+# processor-specifications-2025.csv, and the hand-kept table in its columns,
+# hold both makers' rows, each in the newer columns of its maker's pages.
+# Each row is read as a row of its maker's older table: every older column
+# takes the first of its newer columns that gives a value.
+# fmt: off
+SPECS_INTEL = {
+    "ProcessorNumber":   ["Processor Number"],
+    "CpuName":           ["name"],
+    "CoreCount":         ["Total Cores"],
+    "ThreadCount":       ["Total Threads"],
+    "ClockSpeed":        ["Processor Base Frequency", "Performance-core Base Frequency"],
+    "ClockSpeedMax":     ["Max Turbo Frequency", "Performance-core Max Turbo Frequency"],
+    "Cache":             ["Cache"],
+    "CodeNameText":      ["Code Name"],
+    "Lithography":       ["Lithography", "CPU Lithography"],
+    "MarketSegment":     ["Vertical Segment"],
+    "SocketsSupported":  ["Sockets Supported"],
+    "TCase":             ["TCASE"],
+    "DigitalThermalSensorTemperatureMax": ["TJUNCTION"],
+    "ThermalJunctionRateCode": ["Max Operating Temperature"],
+    "MemoryTypes":       ["Memory Types"],
+    "ProcessorGraphicsModelId": ["GPU Name‡", "Graphics Name‡"],
+    "PCIExpressRevision": ["PCI Express Revision", "Microprocessor PCIe Revision", "PCI Support",
+                           "Chipset / PCH PCIe Revision"],
+    "InstructionSetExtensions": ["Instruction Set Extensions"],
+    "VTX":               ["Intel® Virtualization Technology (VT-x) ‡"],
+    "AESTech":           ["Intel® AES New Instructions"],
+    "EM64":              ["Intel® 64 ‡", "Instruction Set"],  # "Yes", or the set's "64-bit"
+    "HyperThreading":    ["Intel® Hyper-Threading Technology ‡"],
+    "GraphicsFreq":      ["Graphics Base Frequency"],
+    "GraphicsMaxFreq":   ["Graphics Max Dynamic Frequency"],
+    "GraphicsExecutionUnits": ["Execution Units", "Xe-cores"],
+    "GraphicsDeviceId":  ["Device ID"],
+    "GraphicsOutput":    ["Graphics Output"],
+    "PerformanceCores":  ["# of Performance-cores"],
+    "EfficientCores":    ["# of Efficient-cores"],
+    "LowPowerCores":     ["# of Low Power Efficient-cores"],
+}
+SPECS_AMD = {
+    "Model":             ["name"],
+    "Family":            ["Family"],
+    "Line":              ["Series"],
+    "# of CPU Cores":    ["# of CPU Cores"],
+    "# of Threads":      ["# of Threads"],
+    "Base Clock":        ["Base Clock", "CPU Base Freq."],
+    "Max. Boost Clock ¹ ²": ["Max. Boost Clock", "CPU Max Freq."],
+    "L2 Cache":          ["L2 Cache", "Total L2 Cache"],
+    "L3 Cache":          ["L3 Cache", "Total L3 Cache"],
+    "Processor Technology for CPU Cores": ["Processor Technology for CPU Cores"],
+    "CPU Socket":        ["CPU Socket"],
+    "PCI Express® Version": ["PCI Express® Version"],
+    "Max. Operating Temperature (Tjmax)": ["Max. Operating Temperature (Tjmax)"],
+    "System Memory Type": ["System Memory Type"],
+    "Graphics Model":    ["Graphics Model"],
+    "Supported Technologies": ["Supported Technologies"],
+}
+# The first form factor AMD's newer pages list, or the page's use, as the
+# older table's platform.
+SPECS_AMD_PLATFORMS = {
+    "Desktops": "Desktop", "1L Desktops": "Desktop", "Boxed Processor": "Desktop", "Laptops": "Mobile",
+    "Mobile Workstations": "Mobile", "Handheld": "Handheld", "Servers": "Server", "server": "Server",
+    "embedded": "Embedded",
+}
+# fmt: on
+
+
+def specs_table(path):
+    """Whether the CSV at path is in the newer table's columns (a "name" and
+    Intel's "Processor Number")."""
+    try:
+        with open(path, encoding="utf-8-sig", newline="") as handle:
+            for row in csv.reader(handle):
+                if row and not row[0].startswith("#"):
+                    return "name" in row and "Processor Number" in row
+    except (OSError, UnicodeDecodeError):
+        return False
+    return False
+
+
+def specs_rows(path, maker, mapping):
+    """The newer table's rows of one maker, in the older table's columns."""
+    for row in read_csv(path, ["name"]):
+        if not plain(row["name"]).startswith(maker + " "):
+            continue
+        yield {old: next((row[c] for c in new if row.get(c, "").strip()), "") for old, new in mapping.items()} | \
+            {"_row": row}
+
+
+def intel_rows(path):
+    if specs_table(path):
+        for row in specs_rows(path, "Intel", SPECS_INTEL):
+            row = corrected("intel", row, "CpuName")
+            if row is not None:
+                row["EM64"] = "Yes" if row["EM64"] in ("Yes", "64-bit") else row["EM64"]
+                yield row
+    else:
+        yield from corrected_rows(path, INTEL_COLUMNS, "intel")
+
+
+def amd_specs_row(row):
+    """A newer AMD row completed as the older table has it: the platform, and
+    the memory type with the speed of the page's specification."""
+    page = row["_row"]
+    form_factor = plain(page.get("Form Factor", "")).split(" , ")[0]
+    row["Platform"] = SPECS_AMD_PLATFORMS.get(form_factor or page.get("intended_usage", ""), "")
+    speed = re.search(r"(\d{4}) MT/s", page.get("System Memory Specification", ""))
+    memory = plain(row["System Memory Type"])
+    if speed and re.fullmatch(r"(LP)?DDR\d", memory):
+        row["System Memory Type"] = f"{memory} {speed.group(1)}"
+    return row
+
+
+def amd_rows(path):
+    if specs_table(path):
+        yield from (amd_specs_row(row) for row in specs_rows(path, "AMD", SPECS_AMD))
+    else:
+        yield from read_csv(path, AMD_COLUMNS)
+
+
+def hybrid_kinds(row, cores):
+    """A hybrid's performance, efficient and low-power efficient cores, as
+    texts; empty texts for a processor of one kind of core, and where the
+    kinds do not add up to the cores."""
+    kinds = [plain(row.get(c) or "") for c in ("PerformanceCores", "EfficientCores", "LowPowerCores")]
+    counts = [int(k) if k.isdigit() else 0 for k in kinds]
+    if sum(c > 0 for c in counts) < 2 or not cores or sum(counts) != int(cores):
+        return ["", "", ""]
+    return [str(c) for c in counts]
+
+
+def read_intel(path, source="intel"):
     rows = {}
-    for row in corrected_rows(path, INTEL_COLUMNS, "intel"):
+    for row in intel_rows(path):
         name = plain(row["CpuName"])
-        if "+" in name or not row["ProcessorNumber"].strip():
+        # "Intel Core i5+8400 ... includes Intel Optane Memory" is a bundle; "Xeon Gold 5420+" a processor.
+        if re.search(r"\+\d|includes", name) or not row["ProcessorNumber"].strip():
             continue
         key = intel_key(row["ProcessorNumber"], name)
         if not key:
@@ -550,6 +712,7 @@ def read_intel(path):
             "turbo": clock(row["ClockSpeedMax"]),
             "cores": cores,
             "threads": threads_of(threads, cores, ht),
+            **dict(zip(("performance_cores", "efficient_cores", "low_power_cores"), hybrid_kinds(row, cores))),
             "socket": intel_socket(row["SocketsSupported"]),
             "segment_en": row["MarketSegment"].strip() if row["MarketSegment"].strip() in SEGMENTS else "",
             "code_name": code_name,
@@ -557,11 +720,11 @@ def read_intel(path):
                                        or row["ThermalJunctionRateCode"]),
             "lithography": nanometres(row["Lithography"]),
             "memory": memory_form(row["MemoryTypes"]),
-            "graphics": intel_graphics(row["ProcessorGraphicsModelId"], row),
+            "graphics": intel_graphics(row["ProcessorGraphicsModelId"], row, source != "hand"),
             "l3_cache": intel_l3(row["Cache"], code_name),
             "pcie": intel_pcie(row["PCIExpressRevision"]),
             "technologies": intel_technologies(row),
-            "source": "intel",
+            "source": source,
         }
         rows.setdefault(key, sheet)
     return rows
@@ -611,9 +774,9 @@ def amd_technologies(text):
     return ", ".join(tokens)
 
 
-def read_amd(path):
+def read_amd(path, source="amd"):
     rows = {}
-    for row in read_csv(path, AMD_COLUMNS):
+    for row in amd_rows(path):
         if not row["Model"].strip():
             continue
         name = amd_name(row)
@@ -631,7 +794,7 @@ def read_amd(path):
             "turbo": clock(row["Max. Boost Clock ¹ ²"]),
             "cores": cores,
             "threads": threads_of(number(path, name, "# of Threads", row["# of Threads"]), cores, smt),
-            "socket": plain(row["CPU Socket"]),
+            "socket": re.sub(r"\s*,\s*", ", ", plain(row["CPU Socket"])),  # the newer pages' "FP7 , FP8"
             "segment_en": AMD_PLATFORMS.get(plain(row["Platform"]), ""),
             "code_name": "",
             "max_temperature": degrees(row["Max. Operating Temperature (Tjmax)"]),
@@ -641,7 +804,7 @@ def read_amd(path):
             "l3_cache": amd_l3(row),
             "pcie": amd_pcie(row["PCI Express® Version"]),
             "technologies": amd_technologies(row["Supported Technologies"]),
-            "source": "amd",
+            "source": source,
         }
         rows.setdefault(key, sheet)
     return rows
@@ -807,11 +970,16 @@ def main():
     parser.add_argument("--intel", required=True, action="append", help="may be given more than once")
     parser.add_argument("--amd", required=True, action="append", help="may be given more than once")
     parser.add_argument("--basics", required=True, action="append", help="may be given more than once")
+    parser.add_argument("--hand-kept", default=str(HAND_KEPT),
+                        help="the rows kept by hand, read after every product table (default %(default)s; '' for none)")
     parser.add_argument("--out-dir", default=str(ROOT / "resources" / "extended"))
     args = parser.parse_args()
+    hand = [args.hand_kept] if args.hand_kept else []
     try:
-        intel = combined(read_intel(path) for path in args.intel)
-        amd = combined(read_amd(path) for path in args.amd)
+        intel = combined([read_intel(path, "specs" if specs_table(path) else "intel") for path in args.intel] +
+                         [read_intel(path, "hand") for path in hand])
+        amd = combined([read_amd(path, "specs" if specs_table(path) else "amd") for path in args.amd] +
+                       [read_amd(path, "hand") for path in hand])
         basics = combined(read_basics(path) for path in args.basics)
         table = merge(intel, amd, basics)
     except DamagedInput as error:
