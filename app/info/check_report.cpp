@@ -1,11 +1,12 @@
 #include "app/info/check_report.h"
 
 #include "core/check/machine_check.h"
+#include "core/window/localisation.h"
 
 namespace wexmora::info {
 namespace {
 
-Language languageOf(const TForm15& form) { return form.comboIndex == 1 ? Language::English : Language::Russian; }
+Language languageOf(const TForm15& form) { return windowLanguage(form); }
 
 }  // namespace
 

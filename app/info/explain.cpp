@@ -7,6 +7,7 @@
 #include "core/extended/second_source.h"
 #include "core/model/control_names.h"
 #include "core/texts/texts.h"
+#include "core/window/localisation.h"
 
 namespace wexmora::info {
 namespace {
@@ -193,8 +194,8 @@ Explanation explanationOf(const TForm15& form, const PassTrace& trace, const std
   e.givenKey = givenKey;
   e.matches = trace.matches;
 
-  const std::string source = trace.secondSourcesConsulted ? sheetSourceName(form.facts.sheetSource) : "";
-  const bool catalogueAnswered = trace.secondSourcesConsulted && form.facts.sheetSource == SheetSource::Catalogue;
+  const std::string source = trace.secondSourcesConsulted ? sheetSourceName(form.facts.sheet.source) : "";
+  const bool catalogueAnswered = trace.secondSourcesConsulted && form.facts.sheet.source == SheetSource::Catalogue;
   if ((trace.modelNumber || !source.empty()) && !catalogueAnswered)
     e.otherSources = {trace.modelNumber, trace.brandSheet, source};
 
@@ -220,7 +221,7 @@ Explanation explanationOf(const TForm15& form, const PassTrace& trace, const std
   e.storedLanguage = trace.storedLanguage;
   e.languageIndex = trace.languageIndex;
   e.routine = trace.routine;
-  e.english = form.comboIndex == 1;
+  e.english = windowLanguage(form) == Language::English;
   return e;
 }
 

@@ -40,18 +40,6 @@ std::string label(std::string_view name, std::string_view value) {
 Samples one(std::optional<double> value) { return value ? Samples{{"", *value}} : Samples{}; }
 Samples count(int n) { return n > 0 ? Samples{{"", static_cast<double>(n)}} : Samples{}; }
 
-// "100°C", "105 °C" -> 100; "14 nm" -> 14: the number that opens a field
-// with the given unit after it, nothing for "Unknown" and the like.
-std::optional<double> numberBefore(std::string_view text, std::string_view unit) {
-  text = base::trim(text);
-  if (!text.ends_with(unit)) return std::nullopt;
-  text = base::trim(text.substr(0, text.size() - unit.size()));
-  double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
-}
-
 std::optional<double> hertz(int mhz) { return mhz > 0 ? std::optional<double>(mhz * 1e6) : std::nullopt; }
 
 const char* vendorName(platform::Vendor vendor) {
@@ -75,7 +63,7 @@ std::string modelNumber(const TForm15& form) {
 
 Samples processorInfo(const MetricInput& in) {
   const TForm15& f = in.form;
-  const std::string source = sheetSourceName(f.facts.sheetSource);
+  const std::string source = sheetSourceName(f.facts.sheet.source);
   const std::string labels[] = {label("brand", f[kBrandString].text),
                                 label("vendor", vendorName(f.facts.vendor)),
                                 label("model_number", modelNumber(f)),
@@ -154,10 +142,10 @@ Samples turboClock(const MetricInput& in) { return one(hertz(in.sheet.turboMhz))
 Samples l3Cache(const MetricInput& in) {
   return one(in.sheet.l3Bytes ? std::optional<double>(static_cast<double>(*in.sheet.l3Bytes)) : std::nullopt);
 }
-Samples maxTemperature(const MetricInput& in) { return one(numberBefore(in.form[kMaxTemperature].text, "\u00B0C")); }
+Samples maxTemperature(const MetricInput& in) { return one(in.form.facts.sheet.maxTemperatureCelsius); }
 Samples lithography(const MetricInput& in) {
-  const auto nanometres = numberBefore(in.form[kLithography].text, "nm");
-  return one(nanometres ? std::optional<double>(*nanometres / 1e9) : std::nullopt);
+  const auto& node = in.form.facts.sheet.lithography;
+  return one(node && node->nanometres > 0 ? std::optional<double>(node->nanometres / 1e9) : std::nullopt);
 }
 // A hybrid's cores by kind, labelled kind="performance", "efficient" or "low_power".
 Samples coreTypes(int performance, int efficient, int lowPower) {
@@ -167,7 +155,7 @@ Samples coreTypes(int performance, int efficient, int lowPower) {
           {label("kind", "low_power"), static_cast<double>(lowPower)}};
 }
 Samples sheetCoreTypes(const MetricInput& in) {
-  const auto& types = in.form.facts.coreTypes;
+  const auto& types = in.form.facts.sheet.coreTypes;
   return types ? coreTypes(types->performance, types->efficient, types->lowPower) : Samples{};
 }
 Samples machineCoreTypes(const MetricInput& in) {

@@ -8,12 +8,12 @@
 #include "base/join.h"
 #include "base/trim.h"
 #include "base/utf8.h"
-#include "core/data/key_list.h"
 #include "core/extended/second_source.h"
 #include "core/model/control_names.h"
 #include "core/texts/texts.h"
-#include "core/window/check_notes.h"
 #include "core/window/core_types.h"
+#include "core/window/localisation.h"
+#include "core/window/sheet_notes.h"
 #include "core/window/sheet_source.h"
 
 namespace wexmora::info {
@@ -47,18 +47,18 @@ constexpr SheetRow kSheet[] = {
 };
 // clang-format on
 
-bool identified(const TForm15& form) { return form.facts.sheetSource != SheetSource::None; }
+bool identified(const TForm15& form) { return form.facts.sheet.source != SheetSource::None; }
 
-bool fromOtherSource(const TForm15& form) { return outsideCatalogue(form.facts.sheetSource); }
+bool fromOtherSource(const TForm15& form) { return outsideCatalogue(form.facts.sheet.source); }
 
-Language languageOf(const TForm15& form) { return form.comboIndex == 1 ? Language::English : Language::Russian; }
+Language languageOf(const TForm15& form) { return windowLanguage(form); }
 
 std::string sourceCaption(const TForm15& form) {
   return std::string(textOf(TextId::InfoSourceCaption, languageOf(form)));
 }
 
 std::string sourceColumn(const TForm15& form) {
-  const std::string source = sheetSourceName(form.facts.sheetSource);
+  const std::string source = sheetSourceName(form.facts.sheet.source);
   return source.empty() ? "-" : source;
 }
 
@@ -73,7 +73,7 @@ nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source
 // The memo of a catalogue sheet is the record's list; another source's
 // memo adds the note, which the text shows on a line of its own.
 std::string technologiesLine(const TForm15& form) {
-  return fromOtherSource(form) ? base::joinWithCommas(form.facts.technologies) : memoWithoutFindings(form);
+  return fromOtherSource(form) ? base::joinWithCommas(form.facts.sheet.technologies) : memoWithoutNotes(form);
 }
 
 const char* kindName(ControlKind kind) {
@@ -130,9 +130,9 @@ std::string dataSheetText(const TForm15& form) {
     std::replace(value.begin(), value.end(), '\r', ' ');
     std::replace(value.begin(), value.end(), '\n', ' ');
     lines.emplace_back(caption + ":", value);
-    if (row.field == std::string_view(main_controls::kCores) && form.facts.coreTypes)
+    if (row.field == std::string_view(main_controls::kCores) && form.facts.sheet.coreTypes)
       lines.emplace_back(std::string(textOf(TextId::CoreTypesCaption, languageOf(form))) + ":",
-                         coreTypesText(*form.facts.coreTypes, languageOf(form)));
+                         coreTypesText(*form.facts.sheet.coreTypes, languageOf(form)));
   }
   // The long technologies caption stands on its own and does not widen the column.
   std::size_t width = 0;
@@ -148,32 +148,31 @@ nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
   nlohmann::ordered_json sheet;
   for (const auto& row : kSheet) {
     if (std::string_view(row.key) == "technologies")
-      sheet[row.key] = identified(form) ? form.facts.technologies : std::vector<std::string>{};
+      sheet[row.key] = identified(form) ? form.facts.sheet.technologies : std::vector<std::string>{};
     else
       sheet[row.key] = form[row.field].text;
     // A hybrid's cores by kind, after its cores and threads.
-    if (std::string_view(row.key) == "threads" && form.facts.coreTypes)
-      sheet["core_types"] = {{"performance", form.facts.coreTypes->performance},
-                             {"efficient", form.facts.coreTypes->efficient},
-                             {"low_power", form.facts.coreTypes->lowPower}};
+    if (std::string_view(row.key) == "threads" && form.facts.sheet.coreTypes)
+      sheet["core_types"] = {{"performance", form.facts.sheet.coreTypes->performance},
+                             {"efficient", form.facts.sheet.coreTypes->efficient},
+                             {"low_power", form.facts.sheet.coreTypes->lowPower}};
   }
   sheet["badge"] = pictureIndex(form[main_controls::kBadgeImage].picture, PictureSource::Badges);
   sheet["qr"] = pictureIndex(form[main_controls::kQrImage].picture, PictureSource::Qr);
   sheet["links"] = {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}};
   sheet["identified"] = identified(form);
   if (withSource) {
-    const std::string source = sheetSourceName(form.facts.sheetSource);
+    const std::string source = sheetSourceName(form.facts.sheet.source);
     sheet["source"] = source.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(source);
   }
   return sheet;
 }
 
 std::vector<std::string> dataSheetColumns(const TForm15& form, bool withSource) {
-  const Picture& qr = form[main_controls::kQrImage].picture;
   const Picture& badge = form[main_controls::kBadgeImage].picture;
-  const bool matched = qr.source == PictureSource::Qr && static_cast<std::size_t>(qr.index) < catalogue::kEntryCount;
+  const DataSheet& sheet = form.facts.sheet;
   std::vector<std::string> columns = {form[main_controls::kBrandString].text, form[main_controls::kModelKey].text,
-                                      matched ? std::string(catalogue::keyAt(static_cast<std::size_t>(qr.index))) : "-",
+                                      sheet.catalogueEntry ? sheet.catalogueKey : "-",
                                       badge.source == PictureSource::Badges ? std::to_string(badge.index) : "-",
                                       form[main_controls::kProductLine].text};
   if (withSource) columns.push_back(sourceColumn(form));

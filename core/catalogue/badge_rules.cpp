@@ -10,6 +10,7 @@
 #include "core/identify/text.h"
 #include "core/model/control_names.h"
 #include "core/model/pass_trace.h"
+#include "core/model/sheet_values.h"
 #include "core/texts/texts.h"
 
 namespace wexmora {
@@ -138,7 +139,7 @@ void correctBaseClock(TForm15& form) {
   constexpr std::pair<const char*, const char*> kCorrections[] = {{"G6900T", "2.80 GHz"}, {"G6900", "3.40 GHz"}};
   for (const auto& [model, clock] : kCorrections) {
     if (!text::contains(form[main_controls::kBrandString].text, model)) continue;
-    form[main_controls::kBaseClock].text = clock;
+    setSheetField(form, main_controls::kBaseClock, clock);
     return traceCorrection(form, CorrectionKind::BaseClock, model, {main_controls::kBaseClock}, clock);
   }
 }

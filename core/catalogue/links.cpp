@@ -10,7 +10,7 @@ void buildLinks(TForm15& form) {
   // whose model number replaced the model key links where the key did, as
   // any processor outside the catalogue does.
   const PassFacts& facts = form.facts;
-  const bool otherSource = outsideCatalogue(facts.sheetSource);
+  const bool otherSource = outsideCatalogue(facts.sheet.source);
   const std::string& modelKey =
       otherSource && facts.keyBeforeModelNumber ? *facts.keyBeforeModelNumber : form[main_controls::kHandOver].text;
   form.frontUrl = frontPageAddress(modelKey);

@@ -1,10 +1,10 @@
 #include "core/catalogue/lookup.h"
 
-#include "base/join.h"
 #include "base/utf8.h"
 #include "core/identify/text.h"
 #include "core/model/control_names.h"
 #include "core/model/pass_trace.h"
+#include "core/model/sheet_values.h"
 
 namespace wexmora {
 namespace {
@@ -47,9 +47,9 @@ void splitBaseFrequency(TForm15& form, RecordCursor& cursor) {
   } else {
     rest = text::remove(rest, length - 8, 9);
   }
-  form[main_controls::kBaseClock].text = frequency;
+  setSheetField(form, main_controls::kBaseClock, frequency);
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
-  form[main_controls::kTechnologies].text = rest;
+  setSheetField(form, main_controls::kTechnologies, rest);
 }
 
 // clang-format off
@@ -68,15 +68,14 @@ void distributeRecord(TForm15& form, const std::string& record) {
   RecordCursor cursor(record);
   cursor.cut();  // field 1 is the key itself
   for (const char* target : kFieldTargets) {
-    form[target].text = cursor.take();
+    setSheetField(form, target, cursor.take());
     if (std::string_view(target) == main_controls::kSocket)
       form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
     cursor.cut();
   }
   cursor.dropLast();
-  form[main_controls::kTechnologies].text = cursor.text();
+  setSheetField(form, main_controls::kTechnologies, cursor.text());
   splitBaseFrequency(form, cursor);
-  form.facts.technologies = base::splitAtCommas(form[main_controls::kTechnologies].text);
 }
 
 void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& sleeper) {
@@ -106,7 +105,9 @@ void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& 
     sleeper.sleepMs(kDecodeWaitMs);
 
     distributeRecord(form, catalogue::cp1251ToUtf8(lists.ListBox2.stored(i)));
-    form.facts.sheetSource = SheetSource::Catalogue;
+    form.facts.sheet.source = SheetSource::Catalogue;
+    form.facts.sheet.catalogueEntry = i;
+    form.facts.sheet.catalogueKey = key;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "core/extended/extended_table.h"
 #include "core/extended/second_source.h"
 #include "core/model/control_names.h"
+#include "core/model/sheet_values.h"
 #include "platform/cpu_features.h"
 
 namespace wexmora {
@@ -469,63 +470,6 @@ std::vector<CheckFinding> compareWithMachine(const SheetFacts& sheet, const Mach
   return findings;
 }
 
-namespace {
-
-// A decimal such as "3.20" or "19.25": its whole part, and its fraction in
-// units of 10^-`places` (further digits dropped). At most six digits.
-struct FixedPoint {
-  std::uint64_t whole = 0, fraction = 0;
-};
-std::optional<FixedPoint> fixedPointOf(std::string_view text, int places) {
-  FixedPoint value;
-  int fractionDigits = 0, digits = 0;
-  bool point = false;
-  for (const char c : text) {
-    if (c == '.' && !point) {
-      point = true;
-      continue;
-    }
-    if (c < '0' || c > '9' || ++digits > 6) return std::nullopt;
-    const auto digit = static_cast<std::uint64_t>(c - '0');
-    if (!point)
-      value.whole = value.whole * 10 + digit;
-    else if (fractionDigits < places)
-      value.fraction = value.fraction * 10 + digit, ++fractionDigits;
-  }
-  if (digits == 0) return std::nullopt;
-  for (; fractionDigits < places; ++fractionDigits) value.fraction *= 10;
-  return value;
-}
-
-}  // namespace
-
-std::optional<int> clockMhzOf(std::string_view text) {
-  // "N.NN GHz", the catalogue's form and clockText's.
-  constexpr std::string_view kUnit = " GHz";
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  if (!text.ends_with(kUnit)) return std::nullopt;
-  text.remove_suffix(kUnit.size());
-  const auto value = fixedPointOf(text, 3);
-  if (!value || value->whole > 100) return std::nullopt;
-  const int mhz = static_cast<int>(value->whole * 1000 + value->fraction);
-  return mhz > 0 ? std::optional<int>(mhz) : std::nullopt;
-}
-
-std::optional<std::uint64_t> cacheBytesOf(std::string_view text) {
-  std::uint64_t unit = 0;
-  if (text.ends_with(" Mb"))
-    unit = 1024 * 1024;
-  else if (text.ends_with(" Kb"))
-    unit = 1024;
-  else
-    return std::nullopt;
-  text.remove_suffix(3);
-  const auto value = fixedPointOf(text, 2);
-  if (!value) return std::nullopt;
-  const std::uint64_t bytes = value->whole * unit + value->fraction * unit / 100;
-  return bytes > 0 ? std::optional<std::uint64_t>(bytes) : std::nullopt;
-}
-
 std::optional<int> brandClockMhz(std::string_view brand) {
   const auto at = brand.find("GHz");
   if (at == std::string_view::npos) return std::nullopt;
@@ -535,36 +479,22 @@ std::optional<int> brandClockMhz(std::string_view brand) {
   return clockMhzOf(std::string(brand.substr(start, at - start)) + " GHz");
 }
 
-namespace {
-
-// A count the sheet shows as a number, or 0.
-int countOf(std::string_view text) {
-  int value = 0;
-  if (text.empty() || text.size() > 6) return 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return 0;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
-}  // namespace
-
 SheetFacts sheetFactsOf(const TForm15& form) {
-  using namespace main_controls;
+  const DataSheet& sheet = form.facts.sheet;
+  const std::string& brand = form[main_controls::kBrandString].text;
   SheetFacts s;
-  s.cores = countOf(form[kCores].text);
-  s.threads = countOf(form[kThreads].text);
-  s.turboMhz = clockMhzOf(form[kTurboClock].text).value_or(0);
-  s.baseMhz = clockMhzOf(form[kBaseClock].text).value_or(0);
-  s.brandBaseMhz = brandClockMhz(form[kBrandString].text).value_or(0);
-  s.l3Bytes = cacheBytesOf(form[kL3Cache].text);
-  s.technologies = form.facts.technologies;
-  s.codeName = form[kCodeName].text;
-  s.vendor = std::string(familyModelVendor(form[kBrandString].text));
+  s.cores = sheet.cores;
+  s.threads = sheet.threads;
+  s.turboMhz = sheet.turboMhz;
+  s.baseMhz = sheet.baseMhz;
+  s.brandBaseMhz = brandClockMhz(brand).value_or(0);
+  if (sheet.cache && sheet.cache->level == 3) s.l3Bytes = sheet.cache->bytes;
+  s.technologies = sheet.technologies;
+  s.codeName = sheet.codeName;
+  s.vendor = std::string(familyModelVendor(brand, form.facts.vendor));
   s.familyModel = form.facts.familyModel();
   s.stepping = form.facts.stepping.value_or(-1);
-  s.fromMachine = form.facts.sheetSource == SheetSource::Machine;
+  s.fromMachine = sheet.source == SheetSource::Machine;
   return s;
 }
 

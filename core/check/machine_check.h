@@ -48,8 +48,8 @@ TextId factCaption(CheckFact fact);
 const char* factName(CheckFact fact);  // "threads", "turbo_clock"... for JSON
 const char* factControl(CheckFact fact);
 
-// The sheet as the check reads it; 0 or empty where the sheet gives nothing
-// the check can read.
+// The sheet as the check reads it (the typed sheet, core/model/data_sheet.h);
+// 0 or empty where the sheet gives nothing the check can read.
 struct SheetFacts {
   int cores = 0, threads = 0;
   int turboMhz = 0, baseMhz = 0;
@@ -93,10 +93,6 @@ std::string filledIn(std::string_view text, const CheckFinding& finding);
 // 128 - the virtual machine (KVM) shows only its virtual processors".
 std::string findingLine(const CheckFinding& finding, Language language);
 
-// The sheet's texts read back as numbers: "4.00 GHz" -> 4000, "9 Mb",
-// "512 Kb" -> bytes; nothing for any other text ("-", "6 Mb L2").
-std::optional<int> clockMhzOf(std::string_view text);
-std::optional<std::uint64_t> cacheBytesOf(std::string_view text);
 // The clock the brand string writes before its "GHz" ("@ 3.20GHz").
 std::optional<int> brandClockMhz(std::string_view brand);
 

@@ -9,6 +9,7 @@
 #include "core/extended/extended_table.h"
 #include "core/model/control_names.h"
 #include "core/model/pass_trace.h"
+#include "core/model/sheet_values.h"
 
 namespace wexmora {
 namespace {
@@ -89,14 +90,9 @@ constexpr std::string_view kL2OnlyCodeNames[] = {
 
 constexpr std::string_view kL2Mark = " L2";
 
-// A count the sheet shows as a number, or 0.
-int countOf(std::string_view text) {
-  int value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9' || value > 100000) return 0;
-    value = value * 10 + (c - '0');
-  }
-  return value;
+// Sets a field the sheet leaves empty.
+void fillEmpty(TForm15& form, const char* control, std::string_view text) {
+  if (form[control].text.empty() && !text.empty()) setSheetField(form, control, std::string(text));
 }
 
 // The family/model row of the die the identifier names, or nothing.
@@ -114,12 +110,10 @@ std::optional<FamilyModelRow> identifiedDie(const TForm15& form) {
 const std::optional<FamilyModelRow>& fillFromFamilyModel(TForm15& form, const std::optional<FamilyModelRow>& die,
                                                          std::string_view key) {
   if (!die) return die;
-  std::string& codeName = form[main_controls::kCodeName].text;
-  if (codeName.empty() && die->certain) codeName = std::string(die->codeName);
-  if (codeName.empty()) codeName = std::string(dieOfModelNumber(die->vendor, die->family, *form.facts.model, key));
-  if (form[main_controls::kLithography].text.empty())
-    form[main_controls::kLithography].text = std::string(die->lithography);
-  if (form[main_controls::kSegment].text.empty()) form[main_controls::kSegment].text = std::string(die->segment);
+  if (die->certain) fillEmpty(form, main_controls::kCodeName, die->codeName);
+  fillEmpty(form, main_controls::kCodeName, dieOfModelNumber(die->vendor, die->family, *form.facts.model, key));
+  fillEmpty(form, main_controls::kLithography, die->lithography);
+  fillEmpty(form, main_controls::kSegment, die->segment);
   return die;
 }
 
@@ -183,7 +177,7 @@ Microarchitecture microarchitectureOf(const TForm15& form, const std::optional<F
           ? (*rowMaker == platform::Vendor::Amd ? std::string_view("AMD") : std::string_view("Intel"))
           : familyModelVendor(form[main_controls::kBrandString].text, form.facts.vendor);
   if (die) return {vendor, die->microarchitecture};
-  return {vendor, microarchitectureOfCodeName(vendor, form[main_controls::kCodeName].text)};
+  return {vendor, microarchitectureOfCodeName(vendor, form.facts.sheet.codeName)};
 }
 
 // Fields the sheet leaves empty that its microarchitecture settles.
@@ -192,52 +186,45 @@ void fillAbsences(TForm15& form, const Microarchitecture& micro) {
   for (const Absent& absent : kAbsent) {
     if (absent.vendor != vendor || absent.microarchitecture != microarchitecture) continue;
     const auto none = [&form](const char* control, bool lacking) {
-      if (lacking && form[control].text.empty()) form[control].text = "-";
+      if (lacking) fillEmpty(form, control, "-");
     };
     none(main_controls::kTurboClock, absent.turbo);
     none(main_controls::kL3Cache, absent.l3);
     none(main_controls::kGraphics, absent.graphics);
-    std::string& threads = form[main_controls::kThreads].text;
-    if (absent.smt && threads.empty() && countOf(form[main_controls::kCores].text) > 0)
-      threads = form[main_controls::kCores].text;
+    if (absent.smt && form.facts.sheet.cores > 0)
+      fillEmpty(form, main_controls::kThreads, std::to_string(form.facts.sheet.cores));
     return;
   }
-  const int cores = countOf(form[main_controls::kCores].text);
-  std::string& threads = form[main_controls::kThreads].text;
-  if (vendor == "AMD" && threads.empty() && cores > 0 &&
+  const DataSheet& sheet = form.facts.sheet;
+  if (vendor == "AMD" && sheet.cores > 0 &&
       std::find(std::begin(kSmtOnEveryCore), std::end(kSmtOnEveryCore), microarchitecture) != std::end(kSmtOnEveryCore))
-    threads = std::to_string(2 * cores);
-  if (threads.empty() && form.facts.coreTypes)
-    if (const int hybrid = hybridThreads(vendor, microarchitecture, *form.facts.coreTypes))
-      threads = std::to_string(hybrid);
+    fillEmpty(form, main_controls::kThreads, std::to_string(2 * sheet.cores));
+  if (sheet.coreTypes)
+    if (const int hybrid = hybridThreads(vendor, microarchitecture, *sheet.coreTypes))
+      fillEmpty(form, main_controls::kThreads, std::to_string(hybrid));
 }
 
 // Where the sheet lists no technologies: what every processor of its
 // microarchitecture and product line has, and HT or SMT where the threads
 // outnumber the cores.
 void fillTechnologies(TForm15& form, const Microarchitecture& micro, std::string_view productLine) {
-  if (!form.facts.technologies.empty()) return;
+  if (!form.facts.sheet.technologies.empty()) return;
   const auto [vendor, microarchitecture] = micro;
   std::vector<std::string> technologies =
       base::splitAtCommas(microarchitectureTechnologies(vendor, microarchitecture, productLine));
   if (technologies.empty()) return;
-  const int cores = countOf(form[main_controls::kCores].text);
-  if (cores > 0 && countOf(form[main_controls::kThreads].text) > cores)
-    technologies.emplace_back(vendor == "Intel" ? "HT" : "SMT");
-  form[main_controls::kTechnologies].text = base::joinWithCommas(technologies);
-  form.facts.technologies = std::move(technologies);
+  const DataSheet& sheet = form.facts.sheet;
+  if (sheet.cores > 0 && sheet.threads > sheet.cores) technologies.emplace_back(vendor == "Intel" ? "HT" : "SMT");
+  setSheetField(form, main_controls::kTechnologies, base::joinWithCommas(technologies));
 }
 
 // A catalogue record of a die without an L3 shows its stored L2 size as L2.
 void markStoredL2(TForm15& form) {
-  std::string& cache = form[main_controls::kL3Cache].text;
-  const std::string& codeName = form[main_controls::kCodeName].text;
-  if (cache.empty() || cache == "-" || cache.ends_with(kL2Mark)) return;
+  const std::string& cache = form[main_controls::kL3Cache].text;
+  const DataSheet& sheet = form.facts.sheet;
+  if (!sheet.cache || sheet.cache->level != 3) return;
   for (const std::string_view l2Only : kL2OnlyCodeNames)
-    if (codeName == l2Only) {
-      cache += kL2Mark;
-      return;
-    }
+    if (sheet.codeName == l2Only) return setSheetField(form, main_controls::kL3Cache, cache + std::string(kL2Mark));
 }
 
 // What the brand string itself says of the processor, where the sheet's
@@ -246,16 +233,13 @@ void markStoredL2(TForm15& form) {
 void fillFromBrandString(TForm15& form) {
   const auto line = readBrandLine(form[main_controls::kBrandString].text);
   if (!line) return;
-  if (form[main_controls::kCores].text.empty() && line->cores > 0)
-    form[main_controls::kCores].text = std::to_string(line->cores);
-  if (form[main_controls::kGraphics].text.empty() && !line->graphics.empty())
-    form[main_controls::kGraphics].text = line->graphics;
+  if (line->cores > 0) fillEmpty(form, main_controls::kCores, std::to_string(line->cores));
+  fillEmpty(form, main_controls::kGraphics, line->graphics);
 }
 
 void fillFromRow(TForm15& form, const ExtendedRow& row) {
-  for (const RowField& f : kRowFields) form[f.control].text = std::string(row.*f.field);
-  form.facts.technologies = base::splitAtCommas(row.technologies);
-  form.facts.coreTypes = coreTypesOf(row);
+  for (const RowField& f : kRowFields) setSheetField(form, f.control, std::string(row.*f.field));
+  form.facts.sheet.coreTypes = coreTypesOf(row);
   fillFromBrandString(form);
   // What the row leaves open of the code name, lithography and technologies,
   // the family/model and microarchitecture tables may know.
@@ -265,7 +249,7 @@ void fillFromRow(TForm15& form, const ExtendedRow& row) {
   fillTechnologies(form, micro, row.productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
   // The brand string's own base clock stays where the row gives none.
-  if (!row.baseClock.empty()) form[main_controls::kBaseClock].text = std::string(row.baseClock);
+  if (!row.baseClock.empty()) setSheetField(form, main_controls::kBaseClock, std::string(row.baseClock));
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
 }
 
@@ -317,23 +301,18 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
     const std::string_view shared = candidates.front().*f.field;
     bool agree = !shared.empty();
     for (const ExtendedRow& row : candidates) agree = agree && row.*f.field == shared;
-    if (agree) form[f.control].text = std::string(shared);
+    if (agree) setSheetField(form, f.control, std::string(shared));
   }
   if (!candidates.empty() && std::all_of(candidates.begin(), candidates.end(), [&](const ExtendedRow& row) {
         return coreTypesOf(row) == coreTypesOf(candidates.front());
       }))
-    form.facts.coreTypes = coreTypesOf(candidates.front());
-  std::string& productLine = form[main_controls::kProductLine].text;
-  if (productLine.empty() && line) productLine = line->productLine;
+    form.facts.sheet.coreTypes = coreTypesOf(candidates.front());
+  if (line) fillEmpty(form, main_controls::kProductLine, line->productLine);
+  const std::string& productLine = form.facts.sheet.productLine;
   fillFromBrandString(form);
-  if (form[main_controls::kBaseClock].text.empty() && line && line->clockMhz > 0)
-    form[main_controls::kBaseClock].text = clockText(line->clockMhz);
+  if (line && line->clockMhz > 0) fillEmpty(form, main_controls::kBaseClock, clockText(line->clockMhz));
   const Microarchitecture micro = microarchitectureOf(
       form, fillFromFamilyModel(form, die, reading ? std::string_view(reading->key) : std::string_view()));
-  std::vector<std::string> shared;
-  if (!form[main_controls::kTechnologies].text.empty())
-    shared = base::splitAtCommas(form[main_controls::kTechnologies].text);
-  form.facts.technologies = std::move(shared);
   fillAbsences(form, micro);
   fillTechnologies(form, micro, productLine);
   form[main_controls::kPhotoSocket].text = form[main_controls::kSocket].text;
@@ -352,15 +331,14 @@ bool fillFromBrand(TForm15& form, const std::optional<ModelNumberReading>& readi
 
 void fillFromMachine(TForm15& form, const platform::MachineFacts& machine,
                      const std::optional<ModelNumberReading>& reading) {
-  if (machine.cores > 0) form[main_controls::kCores].text = std::to_string(machine.cores);
-  if (machine.threads > 0) form[main_controls::kThreads].text = std::to_string(machine.threads);
-  if (machine.l3Bytes) form[main_controls::kL3Cache].text = platform::cacheText(*machine.l3Bytes);
-  if (machine.maxMhz > 0) form[main_controls::kTurboClock].text = clockText(machine.maxMhz);
+  if (machine.cores > 0) setSheetField(form, main_controls::kCores, std::to_string(machine.cores));
+  if (machine.threads > 0) setSheetField(form, main_controls::kThreads, std::to_string(machine.threads));
+  if (machine.l3Bytes) setSheetField(form, main_controls::kL3Cache, platform::cacheText(*machine.l3Bytes));
+  if (machine.maxMhz > 0) setSheetField(form, main_controls::kTurboClock, clockText(machine.maxMhz));
   const CoreTypes kinds{machine.performanceCores, machine.efficientCores, machine.lowPowerCores};
-  if ((kinds.performance > 0) + (kinds.efficient > 0) + (kinds.lowPower > 0) >= 2) form.facts.coreTypes = kinds;
+  if ((kinds.performance > 0) + (kinds.efficient > 0) + (kinds.lowPower > 0) >= 2) form.facts.sheet.coreTypes = kinds;
   fillFromBrandString(form);
-  form.facts.technologies = machine.technologies;
-  form[main_controls::kTechnologies].text = base::joinWithCommas(machine.technologies);
+  setSheetField(form, main_controls::kTechnologies, base::joinWithCommas(machine.technologies));
   fillFromFamilyModel(form, identifiedDie(form), reading ? std::string_view(reading->key) : std::string_view());
   form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
   if (reading) showModelNumber(form, *reading);
@@ -382,13 +360,6 @@ const char* sheetSourceName(SheetSource source) {
       break;
   }
   return "";
-}
-
-std::string clockText(int megahertz) {
-  const int hundredths = (megahertz + 5) / 10;  // rounded to 10 MHz
-  char text[32];
-  std::snprintf(text, sizeof text, "%d.%02d GHz", hundredths / 100, hundredths % 100);
-  return text;
 }
 
 void refineModelKey(TForm15& form, const SecondSources& sources) {
@@ -416,35 +387,36 @@ bool fillFromExtendedKey(TForm15& form, std::string_view key) {
   if (!row) return false;
   fillFromRow(form, *row);
   form[main_controls::kModelKey].text = form[main_controls::kPhotoModelKey].text = std::string(key);
-  form.facts.sheetSource = SheetSource::Extended;
+  form.facts.sheet.source = SheetSource::Extended;
   return true;
 }
 
 void fillFromSecondSources(TForm15& form, const SecondSources& sources) {
   if (!sources.consult) return;
   if (form.trace) form.trace->secondSourcesConsulted = true;
-  if (form.facts.sheetSource == SheetSource::Catalogue) {
+  if (form.facts.sheet.source == SheetSource::Catalogue) {
     markStoredL2(form);
     // The record keeps its fields; a hybrid's kinds of core, which no record
     // lists, come from the extended table's row of the same model.
-    if (const auto row = findExtendedRow(form[main_controls::kModelKey].text)) form.facts.coreTypes = coreTypesOf(*row);
+    if (const auto row = findExtendedRow(form[main_controls::kModelKey].text))
+      form.facts.sheet.coreTypes = coreTypesOf(*row);
   }
-  if (form.facts.sheetSource != SheetSource::None) return;
+  if (form.facts.sheet.source != SheetSource::None) return;
   const auto& reading = modelNumberOf(form);
   const auto row = reading ? findExtendedRow(reading->vendor, reading->key) : std::nullopt;
   traceRow(form, row.has_value());
   if (row) {
     fillFromRow(form, *row);
     showModelNumber(form, *reading);
-    form.facts.sheetSource = SheetSource::Extended;
+    form.facts.sheet.source = SheetSource::Extended;
     return;
   }
   const bool fromBrand = fillFromBrand(form, reading);
   if (sources.machine) {
     fillFromMachine(form, sources.machine->read(), reading);
-    form.facts.sheetSource = SheetSource::Machine;
+    form.facts.sheet.source = SheetSource::Machine;
   } else if (fromBrand) {
-    form.facts.sheetSource = SheetSource::Brand;
+    form.facts.sheet.source = SheetSource::Brand;
   }
 }
 

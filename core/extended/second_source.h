@@ -9,6 +9,7 @@
 
 #include "core/identify/model_number.h"
 #include "core/model/form_model.h"
+#include "core/model/sheet_values.h"  // clockText, which callers of these use
 #include "platform/machine_facts.h"
 
 namespace wexmora {
@@ -44,8 +45,5 @@ bool fillFromExtendedKey(TForm15& form, std::string_view key);
 // The name of a source in wexmora-info's output: "catalogue", "extended",
 // "machine", or empty for none.
 const char* sheetSourceName(SheetSource source);
-
-// A clock in the catalogue's form: 2800 -> "2.80 GHz".
-std::string clockText(int megahertz);
 
 }  // namespace wexmora

@@ -7,6 +7,7 @@
 #include "core/identify/model_number.h"
 #include "core/identify/text.h"
 #include "core/model/control_names.h"
+#include "core/model/sheet_values.h"
 
 namespace wexmora {
 
@@ -80,7 +81,7 @@ void readProcessorIdentity(TForm15& form, platform::ProcessorSource& source) {
   const std::string& brand = form[main_controls::kBrandString].text;
   if (brand.size() > 10) {
     if (const long p = search("GHz", brand); p > 0) {
-      form[main_controls::kBaseClock].text = copy(brand, p - 4, 4) + " GHz";
+      setSheetField(form, main_controls::kBaseClock, copy(brand, p - 4, 4) + " GHz");
       form[main_controls::kPhotoBaseClock].text = form[main_controls::kBaseClock].text;
     }
   }

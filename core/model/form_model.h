@@ -105,6 +105,15 @@ class TForm4 : public Form {
   static constexpr int kDesignYear = 2023;  // the last year of the design text
 };
 
+// The texts the window's notes were written onto (core/window/sheet_notes.h):
+// the memo and the hints as the design's stages and the language routine
+// left them.
+struct NoteBases {
+  bool marked = false;
+  std::string memo;
+  std::vector<std::pair<std::string, std::string>> hints;  // control, hint
+};
+
 // The main window. Besides its visible controls it holds the language
 // selector's items, the link addresses, the pass's facts and its trace; the
 // catalogue's lists are passed to the stages that read them (core/data/lists.h).
@@ -130,6 +139,7 @@ class TForm15 : public Form {
 
   // What the pass learns that no control's text holds (core/model/pass_facts.h).
   PassFacts facts;
+  NoteBases noteBases;
   // The message of an error that stopped the identification pass, if any.
   std::string passError;
 

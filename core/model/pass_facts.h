@@ -1,31 +1,20 @@
 #pragma once
-// What the identification pass learns that is no control's text, kept once
-// beside the window (TForm15::facts): the identifier's numbers, the maker,
-// the model number read from the brand string, where the data sheet came
-// from and its technologies as a list. A stage that learns a fact writes it
-// here once; the stages after it and wexmora-info read it here and never
-// parse back what a control shows.
+// What the identification pass learns beside the window's controls, kept
+// once (TForm15::facts): the identifier's numbers, the maker, the model
+// number read from the brand string, the data sheet as typed facts
+// (data_sheet.h) and what the check against the machine found. A stage that
+// learns a fact writes it here once; the stages after it and wexmora-info
+// read it here and never parse back what a control shows.
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/model/data_sheet.h"
 #include "platform/vendor.h"
 
 namespace wexmora {
-
-// What filled the data sheet: the built-in catalogue, the extended table of
-// other processors, the product line and clock the brand string names with
-// the table rows and the processor's family and model that agree, or the
-// machine's own facts; None when nothing did.
-enum class SheetSource { None, Catalogue, Extended, Machine, Brand };
-
-// A source other than the catalogue: the sheet's notes say so, and the links
-// use the key the model-key chain left.
-constexpr bool outsideCatalogue(SheetSource source) {
-  return source == SheetSource::Extended || source == SheetSource::Machine || source == SheetSource::Brand;
-}
 
 // Family and model of the processor identifier, when they are known.
 struct FamilyModel {
@@ -91,14 +80,6 @@ struct CheckFinding {
   bool operator==(const CheckFinding&) const = default;
 };
 
-// A hybrid processor's cores by kind: performance cores, efficient cores and
-// the low-power efficient cores of a separate tile; they add up to its cores.
-struct CoreTypes {
-  int performance = 0, efficient = 0, lowPower = 0;
-  int total() const { return performance + efficient + lowPower; }
-  bool operator==(const CoreTypes&) const = default;
-};
-
 struct PassFacts {
   // The numbers of the identifier, as the probe wrote them into Edit2, Edit3
   // and Edit4; nothing where the field holds no number.
@@ -116,13 +97,9 @@ struct PassFacts {
   // catalogue keys only, and the links are built from this key.
   std::optional<std::string> keyBeforeModelNumber;
 
-  SheetSource sheetSource = SheetSource::None;
-  // The kinds of its cores, where the processor is a hybrid and its row or
-  // the machine says how many of each.
-  std::optional<CoreTypes> coreTypes;
-  // The technologies of the sheet, as its source gave them; Memo2 shows
-  // them joined, with the window's notes around them.
-  std::vector<std::string> technologies;
+  // The data sheet as facts, where it came from and its technologies as a
+  // list (Memo2 shows them joined, with the window's notes after them).
+  DataSheet sheet;
 
   // Whether the sheet was held against this machine (its own processor
   // only), and what differs; empty when it runs as its sheet says.

@@ -83,7 +83,7 @@ struct PassTrace {
 
   std::optional<ModelNumberTrace> modelNumber;  // only when the second sources read the brand string
   std::optional<BrandSheetTrace> brandSheet;    // only when the brand string and the die filled the sheet
-  bool secondSourcesConsulted = false;          // the sheet's source itself is form.facts.sheetSource
+  bool secondSourcesConsulted = false;          // the sheet's source itself is form.facts.sheet.source
 
   std::vector<BadgeRuleHeld> badgeRules;  // rules that held, in evaluation order
   std::optional<int> badge;               // the picture the rules left in Image1

@@ -10,9 +10,9 @@
 #include "core/model/control_names.h"
 #include "core/pass/settings.h"
 #include "core/texts/texts.h"
-#include "core/window/check_notes.h"
 #include "core/window/jpeg_writer.h"
 #include "core/window/localisation.h"
+#include "core/window/sheet_notes.h"
 #include "core/window/sheet_source.h"
 
 namespace wexmora {
@@ -96,6 +96,8 @@ void Image4Click(TForm15& form, platform::UrlOpener& opener) {
 }
 
 void ComboBox1Click(TForm15& form) {
+  // The routine works on the texts as the design has them, the notes after it.
+  unmarkSheetNotes(form);
   if (form.comboIndex != 0)
     Englang(form);
   else
@@ -165,7 +167,7 @@ void FormCreate(TForm4& about, std::string_view shortDate) {
 }
 
 void FormActivate(TForm4& about, const TForm15& main) {
-  const Language language = main.comboIndex == 1 ? Language::English : Language::Russian;
+  const Language language = windowLanguage(main);
   about[about_controls::kClose].text = textOf(TextId::AboutClose, language);
   about[about_controls::kSiteButton].text = textOf(TextId::AboutSite, language);
   about.caption = aboutCaption(language);

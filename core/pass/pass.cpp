@@ -9,8 +9,8 @@
 #include "core/identify/probe.h"
 #include "core/model/control_names.h"
 #include "core/pass/settings.h"
-#include "core/window/check_notes.h"
 #include "core/window/localisation.h"
+#include "core/window/sheet_notes.h"
 
 namespace wexmora {
 

@@ -92,8 +92,6 @@ std::string accessibleName(const Form& form, std::span<const AccessibleName> nam
   return std::string(base::trim(captionLine(form[row->caption].text)));
 }
 
-Language windowLanguage(const TForm15& main) { return main.comboIndex == 1 ? Language::English : Language::Russian; }
-
 std::span<const char* const> mainWindowFocusOrder() { return kMainFocusOrder; }
 std::span<const char* const> aboutDialogFocusOrder() { return kAboutFocusOrder; }
 

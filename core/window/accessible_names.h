@@ -45,10 +45,6 @@ const AccessibleName* accessibleRow(std::span<const AccessibleName> names, std::
 std::string accessibleName(const Form& form, std::span<const AccessibleName> names, std::string_view control,
                            Language language);
 
-// The language both windows show: English for the selector's index 1,
-// Russian for any other (the design's texts are Russian).
-Language windowLanguage(const TForm15& main);
-
 // The order Tab goes through a window's controls, Shift+Tab the other way.
 // In the data sheet it is the designed tab order; the actions the design
 // left out of it (the linked pictures before the sheet, the tool buttons

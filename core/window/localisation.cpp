@@ -182,7 +182,7 @@ void fillEmpty(TForm15& form, Language language, FillStep step) {
     if (!field.text.empty()) continue;
     // A dash says the processor has none: a sheet from another source than
     // the catalogue that does not know its cores or threads says so.
-    const bool dash = fill.text == FillText::Dash && !outsideCatalogue(form.facts.sheetSource);
+    const bool dash = fill.text == FillText::Dash && !outsideCatalogue(form.facts.sheet.source);
     field.text = dash ? std::string_view("-") : textOf(T::Unknown, language);
   }
 }
@@ -237,6 +237,8 @@ std::span<const FillIn> fillIns() { return kFillIns; }
 std::span<const char* const> noProcessorHintTargets(int languageIndex) {
   return (languageIndex == 1 ? kEnglishNoProcessor : kRussianNoProcessor).hintTargets;
 }
+
+Language windowLanguage(const TForm15& form) { return form.comboIndex == 1 ? Language::English : Language::Russian; }
 
 void ruslang(TForm15& form) {
   constexpr Language ru = Language::Russian;

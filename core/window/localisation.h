@@ -51,6 +51,11 @@ std::span<const FillIn> fillIns();
 // The pictures whose hint the no-processor case sets, for a selector index.
 std::span<const char* const> noProcessorHintTargets(int languageIndex);
 
+// The language the window shows: English for the selector's item 1, else
+// Russian (the about dialog and the notes follow it; none selected is the
+// design's Russian).
+Language windowLanguage(const TForm15& form);
+
 void ruslang(TForm15& form);
 void Englang(TForm15& form);
 

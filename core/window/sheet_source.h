@@ -1,8 +1,7 @@
 #pragma once
-// Tells the user where a data sheet comes from when the catalogue did not
-// fill it: a line under the processor field's hint and a last line of the
-// technologies memo, in the selected language. Runs after each language
-// routine; a catalogue sheet, and one from no source, are left as they are.
+// Where a data sheet comes from when the catalogue did not fill it, in both
+// languages: the window writes it under the processor field's hint and as
+// the memo's last line (sheet_notes.h), wexmora-info on a line of its own.
 #include <span>
 #include <string_view>
 
@@ -18,10 +17,6 @@ struct SheetSourceTexts {
 
 // One row per source that gets a note.
 std::span<const SheetSourceTexts> sheetSourceTexts();
-
-// The memo line ends the technologies after a line break; a language switch
-// replaces the other language's line.
-void markSheetSource(TForm15& form);
 
 // The note of the form's source in the selected language; empty for the
 // catalogue and for no source.

@@ -294,7 +294,7 @@ TEST(MachineCheck, NoFindingWhereTheMachineIsItsSheet) {
     const std::string brand = line.substr(0, tab), identifier = line.substr(tab + 1);
     PassRun sheetOnly;
     runPass(sheetOnly, brand, identifier, {});
-    if (sheetOnly.form.facts.sheetSource == SheetSource::None) continue;
+    if (sheetOnly.form.facts.sheet.source == SheetSource::None) continue;
     ++sheets;
     const testing::FakeMachineFactsSource facts(factsOfSheet(brand, identifier));
     const testing::FakeMachineStateSource system;
@@ -401,7 +401,7 @@ TEST(MachineCheck, FindingsFollowTheSourceNote) {
   const testing::FakeMachineStateSource system(underKvm());
   PassRun run;
   runPass(run, "QEMU Virtual CPU version 2.5+", "AMD64 Family 23 Model 1 Stepping 2", {&facts, &system}, &facts, 0);
-  ASSERT_EQ(run.form.facts.sheetSource, SheetSource::Machine);
+  ASSERT_EQ(run.form.facts.sheet.source, SheetSource::Machine);
   ASSERT_EQ(run.form.facts.findings.size(), 1u) << "only the virtual machine: the sheet is the machine's";
   const auto& memo = run.form[main_controls::kTechnologies].text;
   const std::string line = findingLine(run.form.facts.findings[0], Language::Russian);
@@ -415,19 +415,7 @@ TEST(MachineCheck, FindingsFollowTheSourceNote) {
   EXPECT_EQ(std::count(memo.begin(), memo.end(), '\n'), 2) << memo;
 }
 
-TEST(MachineCheck, SheetTextsReadBack) {
-  EXPECT_EQ(clockMhzOf("4.00 GHz"), 4000);
-  EXPECT_EQ(clockMhzOf(" 3.2 GHz"), 3200);
-  EXPECT_EQ(clockMhzOf("2.667 GHz"), 2667);
-  EXPECT_EQ(clockMhzOf("-"), std::nullopt);
-  EXPECT_EQ(clockMhzOf(" GHz"), std::nullopt);
-  EXPECT_EQ(clockMhzOf("4.00 MHz"), std::nullopt);
-  EXPECT_EQ(cacheBytesOf("9 Mb"), 9u << 20);
-  EXPECT_EQ(cacheBytesOf("1.5 Mb"), 3u << 19);
-  EXPECT_EQ(cacheBytesOf("19.25 Mb"), 77u << 18);
-  EXPECT_EQ(cacheBytesOf("512 Kb"), 512u << 10);
-  EXPECT_EQ(cacheBytesOf("6 Mb L2"), std::nullopt);
-  EXPECT_EQ(cacheBytesOf("-"), std::nullopt);
+TEST(MachineCheck, ReadsTheBrandStringsClock) {
   EXPECT_EQ(brandClockMhz(R"(Intel(R) Core(TM) i5-8400 CPU @ 2.80GHz)"), 2800);
   EXPECT_EQ(brandClockMhz("AMD Ryzen 5 3600 6-Core Processor"), std::nullopt);
   EXPECT_EQ(brandClockMhz("GHz"), std::nullopt);

@@ -70,7 +70,7 @@ void identify(Sheet& sheet, const Processor& p) {
 int filledFields(const TForm15& form) {
   const char* const fields[] = {kProductLine, kBaseClock,      kTurboClock,  kCores,  kThreads,  kSocket,  kSegment,
                                 kCodeName,    kMaxTemperature, kLithography, kMemory, kGraphics, kL3Cache, kPcie};
-  int filled = form.facts.technologies.empty() ? 0 : 1;
+  int filled = form.facts.sheet.technologies.empty() ? 0 : 1;
   for (const char* field : fields) {
     const std::string& text = form[field].text;
     if (text.empty() || text == "Unknown" || text == "Неизвестно") continue;
@@ -118,14 +118,14 @@ TEST(NewerProcessors, EverySheetSaysWhatTheMakerSays) {
     const TForm15& form = sheet.form;
     expect(p, "cores", form[kCores].text, p.cores);
     expect(p, "threads", form[kThreads].text, p.threads);
-    const auto& types = form.facts.coreTypes;
+    const auto& types = form.facts.sheet.coreTypes;
     expect(p, "performance", types ? std::to_string(types->performance) : "", p.performance);
     expect(p, "efficient", types ? std::to_string(types->efficient) : "", p.efficient);
     expect(p, "low_power", types ? std::to_string(types->lowPower) : "", p.lowPower);
     expect(p, "code_name", sameCodeName(form[kCodeName].text, p.codeName) ? p.codeName : form[kCodeName].text,
            p.codeName);
     expect(p, "l3_mib", mebibytes(form[kL3Cache].text), p.l3Mib);
-    if (form.facts.sheetSource == SheetSource::Extended) {
+    if (form.facts.sheet.source == SheetSource::Extended) {
       const int filled = filledFields(form);
       if (filled < 13) expect(p, "fields", std::to_string(filled), "13 or more");
     }

@@ -121,15 +121,15 @@ TEST(Probe, KeepsTheIdentifiersNumbersAndTheMakerAsFacts) {
 // A second pass on the same window learns its facts afresh.
 TEST(Probe, StartsThePassesFactsAfresh) {
   TForm15 form;
-  form.facts.sheetSource = SheetSource::Catalogue;
+  form.facts.sheet.source = SheetSource::Catalogue;
   form.facts.modelNumberRead = true;
-  form.facts.technologies = {"SSE"};
+  form.facts.sheet.technologies = {"SSE"};
   form.facts.keyBeforeModelNumber = "i5-4570T";
   platform::FixedProcessorSource source("AMD Ryzen 5 3600 6-Core Processor", "AMD64 Family 23 Model 113 Stepping 0");
   readProcessorIdentity(form, source);
-  EXPECT_EQ(form.facts.sheetSource, SheetSource::None);
+  EXPECT_EQ(form.facts.sheet.source, SheetSource::None);
   EXPECT_FALSE(form.facts.modelNumberRead);
-  EXPECT_TRUE(form.facts.technologies.empty());
+  EXPECT_TRUE(form.facts.sheet.technologies.empty());
   EXPECT_FALSE(form.facts.keyBeforeModelNumber);
 }
 

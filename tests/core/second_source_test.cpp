@@ -80,7 +80,7 @@ TEST(SecondSources, TheExtendedRowFillsTheSheetOfAProcessorTheCatalogueLacks) {
     SCOPED_TRACE(c.brand);
     PassRun run;
     runPass(run, c.brand, c.identifier, kTables);
-    EXPECT_EQ(run.form.facts.sheetSource, SheetSource::Extended);
+    EXPECT_EQ(run.form.facts.sheet.source, SheetSource::Extended);
     for (const auto& [control, text] : c.fields) EXPECT_EQ(run.form[control].text, text) << control;
     EXPECT_TRUE(run.form["Image4"].picture.empty()) << "no QR code outside the catalogue";
     const std::string& memo = run.form["Memo2"].text;
@@ -107,16 +107,16 @@ TEST(SecondSources, ACatalogueProcessorLooksExactlyAsWithTheCatalogueAlone) {
       PassRun alone, both;
       runPass(alone, brand, "Intel64 Family 6 Model 158 Stepping 10", {}, language);
       runPass(both, brand, "Intel64 Family 6 Model 158 Stepping 10", {.consult = true, .machine = &facts}, language);
-      EXPECT_EQ(both.form.facts.sheetSource, SheetSource::Catalogue);
+      EXPECT_EQ(both.form.facts.sheet.source, SheetSource::Catalogue);
       for (const Control& control : alone.form.controls()) {
         const Control& other = both.form[control.name];
         // A record of a die without an L3 shows its stored L2 size as L2 (below).
         if (control.name == "Edit17" && other.text == control.text + " L2") continue;
         EXPECT_EQ(other.text, control.text) << control.name;
         // A hybrid's kinds of core, which no record lists, end the Cores hint.
-        if (control.name == "Edit8" && both.form.facts.coreTypes) {
+        if (control.name == "Edit8" && both.form.facts.sheet.coreTypes) {
           const Language shown = language == 1 ? Language::English : Language::Russian;
-          EXPECT_EQ(other.hint, control.hint + "\r" + coreTypesLine(*both.form.facts.coreTypes, shown));
+          EXPECT_EQ(other.hint, control.hint + "\r" + coreTypesLine(*both.form.facts.sheet.coreTypes, shown));
           continue;
         }
         EXPECT_EQ(other.hint, control.hint) << control.name;
@@ -152,7 +152,7 @@ TEST(SecondSources, AStoredL2SizeShowsAsL2) {
     PassRun tables, alone;
     runPass(tables, c.brand, c.identifier, kTables);
     runPass(alone, c.brand, c.identifier, {});
-    EXPECT_EQ(tables.form.facts.sheetSource, SheetSource::Catalogue);
+    EXPECT_EQ(tables.form.facts.sheet.source, SheetSource::Catalogue);
     EXPECT_EQ(tables.form["Edit17"].text, c.withTables);
     EXPECT_EQ(alone.form["Edit17"].text, c.alone);
   }
@@ -192,7 +192,7 @@ TEST(SecondSources, TheBrandStringAndTheDieFillWhatNoRowKnows) {
     SCOPED_TRACE(std::string(c.brand) + " / " + c.identifier);
     PassRun run;
     runPass(run, c.brand, c.identifier, kTables);
-    EXPECT_EQ(run.form.facts.sheetSource, c.source);
+    EXPECT_EQ(run.form.facts.sheet.source, c.source);
     for (const auto& [control, text] : c.fields) EXPECT_EQ(run.form[control].text, text) << control;
   }
 }
@@ -237,8 +237,8 @@ TEST(SecondSources, WhatTheMicroarchitectureNeverHasIsADash) {
 TEST(SecondSources, TechnologiesOfTheMicroarchitectureFillAnEmptyList) {
   PassRun ryzen;
   runPass(ryzen, "AMD Ryzen 5 3600 6-Core Processor", "AMD64 Family 23 Model 113 Stepping 0", kTables);
-  ASSERT_EQ(ryzen.form.facts.sheetSource, SheetSource::Extended);
-  const std::vector<std::string>& named = ryzen.form.facts.technologies;
+  ASSERT_EQ(ryzen.form.facts.sheet.source, SheetSource::Extended);
+  const std::vector<std::string>& named = ryzen.form.facts.sheet.technologies;
   for (const char* one : {"AVX2", "SHA", "AMD64", "AMD-V", "SMT"})
     EXPECT_NE(std::find(named.begin(), named.end(), one), named.end()) << one;
   for (const char* one : {"AVX-512", "EM64T", "HT"})
@@ -264,10 +264,10 @@ TEST(SecondSources, ACatalogueKeyThatOnlyApproximatesGivesWayToTheExactModel) {
     PassRun run;
     runPass(run, c.brand, "", kTables);
     EXPECT_EQ(run.form["Edit7"].text, c.edit7);
-    EXPECT_EQ(run.form.facts.sheetSource, c.source);
+    EXPECT_EQ(run.form.facts.sheet.source, c.source);
     PassRun alone;
     runPass(alone, c.brand, "", {});
-    EXPECT_EQ(alone.form.facts.sheetSource, SheetSource::Catalogue) << "the catalogue alone keeps its approximation";
+    EXPECT_EQ(alone.form.facts.sheet.source, SheetSource::Catalogue) << "the catalogue alone keeps its approximation";
   }
 }
 
@@ -284,7 +284,7 @@ TEST(SecondSources, TheMachinesFactsDescribeAProcessorNoTableKnows) {
   const char* brand = "QEMU Virtual CPU version 2.5+";
   PassRun run;
   runPass(run, brand, "Intel64 Family 6 Model 158 Stepping 10", {.consult = true, .machine = &facts}, 0);
-  EXPECT_EQ(run.form.facts.sheetSource, SheetSource::Machine);
+  EXPECT_EQ(run.form.facts.sheet.source, SheetSource::Machine);
   EXPECT_EQ(run.form["Edit8"].text, "4");
   EXPECT_EQ(run.form["Edit9"].text, "8");
   EXPECT_EQ(run.form["Edit17"].text, "8 Mb");
@@ -294,7 +294,7 @@ TEST(SecondSources, TheMachinesFactsDescribeAProcessorNoTableKnows) {
   // Without the machine, the identifier's die alone.
   PassRun other;
   runPass(other, brand, "Intel64 Family 6 Model 158 Stepping 10", kTables, 0);
-  EXPECT_EQ(other.form.facts.sheetSource, SheetSource::Brand);
+  EXPECT_EQ(other.form.facts.sheet.source, SheetSource::Brand);
   EXPECT_EQ(other.form["Edit8"].text, "Неизвестно") << "a count no source knows is unknown, not none";
   EXPECT_EQ(other.form["Edit13"].text, "14 nm");
 }
@@ -324,14 +324,14 @@ TEST(SecondSources, ASheetWithoutTechnologiesShowsTheNoteAlone) {
       {.packages = 1, .cores = 2, .threads = 2, .l2Bytes = {}, .l3Bytes = {}, .maxMhz = 0, .technologies = {}});
   PassRun run;
   runPass(run, "QEMU Virtual CPU version 2.5+", "", {.consult = true, .machine = &facts}, 0);
-  ASSERT_EQ(run.form.facts.sheetSource, SheetSource::Machine);
+  ASSERT_EQ(run.form.facts.sheet.source, SheetSource::Machine);
   const auto noteOf = [](SheetSource, int language) { return ::wexmora::noteOf(SheetSource::Machine, language); };
   for (const int language : {0, 1, 0}) {
     SCOPED_TRACE(language);
     run.form.comboIndex = language;
     ComboBox1Click(run.form);
     EXPECT_EQ(run.form["Memo2"].text, noteOf(SheetSource::Extended, language));
-    EXPECT_TRUE(run.form.facts.technologies.empty());
+    EXPECT_TRUE(run.form.facts.sheet.technologies.empty());
   }
 }
 
@@ -365,7 +365,7 @@ TEST(SecondSources, OtherSourcesLinkAsAProcessorOutsideTheCatalogue) {
     PassRun run, alone;
     runPass(run, c.brand, c.identifier, {.consult = true, .machine = &facts});
     runPass(alone, c.brand, c.identifier, {});
-    EXPECT_EQ(run.form.facts.sheetSource, c.source);
+    EXPECT_EQ(run.form.facts.sheet.source, c.source);
     EXPECT_EQ(run.form["Edit7"].text, c.edit7);
     EXPECT_EQ(run.form.frontUrl, site::base() + "/cpu/front-" + c.urlKey + "-photo.html");
     EXPECT_EQ(run.form.backUrl, site::base() + "/cpu/back-" + c.urlKey + "-photo.html");
@@ -419,7 +419,7 @@ TEST(SecondSources, TheStageAfterTheLookupReusesTheReading) {
   held.facts.modelNumber = readModelNumber(R"(AMD Ryzen 5 3600 6-Core Processor)");
   held.facts.modelNumberRead = true;
   fillFromSecondSources(held, kTables);
-  EXPECT_EQ(held.facts.sheetSource, SheetSource::Extended);
+  EXPECT_EQ(held.facts.sheet.source, SheetSource::Extended);
   EXPECT_EQ(held["Edit7"].text, "R5 3600");
   EXPECT_EQ(held["Edit18"].text, "AMD Ryzen 5");
 
@@ -428,7 +428,7 @@ TEST(SecondSources, TheStageAfterTheLookupReusesTheReading) {
   fillFromSecondSources(fresh, kTables);
   EXPECT_TRUE(fresh.facts.modelNumberRead);
   EXPECT_FALSE(fresh.facts.modelNumber);
-  EXPECT_EQ(fresh.facts.sheetSource, SheetSource::None);
+  EXPECT_EQ(fresh.facts.sheet.source, SheetSource::None);
 }
 
 // Each source hands its technologies on as a list; the memo shows them
@@ -460,8 +460,8 @@ TEST(SecondSources, EverySourceHandsOnItsTechnologiesAsAList) {
     SCOPED_TRACE(c.brand);
     PassRun run;
     runPass(run, c.brand, "Intel64 Family 6 Model 158 Stepping 10", {.consult = true, .machine = &facts});
-    EXPECT_EQ(run.form.facts.sheetSource, c.source);
-    EXPECT_EQ(run.form.facts.technologies, c.technologies);
+    EXPECT_EQ(run.form.facts.sheet.source, c.source);
+    EXPECT_EQ(run.form.facts.sheet.technologies, c.technologies);
     EXPECT_TRUE(run.form["Memo2"].text.starts_with(base::joinWithCommas(c.technologies))) << run.form["Memo2"].text;
   }
 }
@@ -480,7 +480,7 @@ TEST(SecondSources, AFillInTextIsNoTechnology) {
     runFromModelKey(run.form, services);
     EXPECT_EQ(run.form["Edit11"].text, "FCLGA1150");
     EXPECT_EQ(run.form["Memo2"].text, fillIn + noteOf(SheetSource::Extended, language));
-    EXPECT_TRUE(run.form.facts.technologies.empty());
+    EXPECT_TRUE(run.form.facts.sheet.technologies.empty());
   }
 }
 

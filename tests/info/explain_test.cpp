@@ -319,7 +319,7 @@ TEST(Explain, OneExplanationBehindTheTextAndTheJson) {
     SCOPED_TRACE(c.name);
     TForm15 form;
     form.comboIndex = 1;
-    form.facts.sheetSource = c.source;
+    form.facts.sheet.source = c.source;
     PassTrace trace;
     trace.secondSourcesConsulted = c.consulted;
     trace.modelNumber = c.modelNumber;
