@@ -93,6 +93,23 @@ void MainWindowEvents::pickLanguage(int index) {
   guarded([&] { view_.syncWindow(); });
 }
 
+bool MainWindowEvents::escape() {
+  if (!form_[kIdentityPanel].visible) return false;
+  click(kIdentityHide);
+  return true;
+}
+
+void MainWindowEvents::showPassError() {
+  if (passErrorShown_ || form_.passError.empty()) return;
+  passErrorShown_ = true;
+  view_.showError(form_.passError);
+}
+
+void MainWindowEvents::run(const std::function<void()>& job) {
+  guarded(job);
+  guarded([&] { view_.syncWindow(); });
+}
+
 void MainWindowEvents::textEdited(std::string_view control, std::string text) {
   guarded([&] {
     if (control == kProductLine) form_[kProductLine].text = std::move(text);

@@ -4,6 +4,7 @@
 // it and then asks the view to redraw, or to do one of the jobs only a view
 // can do (close the window, show the about dialog's window, take the
 // screenshot, show an error).
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,14 @@ class MainWindowEvents {
   void pickLanguage(int index);
   // The user typed into an editable field; the model keeps what was typed.
   void textEdited(std::string_view control, std::string text);
+  // Escape hides the family/model/stepping panel, the one thing the window
+  // shows on demand; false when it is hidden and the key is the view's.
+  bool escape();
+  // Shows the error that stopped the identification pass, once.
+  void showPassError();
+  // Runs a job of the view's own (the screenshot) as the events run:
+  // guarded, then the window redrawn.
+  void run(const std::function<void()>& job);
 
  private:
   template <class Handler>
@@ -57,6 +66,7 @@ class MainWindowEvents {
   platform::UrlOpener& opener_;
   platform::SettingsStore& settings_;
   MainWindowView& view_;
+  bool passErrorShown_ = false;
 };
 
 }  // namespace wexmora

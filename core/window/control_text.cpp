@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/control_names.h"
+#include "core/model/sheet_values.h"
 #include "core/texts/texts.h"
 
 namespace wexmora {
@@ -133,8 +134,6 @@ std::string figuresOnly(std::string_view value) {
   return std::string(value.substr(0, blank));
 }
 
-}  // namespace
-
 // "Неизвестно", "Unknown" -> "?": the unknown-value text where a count's
 // narrow field has no room for it (its hint still names the field).
 std::string unknownMark(std::string_view value) {
@@ -143,15 +142,119 @@ std::string unknownMark(std::string_view value) {
   return std::string(value);
 }
 
+// Replaces the first `from` in `value` that stands as a whole word (or at
+// the given end) by `to`.
+std::string replaced(std::string_view value, std::string_view from, std::string_view to, bool atStart = false,
+                     bool atEnd = false) {
+  const std::size_t at =
+      atEnd ? (value.ends_with(from) ? value.size() - from.size() : std::string_view::npos) : value.find(from);
+  if (at == std::string_view::npos || (atStart && at != 0)) return std::string(value);
+  return std::string(value.substr(0, at)) + std::string(to) + std::string(value.substr(at + from.size()));
+}
+
+// Graphics by their model: "AMD Radeon Vega 8 Graphics" -> "AMD Radeon Vega 8",
+// "Intel UHD Graphics 630" -> "Intel UHD 630"; then without the maker
+// ("Radeon Vega 8", "UHD 630").
+std::string withoutGraphicsWord(std::string_view value) { return replaced(value, " Graphics", ""); }
+std::string graphicsWithoutMaker(std::string_view value) {
+  for (const std::string_view brand : {"Radeon", "UHD", "HD", "Iris", "Arc"})
+    for (const std::string_view maker : {"AMD ", "Intel "})
+      if (value.starts_with(std::string(maker) + std::string(brand))) return std::string(value.substr(maker.size()));
+  return std::string(value);
+}
+
+// AMD's lines as their field has room for them: "AMD Ryzen Threadripper PRO" ->
+// "AMD Threadripper PRO", "AMD Embedded R-Series" -> "AMD R-Series", "PRO" at
+// the end as "Pro", "AMD Ryzen AI 9 HX" -> "AMD AI 9 HX".
+std::string threadripperAlone(std::string_view value) {
+  return replaced(value, "AMD Ryzen Threadripper", "AMD Threadripper", true);
+}
+std::string embeddedByLetter(std::string_view value) { return replaced(value, "AMD Embedded ", "AMD ", true); }
+std::string proInSmallLetters(std::string_view value) {
+  return value.starts_with("AMD ") ? replaced(value, " PRO", " Pro", false, true) : std::string(value);
+}
+std::string ryzenAiAsAi(std::string_view value) { return replaced(value, "AMD Ryzen AI ", "AMD AI ", true); }
+
+// "3.0, 4.0, 5.0" -> "5.0": the PCI Express revisions by the highest.
+std::string highestRevision(std::string_view value) {
+  const std::size_t last = value.rfind(", ");
+  if (last == std::string_view::npos || value.empty() || value[0] < '0' || value[0] > '9') return std::string(value);
+  for (const char c : value)
+    if (!(c == '.' || c == ',' || c == ' ' || (c >= '0' && c <= '9'))) return std::string(value);
+  return std::string(value.substr(last + 2));
+}
+
+// The memory field's forms, each shorter than the one before: the speeds
+// after each type ("DDR4-3200 MHz, LPDDR4-4266 MHz", the table's whole
+// value), the unit once at the end, types of the same speeds joined
+// ("DDR4/LPDDR4-3200 MHz"), the fastest speed of each type, no blank after a
+// comma.
+struct MemoryForm {
+  bool unitOnce, join, fastest;
+  std::string_view comma;
+};
+constexpr MemoryForm kMemoryForms[] = {
+    {false, false, false, ", "}, {true, false, false, ", "}, {true, true, false, ", "},
+    {true, true, true, ", "},    {true, true, true, ","},
+};
+
+std::string memoryText(const std::vector<MemoryType>& types, const MemoryForm& form) {
+  std::vector<std::pair<std::vector<std::string>, std::vector<int>>> groups;
+  for (const MemoryType& type : types) {
+    std::vector<int> speeds = type.speedsMhz;
+    if (form.fastest && speeds.size() > 1) speeds.erase(speeds.begin(), speeds.end() - 1);
+    auto same = std::find_if(groups.begin(), groups.end(),
+                             [&](const auto& group) { return form.join && !speeds.empty() && group.second == speeds; });
+    if (same != groups.end())
+      same->first.push_back(type.type);
+    else
+      groups.push_back({{type.type}, speeds});
+  }
+  std::string text;
+  bool anySpeed = false;
+  for (const auto& [names, speeds] : groups) {
+    if (!text.empty()) text += form.comma;
+    for (std::size_t i = 0; i < names.size(); ++i) text += (i ? "/" : "") + names[i];
+    for (std::size_t i = 0; i < speeds.size(); ++i) text += (i ? "/" : "-") + std::to_string(speeds[i]);
+    if (!speeds.empty() && !form.unitOnce) text += " MHz";
+    anySpeed = anySpeed || !speeds.empty();
+  }
+  if (form.unitOnce && anySpeed) text += " MHz";
+  return text;
+}
+
+// The memory field's forms of a value that names memory types, else none.
+std::vector<std::string> memoryForms(std::string_view value) {
+  if (value.find("DDR") == std::string_view::npos) return {};
+  const std::vector<MemoryType> types = memoryOf(value);
+  if (types.empty()) return {};
+  std::vector<std::string> forms;
+  for (const MemoryForm& form : kMemoryForms) forms.push_back(memoryText(types, form));
+  return forms;
+}
+
+}  // namespace
+
 std::vector<std::string> shorterForms(std::string_view value) {
   std::vector<std::string> forms{std::string(value)};
+  const auto add = [&forms](std::string shorter) {
+    if (shorter != forms.back() && shorter.size() < forms.back().size() + 1) forms.push_back(std::move(shorter));
+  };
+  for (std::string& memory : memoryForms(value)) add(std::move(memory));
   for (std::string (*rule)(std::string_view) :
-       {withoutParenthesis, unitOnce, withoutVariant, firstTwoWords, lastWordByInitial, joinedWordByInitial, nodeName,
-        figuresOnly, typesOnly, unknownMark}) {
-    std::string shorter = rule(forms.back());
-    if (shorter != forms.back()) forms.push_back(std::move(shorter));
-  }
+       {withoutGraphicsWord, graphicsWithoutMaker, threadripperAlone, embeddedByLetter, proInSmallLetters, ryzenAiAsAi,
+        highestRevision, withoutParenthesis, unitOnce, withoutVariant, firstTwoWords, lastWordByInitial,
+        joinedWordByInitial, nodeName, figuresOnly, typesOnly, unknownMark})
+    add(rule(forms.back()));
   return forms;
+}
+
+std::string shownText(const Control& control, double room, const std::function<double(std::string_view)>& width) {
+  if (!control.style.readOnly) return control.text;
+  const std::vector<std::string> forms = shorterForms(control.text);
+  for (const std::string& form : forms)
+    if (width(form) <= room) return form;
+  return forms.back();
 }
 
 std::string captionLine(std::string_view text) {

@@ -2,6 +2,7 @@
 // How a view shows a control's texts and sizes a label, the same in every
 // view: captions are single lines, hints are tooltips whose carriage returns
 // break lines, and labels grow to their text.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,18 @@ std::string tooltipText(std::string_view hint, std::string_view lineBreak);
 // unknown-value text as "?" in a field too narrow for it.
 // A value no rule shortens has itself alone.
 std::vector<std::string> shorterForms(std::string_view value);
+
+// What a field shows of its text, the same in every view: a read-only field
+// the first of its value's shorter forms whose width (as the view measures
+// it in the field's font) fits the room the field gives its text, the
+// shortest when none does; a field the user may edit, its value whole.
+std::string shownText(const Control& control, double room, const std::function<double(std::string_view)>& width);
+
+// The background of the fields the design draws in cream (ControlStyle::cream).
+struct Rgb {
+  int red, green, blue;
+};
+inline constexpr Rgb kCreamBackground{255, 251, 240};
 
 struct ControlRect {
   int left, top, width, height;

@@ -100,9 +100,26 @@ TEST(ShorterForms, EachRuleKeepsWhatIdentifiesTheValue) {
     {"Pentium 4-M",         {"Pentium 4-M"}},
     {"Granite Rapids-D",    {"Granite Rapids-D", "Granite Rapids", "Granite R."}},
     {"Sandy Bridge EP",     {"Sandy Bridge EP", "Sandy Bridge", "Sandy B."}},
-    {"DDR4-3200, LPDDR4x-4267, DDR5-4800 MHz", {"DDR4-3200, LPDDR4x-4267, DDR5-4800 MHz", "DDR4, LPDDR4x, DDR5"}},
-    {"DDR3/DDR3L-1333/1600 MHz", {"DDR3/DDR3L-1333/1600 MHz", "DDR3/3L"}},
+    // Memory, from the table's whole value: the unit once, the types of the
+    // same speeds joined, the fastest speed of each, no blank after a comma,
+    // the types alone.
+    {"DDR4-3200 MHz, LPDDR4x-4267 MHz, DDR5-4800 MHz",
+     {"DDR4-3200 MHz, LPDDR4x-4267 MHz, DDR5-4800 MHz", "DDR4-3200, LPDDR4x-4267, DDR5-4800 MHz",
+      "DDR4-3200,LPDDR4x-4267,DDR5-4800 MHz", "DDR4, LPDDR4x, DDR5"}},
+    {"DDR3-1333/1600 MHz, DDR3L-1333/1600 MHz",
+     {"DDR3-1333/1600 MHz, DDR3L-1333/1600 MHz", "DDR3-1333/1600, DDR3L-1333/1600 MHz", "DDR3/DDR3L-1333/1600 MHz",
+      "DDR3/DDR3L-1600 MHz", "DDR3/3L"}},
     {"DDR5/LPDDR5/LPDDR5x-5600 MHz", {"DDR5/LPDDR5/LPDDR5x-5600 MHz", "DDR5/LPDDR5/5x"}},
+    // Graphics by their model, then without the maker.
+    {"AMD Radeon Vega 8 Graphics", {"AMD Radeon Vega 8 Graphics", "AMD Radeon Vega 8", "Radeon Vega 8"}},
+    {"Intel UHD Graphics 630",      {"Intel UHD Graphics 630", "Intel UHD 630", "UHD 630"}},
+    // AMD's lines.
+    {"AMD Ryzen Threadripper PRO",  {"AMD Ryzen Threadripper PRO", "AMD Threadripper PRO", "AMD Threadripper Pro",
+                                     "AMD Threadripper", "AMD T."}},
+    {"AMD Ryzen AI 9 HX PRO",       {"AMD Ryzen AI 9 HX PRO", "AMD Ryzen AI 9 HX Pro", "AMD AI 9 HX Pro"}},
+    {"AMD Embedded R-Series",       {"AMD Embedded R-Series", "AMD R-Series"}},
+    // PCI Express by its highest revision.
+    {"3.0, 4.0, 5.0",               {"3.0, 4.0, 5.0", "5.0"}},
     {"Gemini Lake Refresh", {"Gemini Lake Refresh", "Gemini Lake", "Gemini L."}},
     {"Sapphire Rapids Edge Enhanced", {"Sapphire Rapids Edge Enhanced", "Sapphire Rapids", "Sapphire R."}},
     {"Clearwater Forest",   {"Clearwater Forest", "Clearwater F."}},
@@ -121,6 +138,21 @@ TEST(ShorterForms, EachRuleKeepsWhatIdentifiesTheValue) {
   };
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(shorterForms(c.value), c.forms) << c.value;
+}
+
+// What a field shows: a read-only one the first form that fits its room, the
+// shortest when none does; one the user may edit, its value whole.
+TEST(ShownText, ReadOnlyFieldsShowWhatFits) {
+  Control field;
+  field.style.readOnly = true;
+  field.text = "Gemini Lake Refresh";
+  const auto letters = [](std::string_view text) { return static_cast<double>(text.size()); };
+  EXPECT_EQ(shownText(field, 19, letters), "Gemini Lake Refresh");
+  EXPECT_EQ(shownText(field, 18, letters), "Gemini Lake");
+  EXPECT_EQ(shownText(field, 9, letters), "Gemini L.");
+  EXPECT_EQ(shownText(field, 3, letters), "Gemini L.") << "the shortest when none fits";
+  field.style.readOnly = false;
+  EXPECT_EQ(shownText(field, 3, letters), "Gemini Lake Refresh");
 }
 
 }  // namespace

@@ -50,7 +50,9 @@ TEST(TableNamesFit, EveryNameFitsItsField) {
     const auto* edit = qobject_cast<const QLineEdit*>(window.control(control));
     ASSERT_NE(edit, nullptr) << control;
     for (const std::string& text : texts) {
-      const std::string shown = fittingText(*edit, text).toStdString();
+      Control field = form[control];
+      field.text = text;
+      const std::string shown = fittingText(*edit, field).toStdString();
       EXPECT_LE(widthOf(edit, shown), textRoom(*edit)) << control << ": " << text << " shown as " << shown;
     }
   }

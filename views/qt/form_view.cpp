@@ -15,6 +15,7 @@
 
 #include "core/model/control_names.h"
 #include "core/window/control_text.h"
+#include "core/window/localisation.h"
 #include "views/pictures/pictures.h"
 #include "views/qt/accessibility.h"
 #include "views/qt/fonts.h"
@@ -22,7 +23,7 @@
 namespace wexmora::qt {
 namespace {
 
-const QColor kCream(255, 251, 240);
+const QColor kCream(kCreamBackground.red, kCreamBackground.green, kCreamBackground.blue);
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -165,12 +166,11 @@ int textRoom(const QLineEdit& edit) {
          margins.right() - 2 * kLineEditMargin;
 }
 
-QString fittingText(const QLineEdit& edit, const std::string& value) {
+QString fittingText(const QLineEdit& edit, const Control& control) {
   const QFontMetricsF metrics(edit.font());
-  const std::vector<std::string> forms = shorterForms(value);
-  for (const std::string& form : forms)
-    if (metrics.horizontalAdvance(QString::fromStdString(form)) <= textRoom(edit)) return QString::fromStdString(form);
-  return QString::fromStdString(forms.back());
+  return QString::fromStdString(shownText(control, textRoom(edit), [&metrics](std::string_view text) {
+    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }));
 }
 
 void FormView::sync() {
@@ -217,7 +217,7 @@ void FormView::syncControl(const Control& control, QWidget* widget) {
       // A read-only field shows its value in a form that fits; one the user
       // may edit shows it whole.
       edit->setGeometry(geometryOf(control, widget->font()));
-      const QString shown = control.style.readOnly ? fittingText(*edit, control.text) : qs(control.text);
+      const QString shown = fittingText(*edit, control);
       if (edit->text() != shown) {
         edit->setText(shown);
         edit->setCursorPosition(0);

@@ -19,9 +19,9 @@ namespace wexmora::qt {
 // The width a line edit of its present size gives its text.
 int textRoom(const QLineEdit& edit);
 
-// What a read-only field shows of `value`: the first of its shorter forms
-// (core/window/control_text.h) that fits the field, the shortest when none does.
-QString fittingText(const QLineEdit& edit, const std::string& value);
+// What the field shows of its control's text (core/window/control_text.h's
+// shownText), measured in the field's font.
+QString fittingText(const QLineEdit& edit, const Control& control);
 
 class FormView {
  public:

@@ -66,20 +66,7 @@ void MainWindow::syncFromModel() {
   syncing_ = false;
 }
 
-void MainWindow::reportPassError() {
-  if (passErrorShown_ || form_.passError.empty()) return;
-  passErrorShown_ = true;
-  reportError_(QString::fromStdString(form_.passError));
-}
-
-void MainWindow::runGuarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    reportError_(QString::fromStdString(error.what()));
-  }
-  syncFromModel();
-}
+void MainWindow::reportPassError() { events_.showPassError(); }
 
 void MainWindow::prepareAboutWindow() {
   if (makeAbout_) makeAbout_();
@@ -93,7 +80,7 @@ void MainWindow::takeScreenshot() {
   positionToModel();
   QtSaveDialogRunner fileDialog(this);
   FrameCapture capture(*this);
-  runGuarded(
+  events_.run(
       [&] { SpeedButton3Click(form_, saveDialog_, saveDialogRunner_ ? *saveDialogRunner_ : fileDialog, capture); });
 }
 
@@ -106,10 +93,7 @@ void MainWindow::positionToModel() {
 // Escape hides the family/model/stepping panel, the one thing the window
 // shows on demand.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  if (isEscapeKey(event) && form_[main_controls::kIdentityPanel].visible) {
-    events_.click(main_controls::kIdentityHide);
-    return;
-  }
+  if (isEscapeKey(event) && events_.escape()) return;
   QWidget::keyPressEvent(event);
 }
 

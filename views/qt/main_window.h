@@ -65,7 +65,6 @@ class MainWindow : public QWidget, private MainWindowView {
   void prepareAboutWindow() override;
   void syncAboutWindow() override;
   void saveScreenshot() override { takeScreenshot(); }
-  void runGuarded(const std::function<void()>& handler);
 
   TForm15& form_;
   platform::UrlOpener& opener_;
@@ -77,7 +76,6 @@ class MainWindow : public QWidget, private MainWindowView {
   SavePictureDialog saveDialog_;
   std::function<void(const QString&)> reportError_;
   std::string pressedControl_;
-  bool passErrorShown_ = false;
   bool syncing_ = false;
 };
 

@@ -11,6 +11,7 @@
 
 #include "core/model/control_names.h"
 #include "core/window/control_text.h"
+#include "core/window/localisation.h"
 #include "platform/windows/wide_text.h"
 #include "views/win32/fonts.h"
 #include "views/win32/hit_test.h"
@@ -21,29 +22,24 @@
 namespace wexmora::win32 {
 namespace {
 
-// The first of the value's shorter forms (core/window/control_text.h) that
-// fits the edit's text area in its font, the shortest when none does.
-std::wstring fittingText(HWND edit, const std::string& value) {
+// What the edit shows of its control's text (core/window/control_text.h's
+// shownText), measured in the edit's font against its text area.
+std::wstring fittingText(HWND edit, const Control& control) {
   using platform::widen;
-  const std::vector<std::string> forms = shorterForms(value);
+  if (!control.style.readOnly) return widen(control.text);
   RECT area{};
   SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
   HDC dc = GetDC(edit);
-  if (!dc) return widen(value);
+  if (!dc) return widen(control.text);
   const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-  std::wstring chosen = widen(forms.back());
-  for (const std::string& form : forms) {
-    const std::wstring text = widen(form);
+  const std::string shown = shownText(control, area.right - area.left, [dc](std::string_view text) {
+    const std::wstring wide = widen(std::string(text));
     SIZE size{};
-    if (GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size) &&
-        size.cx <= area.right - area.left) {
-      chosen = text;
-      break;
-    }
-  }
+    return GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size) ? double(size.cx) : 1e9;
+  });
   SelectObject(dc, before);
   ReleaseDC(edit, dc);
-  return chosen;
+  return widen(shown);
 }
 
 using platform::widen;
@@ -51,7 +47,7 @@ using platform::widen;
 constexpr const wchar_t* kFrameClass = L"WexmoraFrame";
 constexpr const wchar_t* kStandInClass = L"WexmoraAction";
 
-constexpr COLORREF kCream = RGB(255, 251, 240);
+constexpr COLORREF kCream = RGB(kCreamBackground.red, kCreamBackground.green, kCreamBackground.blue);
 // The drop-down list's height below the selector's edit part.
 constexpr int kDropDownHeight = 80;
 
@@ -335,7 +331,7 @@ void FormView::sync() {
       if (control.kind == ControlKind::Edit) {
         // A read-only field shows its value in a form that fits; one the
         // user may edit shows it whole.
-        const std::wstring text = control.style.readOnly ? fittingText(handle, control.text) : widen(control.text);
+        const std::wstring text = fittingText(handle, control);
         if (windowText(handle) != text) SetWindowTextW(handle, text.c_str());
       }
       if (shown.visible != control.visible) {

@@ -68,23 +68,10 @@ void MainWindow::syncFromModel() {
   syncing_ = false;
 }
 
-void MainWindow::reportPassError() {
-  if (passErrorShown_ || form_.passError.empty()) return;
-  passErrorShown_ = true;
-  reportError(form_.passError);
-}
+void MainWindow::reportPassError() { events_.showPassError(); }
 
 void MainWindow::reportError(const std::string& message) {
   MessageBoxW(window_, widen(message).c_str(), widen(site::applicationTitle()).c_str(), MB_OK | MB_ICONERROR);
-}
-
-void MainWindow::runGuarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    reportError(error.what());
-  }
-  syncFromModel();
 }
 
 void MainWindow::positionToModel() {
@@ -109,7 +96,7 @@ void MainWindow::takeScreenshot() {
   positionToModel();
   SaveFileDialog dialog(window_);
   ScreenCapture capture(window_, form_.width, form_.height);
-  runGuarded([&] { SpeedButton3Click(form_, saveDialog_, dialog, capture); });
+  events_.run([&] { SpeedButton3Click(form_, saveDialog_, dialog, capture); });
 }
 
 void MainWindow::mouseMove(const std::string& control) { events_.mouseMove(control); }
@@ -145,8 +132,7 @@ bool MainWindow::ownMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       break;
     case WM_COMMAND:
       // Escape (the dialog manager's Cancel) hides the family/model/stepping panel.
-      if (LOWORD(wParam) == IDCANCEL && lParam == 0 && form_[main_controls::kIdentityPanel].visible) {
-        events_.click(main_controls::kIdentityHide);
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0 && events_.escape()) {
         result = 0;
         return true;
       }

@@ -41,7 +41,6 @@ class MainWindow : public FormEvents, public TopLevelWindow, private MainWindowV
   void takeScreenshot();
   void positionToModel();
   void keepCentreAtScale();
-  void runGuarded(const std::function<void()>& handler);
   void reportError(const std::string& message);
 
   // What the event dispatcher asks of this window.
@@ -59,7 +58,6 @@ class MainWindow : public FormEvents, public TopLevelWindow, private MainWindowV
   MainWindowEvents events_;
   AboutWindow* about_ = nullptr;
   SavePictureDialog saveDialog_;
-  bool passErrorShown_ = false;
   bool syncing_ = false;
 };
 
