@@ -23,8 +23,8 @@ forms. The product tables (Intel, AMD) win over the coarse list (basics),
 field by field; a field no source gives stays empty. Memory, graphics,
 threads and the L3 field are rewritten into the catalogue's forms
 ("DDR4-3200 MHz, LPDDR4-4266 MHz", "AMD Radeon R5 Graphics", a number of
-threads, "4 Mb L2" for a processor without L3), and a text wider than its
-field of the window is shortened by the rules of SHORTENINGS.
+threads, "4 Mb L2" for a processor without L3), each value whole: the
+window shows the shorter form that fits its field (core/window/control_text.h).
 
 The file is UTF-8, tab-separated, sorted and byte-stable. Damaged input
 (an unreadable file, a missing column, a number that does not read) ends the
@@ -121,57 +121,6 @@ AMD_WITHOUT_L3 = [r"A\d+-Series APU|PRO A-Series A\d+ APU|E\d-Series APU|FX-Seri
                   r"Athlon.* II X[234]$|Athlon\W* X4$|Athlon.*Quad-Core APU|Sempron.*APU|Turion",
                   r"Phenom.* Mobile Processors|Opteron.* X[12]100"]
 
-# The room of each field in the main window: its width in the design less
-# the edit's frames and margins (2 + 3 pixels a side, the wider of the Qt
-# and the Win32 edit). And the advance of each character in the window's
-# sans font at 11 pixels, the wider of Liberation Sans (the Qt window's) and
-# Wine's Tahoma (the Win32 window's), rounded up to half a pixel; a
-# character not listed counts 11.5. The GUI and Windows fit tests measure
-# the real fonts; these only decide which shortening a text needs.
-FIELD_ROOM = {"product_line": 121, "base": 89, "turbo": 81, "cores": 41, "threads": 45, "socket": 89,
-              "segment_en": 73, "segment_ru": 73, "code_name": 73, "max_temperature": 65, "lithography": 49,
-              "memory": 201, "graphics": 137, "l3_cache": 81, "pcie": 70}
-FIELD_ROOM = {column: width - 10 for column, width in FIELD_ROOM.items()}
-# A product line loses words only when its estimate exceeds the whole field:
-# the estimate errs wide, and "AMD Athlon Gold PRO" fits as it stands.
-FIELD_ROOM["product_line"] = 121
-# fmt: off
-CHAR_WIDTHS = [
-    (2.5, "'"), (3.0, "il"), (3.5, " ,.fj"), (4.0, "!-:;rt"), (4.5, '"()/I[\\]|'), (5.0, "г"),
-    (5.5, "Jcksvxyz{}°зкстух"), (6.0, "Гвчьэя"), (6.5, "$*0123456789?L_`abdeghnopquКабдеийлнопрц"),
-    (7.0, "FTZЗТУъ"), (7.5, "&ABEKPSVXYАБВЕЛРХЧЬ"), (8.0, "CDHNRUДИЙНПСЭЯмы"), (8.5, "#+<=>^w~ФЦжю"),
-    (9.0, "GOQОЪш"), (9.5, "MmМфщ"), (10.0, "Ы"), (10.5, "WЖШ"), (11.0, "%Щ"), (11.5, "@Ю"),
-]
-# fmt: on
-# fmt: off
-# The forms of the memory field, tried in order while the text is wider
-# than its field; each keeps the facts the field's caption asks for (the
-# highest memory supported): units said once, types of the same speeds
-# joined as the catalogue joins speeds, the lower speeds of a type left out.
-MEMORY_FORMS = [
-    # what it does                          MHz      join   fastest  comma
-    ("MHz after each type",                 "each",  False, False,   ", "),
-    ("one MHz at the end",                  "end",   False, False,   ", "),
-    ("types of the same speeds joined",     "end",   True,  False,   ", "),
-    ("the fastest speed of each type",      "end",   True,  True,    ", "),
-    ("no blank after a comma",              "end",   True,  True,    ","),
-]
-# Shortenings of the other fields, tried in order while the text is wider
-# than its field: (column, what it does, pattern, replacement). The
-# catalogue itself writes "Intel HD P530".
-SHORTENINGS = [
-    ("graphics",     "no 'Graphics'",                  r" Graphics\b", ""),
-    ("graphics",     "no vendor",                      r"^(AMD|Intel) ", ""),
-    ("product_line", "a word said once",               r"\b(\w+) \1\b", r"\1"),
-    ("product_line", "Threadripper without 'Ryzen'",   r"^AMD Ryzen Threadripper", "AMD Threadripper"),
-    ("product_line", "Embedded series by its letter",  r"^AMD Embedded ", "AMD "),
-    ("product_line", "PRO in small letters",           r"\bPRO$", "Pro"),
-    ("product_line", "Ryzen AI without 'Ryzen'",       r"^AMD Ryzen AI\b", "AMD AI"),
-    ("pcie",         "the highest revision",           r"^.*, ", ""),
-]
-# fmt: on
-
-
 class DamagedInput(Exception):
     pass
 
@@ -254,28 +203,6 @@ def intel_pcie(text):
 
 # ---- display forms ----------------------------------------------------------
 
-def text_width(text):
-    """The text's width in pixels in the window's font, estimated from CHAR_WIDTHS."""
-    width = 0.0
-    for char in text:
-        width += next((w for w, chars in CHAR_WIDTHS if char in chars), 11.5)
-    return width
-
-
-def fits(column, text):
-    return column not in FIELD_ROOM or text_width(text) <= FIELD_ROOM[column]
-
-
-def shortened(column, text):
-    """The text after the SHORTENINGS of its column that it needs to fit, in order."""
-    for where, _, pattern, replacement in SHORTENINGS:
-        if fits(column, text):
-            break
-        if where == column:
-            text = re.sub(pattern, replacement, text).strip()
-    return text
-
-
 MEMORY_TYPE = r"(?:LP)?DDR(?:\d[A-Za-z]?)?(?:-RS)?"
 
 
@@ -321,38 +248,22 @@ def memory_entries(text):
     return [(t, sorted(entries[t])) for t in order]
 
 
-def memory_text(entries, unit, join, fastest, comma):
-    """One of MEMORY_FORMS of the entries: "DDR4-2400/3200 MHz, LPDDR4-4266 MHz"."""
-    groups = []  # [types], speeds
-    for memory_type, speeds in entries:
-        speeds = speeds[-1:] if fastest else speeds
-        same = next((g for g in groups if join and speeds and g[1] == speeds), None)
-        if same:
-            same[0].append(memory_type)
-        else:
-            groups.append(([memory_type], speeds))
+def memory_text(entries):
+    """The memory field whole, in the catalogue's form: each type with its
+    speeds and "MHz" ("DDR4-2400/3200 MHz, LPDDR4-4266 MHz"). The window
+    shows a shorter form where its field has no room for this one
+    (core/window/control_text.h)."""
     parts = []
-    for types, speeds in groups:
-        name = "/".join(t for t in types if t)
+    for memory_type, speeds in entries:
         figures = "/".join(str(v) for v in speeds)
-        part = name + ("-" if name and figures else "") + figures
-        parts.append(part + (" MHz" if figures and unit == "each" else ""))
-    text = comma.join(parts)
-    if unit == "end" and any(speeds for _, speeds in groups):
-        text += " MHz"
-    return text
+        parts.append(memory_type + ("-" if memory_type and figures else "") + figures + (" MHz" if figures else ""))
+    return ", ".join(parts)
 
 
 def memory_form(text):
-    """The memory field in the first of MEMORY_FORMS that fits (the last one when none does)."""
+    """The memory field of a product page's memory text; empty where it names none."""
     entries = memory_entries(text)
-    if not entries:
-        return ""
-    for _, unit, join, fastest, comma in MEMORY_FORMS:
-        form = memory_text(entries, unit, join, fastest, comma)
-        if fits("memory", form):
-            break
-    return form
+    return memory_text(entries) if entries else ""
 
 
 def cache_text(text):
@@ -909,8 +820,6 @@ def merge(intel, amd, basics):
         row["segment_ru"] = SEGMENTS.get(row["segment_en"], "")
         sources = [s for s in (product.get("source"), coarse.get("source")) if s]
         row["source"] = "+".join(sources)
-        for column in ("graphics", "product_line", "pcie"):
-            row[column] = shortened(column, row[column])
         # "FPGA946.FPGA947": the first of the sockets a page runs together.
         row["socket"] = re.split(r"\.(?=[A-Z])", row["socket"])[0]
         if any("\t" in v or "\n" in v for v in row.values()):
