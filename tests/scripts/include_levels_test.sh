@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The folders form levels (README.md, "Layout"): every #include of the
+# The folders form levels (docs/layout.md): every #include of the
 # project's own headers must stay within the folders its folder may include,
 # only the views include Qt, and only the Windows layer includes <windows.h>.
 set -euo pipefail
