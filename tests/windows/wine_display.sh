@@ -54,6 +54,11 @@ if [ ${#run[@]} -gt 0 ]; then
   export DISPLAY=":$(cat "$scratch/display")"
   # A session left running by the headless tests has no display.
   wine_ cmd /c exit 0 </dev/null >/dev/null 2>&1  # makes the prefix on first use
+  # Every window test starts at 100 %, whatever scale a test before it left
+  # in the prefix (the display scale test sets its own afterwards).
+  for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+    wine_ reg add "$key" /v LogPixels /t REG_DWORD /d 96 /f </dev/null >/dev/null 2>&1
+  done
   restart_session
 fi
 
