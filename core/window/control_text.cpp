@@ -249,8 +249,9 @@ std::vector<std::string> shorterForms(std::string_view value) {
   return forms;
 }
 
-std::string shownText(const Control& control, double room, const std::function<double(std::string_view)>& width) {
-  if (!control.style.readOnly) return control.text;
+std::string shownText(const Control& control, double room, const std::function<double(std::string_view)>& width,
+                      bool editing) {
+  if (editing && !control.style.readOnly) return control.text;
   const std::vector<std::string> forms = shorterForms(control.text);
   for (const std::string& form : forms)
     if (width(form) <= room) return form;

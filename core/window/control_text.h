@@ -34,11 +34,13 @@ std::string tooltipText(std::string_view hint, std::string_view lineBreak);
 // A value no rule shortens has itself alone.
 std::vector<std::string> shorterForms(std::string_view value);
 
-// What a field shows of its text, the same in every view: a read-only field
-// the first of its value's shorter forms whose width (as the view measures
-// it in the field's font) fits the room the field gives its text, the
-// shortest when none does; a field the user may edit, its value whole.
-std::string shownText(const Control& control, double room, const std::function<double(std::string_view)>& width);
+// What a field shows of its text, the same in every view: the first of its
+// value's shorter forms whose width (as the view measures it in the field's
+// font) fits the room the field gives its text, the shortest when none does;
+// a field the user may edit shows its value whole while the keyboard is in
+// it (editing), so that what the user types is never shortened.
+std::string shownText(const Control& control, double room, const std::function<double(std::string_view)>& width,
+                      bool editing = false);
 
 // The background of the fields the design draws in cream (ControlStyle::cream).
 struct Rgb {

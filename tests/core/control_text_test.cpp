@@ -140,19 +140,34 @@ TEST(ShorterForms, EachRuleKeepsWhatIdentifiesTheValue) {
   for (const auto& c : cases) EXPECT_EQ(shorterForms(c.value), c.forms) << c.value;
 }
 
-// What a field shows: a read-only one the first form that fits its room, the
-// shortest when none does; one the user may edit, its value whole.
-TEST(ShownText, ReadOnlyFieldsShowWhatFits) {
-  Control field;
-  field.style.readOnly = true;
-  field.text = "Gemini Lake Refresh";
+// What a field shows: the first form that fits its room, the shortest when
+// none does; a field the user may edit, its value whole while it is edited.
+TEST(ShownText, FieldsShowWhatFitsUnlessTheUserEditsThem) {
   const auto letters = [](std::string_view text) { return static_cast<double>(text.size()); };
-  EXPECT_EQ(shownText(field, 19, letters), "Gemini Lake Refresh");
-  EXPECT_EQ(shownText(field, 18, letters), "Gemini Lake");
-  EXPECT_EQ(shownText(field, 9, letters), "Gemini L.");
-  EXPECT_EQ(shownText(field, 3, letters), "Gemini L.") << "the shortest when none fits";
-  field.style.readOnly = false;
-  EXPECT_EQ(shownText(field, 3, letters), "Gemini Lake Refresh");
+  struct Case {
+    bool readOnly, editing;
+    double room;
+    const char* shown;
+  };
+  // clang-format off
+  const Case cases[] = {
+    {true,  false, 19, "Gemini Lake Refresh"},
+    {true,  false, 18, "Gemini Lake"},
+    {true,  false,  9, "Gemini L."},
+    {true,  false,  3, "Gemini L."},            // the shortest when none fits
+    {true,  true,   9, "Gemini L."},            // the keyboard in a read-only field changes nothing
+    {false, false,  9, "Gemini L."},            // an editable field the user is not editing
+    {false, true,   3, "Gemini Lake Refresh"},  // one the user edits: whole
+    {false, true,  19, "Gemini Lake Refresh"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    Control field;
+    field.style.readOnly = c.readOnly;
+    field.text = "Gemini Lake Refresh";
+    EXPECT_EQ(shownText(field, c.room, letters, c.editing), c.shown)
+        << "read-only " << c.readOnly << ", editing " << c.editing << ", room " << c.room;
+  }
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
@@ -404,6 +406,43 @@ TEST(MainWindowEvents, PassErrorShownOnce) {
   window.reportPassError();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], "Invalid language value");
+}
+
+// The product line field takes typing: while the keyboard is in it, it
+// shows its value whole and what the user types goes to the model whole;
+// out of it, it shows the form that fits, as the read-only fields do.
+TEST(MainWindowEvents, ProductLineShowsWhatFitsAndIsEditedWhole) {
+  application();
+  TForm15 form;
+  Services services;
+  MainWindow window(form, services.opener, services.settings);
+  window.show();
+  window.activateWindow();
+  QApplication::processEvents();
+  const std::string whole = "AMD Ryzen Threadripper PRO";
+  form["Edit18"].text = whole;
+  window.syncFromModel();
+  auto* productLine = static_cast<QLineEdit*>(window.control("Edit18"));
+  const auto fits = [&] { return textWidth(productLine, productLine->text().toStdString()) <= textRoom(*productLine); };
+  ASSERT_GT(textWidth(productLine, whole), textRoom(*productLine)) << "the value must be too wide for this test";
+  EXPECT_EQ(productLine->text().toStdString(), "AMD Threadripper Pro");
+  EXPECT_TRUE(fits());
+
+  productLine->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(productLine->hasFocus());
+  EXPECT_EQ(productLine->text().toStdString(), whole);
+  productLine->setCursorPosition(static_cast<int>(whole.size()));
+  QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "X");
+  QApplication::sendEvent(productLine, &typed);
+  EXPECT_EQ(form["Edit18"].text, whole + "X");
+  EXPECT_EQ(productLine->text().toStdString(), whole + "X");
+
+  window.control("Edit1")->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(form["Edit18"].text, whole + "X") << "leaving the field keeps the value whole in the model";
+  EXPECT_NE(productLine->text().toStdString(), whole + "X");
+  EXPECT_TRUE(fits());
 }
 
 }  // namespace

@@ -168,9 +168,12 @@ int textRoom(const QLineEdit& edit) {
 
 QString fittingText(const QLineEdit& edit, const Control& control) {
   const QFontMetricsF metrics(edit.font());
-  return QString::fromStdString(shownText(control, textRoom(edit), [&metrics](std::string_view text) {
-    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  }));
+  return QString::fromStdString(shownText(
+      control, textRoom(edit),
+      [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+      },
+      edit.hasFocus()));
 }
 
 void FormView::sync() {
@@ -214,8 +217,8 @@ void FormView::syncControl(const Control& control, QWidget* widget) {
       break;
     case ControlKind::Edit: {
       auto* edit = static_cast<QLineEdit*>(widget);
-      // A read-only field shows its value in a form that fits; one the user
-      // may edit shows it whole.
+      // A field shows its value in a form that fits; one the user edits
+      // shows it whole.
       edit->setGeometry(geometryOf(control, widget->font()));
       const QString shown = fittingText(*edit, control);
       if (edit->text() != shown) {

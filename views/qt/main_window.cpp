@@ -107,6 +107,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (name.empty()) return QWidget::eventFilter(watched, event);
   auto* widget = static_cast<QWidget*>(watched);
   if (paintWithFocusFrame(widget, event)) return true;
+  // A field the keyboard enters shows its value whole, one it leaves the
+  // form that fits again.
+  if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && qobject_cast<QLineEdit*>(widget))
+    view_->sync();
   // The keyboard presses a linked picture as a click does, and a tool
   // button with Enter as well as with Space.
   if (isPressKey(event)) {

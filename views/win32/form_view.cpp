@@ -24,19 +24,21 @@ namespace {
 
 // What the edit shows of its control's text (core/window/control_text.h's
 // shownText), measured in the edit's font against its text area.
-std::wstring fittingText(HWND edit, const Control& control) {
+std::wstring fittingText(HWND edit, const Control& control, bool editing) {
   using platform::widen;
-  if (!control.style.readOnly) return widen(control.text);
   RECT area{};
   SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
   HDC dc = GetDC(edit);
   if (!dc) return widen(control.text);
   const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-  const std::string shown = shownText(control, area.right - area.left, [dc](std::string_view text) {
-    const std::wstring wide = widen(std::string(text));
-    SIZE size{};
-    return GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size) ? double(size.cx) : 1e9;
-  });
+  const std::string shown = shownText(
+      control, area.right - area.left,
+      [dc](std::string_view text) {
+        const std::wstring wide = widen(std::string(text));
+        SIZE size{};
+        return GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size) ? double(size.cx) : 1e9;
+      },
+      editing);
   SelectObject(dc, before);
   ReleaseDC(edit, dc);
   return widen(shown);
@@ -329,10 +331,15 @@ void FormView::sync() {
         shown.rect = rect;
       }
       if (control.kind == ControlKind::Edit) {
-        // A read-only field shows its value in a form that fits; one the
-        // user may edit shows it whole.
-        const std::wstring text = fittingText(handle, control);
-        if (windowText(handle) != text) SetWindowTextW(handle, text.c_str());
+        // A field shows its value in a form that fits; one the user edits
+        // shows it whole. The edit's change notification is the view's own
+        // then, not the user's typing.
+        const std::wstring text = fittingText(handle, control, handle == editing_);
+        if (windowText(handle) != text) {
+          settingText_ = true;
+          SetWindowTextW(handle, text.c_str());
+          settingText_ = false;
+        }
       }
       if (shown.visible != control.visible) {
         // The keyboard does not stay in a hidden control: it goes back to
@@ -432,6 +439,16 @@ bool FormView::handle(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LR
         if ((kind == ControlKind::Edit || kind == ControlKind::Memo) && HIWORD(wParam) == EN_KILLFOCUS) {
           SendMessageW(reinterpret_cast<HWND>(lParam), EM_SETSEL, 0, 0);
           SendMessageW(reinterpret_cast<HWND>(lParam), EM_SCROLLCARET, 0, 0);
+        }
+        if (kind == ControlKind::Edit && HIWORD(wParam) == EN_CHANGE && settingText_) {
+          result = 0;
+          return true;
+        }
+        // A field the keyboard enters shows its value whole, one it leaves
+        // the form that fits again.
+        if (kind == ControlKind::Edit && (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS)) {
+          editing_ = HIWORD(wParam) == EN_SETFOCUS ? reinterpret_cast<HWND>(lParam) : nullptr;
+          sync();
         }
         events_.command(it->second, HIWORD(wParam));
         result = 0;

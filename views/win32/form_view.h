@@ -109,6 +109,8 @@ class FormView {
   std::string focused_;  // the windowless action whose stand-in has the focus
   std::string pressed_;  // where a mouse button went down
   HWND pressedFrame_ = nullptr;
+  bool settingText_ = false;  // an edit's text is being set by sync()
+  HWND editing_ = nullptr;    // the edit the keyboard is in
 };
 
 }  // namespace wexmora::win32
