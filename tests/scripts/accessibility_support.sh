@@ -48,7 +48,7 @@ chmod +x "$scratch/bin/xdg-open"
 export PATH="$scratch/bin:$PATH"
 
 # -noreset: see start_x in fault_support.sh.
-Xvfb -noreset -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$scratch/display" 2>/dev/null &
+setpriv --pdeathsig KILL Xvfb -noreset -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$scratch/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }

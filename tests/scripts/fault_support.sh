@@ -32,7 +32,8 @@ require_window_program() {  # require_window_program PATH
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; the X server ends with
-# the test (stop_x is called from the caller's EXIT trap). -noreset: by
+# the test (stop_x is called from the caller's EXIT trap; the parent-death
+# signal ends it when the test is killed outright). -noreset: by
 # default the server resets whenever its last client leaves, and drops a
 # client that connects during the reset; the window program, which starts
 # while xdotool's short connections come and go, then could not open its
@@ -40,7 +41,7 @@ require_window_program() {  # require_window_program PATH
 start_x() {
   local fifo="$scratch/displayfd"
   mkfifo "$fifo"
-  Xvfb -noreset -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  setpriv --pdeathsig KILL Xvfb -noreset -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   xvfb_pid=$!
   local number
   read -r -t 20 number <"$fifo" || { echo "Xvfb did not start"; return 1; }

@@ -47,8 +47,12 @@ if [ ${#run[@]} -gt 0 ]; then
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing (make test-windows installs it)"; exit 77; }
   done
   # -noreset: a server that resets when its last client leaves drops the
-  # clients that connect meanwhile.
-  Xvfb -noreset -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" </dev/null >/dev/null 2>&1 &
+  # clients that connect meanwhile. The server ends with the test: on its
+  # exit (a sourcing test that sets its own trap calls cleanup_display), and
+  # through the parent-death signal when the test is killed outright.
+  trap cleanup_display EXIT
+  setpriv --pdeathsig KILL Xvfb -noreset -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" \
+    </dev/null >/dev/null 2>&1 &
   pids+=($!)
   for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
   export DISPLAY=":$(cat "$scratch/display")"
