@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -64,10 +65,6 @@ std::string sourceColumn(const TForm15& form) {
 
 std::string brandCaption(const TForm15& form) {
   return std::string(textOf(TextId::InfoBrandCaption, languageOf(form)));
-}
-
-nlohmann::ordered_json pictureIndex(const Picture& picture, PictureSource source) {
-  return picture.source == source ? nlohmann::ordered_json(picture.index) : nlohmann::ordered_json(nullptr);
 }
 
 // The memo of a catalogue sheet is the record's list; another source's
@@ -144,28 +141,193 @@ std::string dataSheetText(const TForm15& form) {
   return out;
 }
 
-nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
-  nlohmann::ordered_json sheet;
+namespace {
+
+// The data sheet's members, in order, told to `out`: a JSON value to build
+// (ValueOut) or its compact text to write (TextOut, for --brands).
+template <typename Out>
+void writeDataSheet(const TForm15& form, bool withSource, Out& out) {
+  const DataSheet& facts = form.facts.sheet;
+  out.beginObject();
   for (const auto& row : kSheet) {
+    out.key(row.key);
     if (std::string_view(row.key) == "technologies")
-      sheet[row.key] = identified(form) ? form.facts.sheet.technologies : std::vector<std::string>{};
+      out.strings(identified(form) ? facts.technologies : std::vector<std::string>{});
     else
-      sheet[row.key] = form[row.field].text;
+      out.string(form[row.field].text);
     // A hybrid's cores by kind, after its cores and threads.
-    if (std::string_view(row.key) == "threads" && form.facts.sheet.coreTypes)
-      sheet["core_types"] = {{"performance", form.facts.sheet.coreTypes->performance},
-                             {"efficient", form.facts.sheet.coreTypes->efficient},
-                             {"low_power", form.facts.sheet.coreTypes->lowPower}};
+    if (std::string_view(row.key) == "threads" && facts.coreTypes) {
+      out.key("core_types");
+      out.beginObject();
+      out.key("performance");
+      out.number(facts.coreTypes->performance);
+      out.key("efficient");
+      out.number(facts.coreTypes->efficient);
+      out.key("low_power");
+      out.number(facts.coreTypes->lowPower);
+      out.endObject();
+    }
   }
-  sheet["badge"] = pictureIndex(form[main_controls::kBadgeImage].picture, PictureSource::Badges);
-  sheet["qr"] = pictureIndex(form[main_controls::kQrImage].picture, PictureSource::Qr);
-  sheet["links"] = {{"front", form.frontUrl}, {"back", form.backUrl}, {"detailed", form.detailedUrl}};
-  sheet["identified"] = identified(form);
+  for (const auto& [key, picture, source] :
+       {std::tuple{"badge", &form[main_controls::kBadgeImage].picture, PictureSource::Badges},
+        std::tuple{"qr", &form[main_controls::kQrImage].picture, PictureSource::Qr}}) {
+    out.key(key);
+    picture->source == source ? out.number(picture->index) : out.null();
+  }
+  out.key("links");
+  out.beginObject();
+  out.key("front");
+  out.string(form.frontUrl);
+  out.key("back");
+  out.string(form.backUrl);
+  out.key("detailed");
+  out.string(form.detailedUrl);
+  out.endObject();
+  out.key("identified");
+  out.boolean(identified(form));
   if (withSource) {
-    const std::string source = sheetSourceName(form.facts.sheet.source);
-    sheet["source"] = source.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(source);
+    const std::string source = sheetSourceName(facts.source);
+    out.key("source");
+    source.empty() ? out.null() : out.string(source);
   }
-  return sheet;
+  out.endObject();
+}
+
+class ValueOut {
+ public:
+  nlohmann::ordered_json value;
+
+  void beginObject() { open_.push_back(&place(nlohmann::ordered_json::object())); }
+  void endObject() { open_.pop_back(); }
+  void key(std::string_view key) { key_ = key; }
+  void string(const std::string& text) { place(text); }
+  void strings(const std::vector<std::string>& texts) { place(texts); }
+  void number(int n) { place(n); }
+  void boolean(bool b) { place(b); }
+  void null() { place(nullptr); }
+
+ private:
+  nlohmann::ordered_json& place(nlohmann::ordered_json member) {
+    if (open_.empty()) return value = std::move(member);
+    return (*open_.back())[key_] = std::move(member);
+  }
+  std::vector<nlohmann::ordered_json*> open_;
+  std::string key_;
+};
+
+// Writes what nlohmann::ordered_json::dump() writes for the same value:
+// compact, malformed UTF-8 replaced.
+class TextOut {
+ public:
+  std::string text;
+
+  void beginObject() {
+    separate();
+    text += '{';
+    first_ = true;
+  }
+  void endObject() {
+    text += '}';
+    first_ = false;
+  }
+  void key(std::string_view key) {
+    separate();
+    quoted(key);
+    text += ':';
+    first_ = true;  // the value follows the colon
+  }
+  void string(std::string_view value) {
+    separate();
+    quoted(value);
+  }
+  void strings(const std::vector<std::string>& values) {
+    separate();
+    text += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      if (i > 0) text += ',';
+      quoted(values[i]);
+    }
+    text += ']';
+  }
+  void number(int n) {
+    separate();
+    text += std::to_string(n);
+  }
+  void boolean(bool b) {
+    separate();
+    text += b ? "true" : "false";
+  }
+  void null() {
+    separate();
+    text += "null";
+  }
+
+ private:
+  void separate() {
+    if (!std::exchange(first_, false)) text += ',';
+  }
+  void quoted(std::string_view value) {
+    // Text beyond ASCII is nlohmann's to write: it decides what a malformed
+    // sequence becomes.
+    if (std::any_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+      text += nlohmann::ordered_json(std::string(value))
+                  .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+      return;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    text += '"';
+    std::size_t plain = 0;  // where the characters not yet written begin
+    for (std::size_t i = 0; i < value.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(value[i]);
+      if (byte >= 0x20 && byte != '"' && byte != '\\') continue;
+      text.append(value, plain, i - plain);
+      plain = i + 1;
+      switch (byte) {
+        case '"':
+          text += "\\\"";
+          break;
+        case '\\':
+          text += "\\\\";
+          break;
+        case '\b':
+          text += "\\b";
+          break;
+        case '\f':
+          text += "\\f";
+          break;
+        case '\n':
+          text += "\\n";
+          break;
+        case '\r':
+          text += "\\r";
+          break;
+        case '\t':
+          text += "\\t";
+          break;
+        default: {
+          const char escape[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
+          text.append(escape, sizeof escape);
+        }
+      }
+    }
+    text.append(value, plain);
+    text += '"';
+  }
+  bool first_ = true;
+};
+
+}  // namespace
+
+nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource) {
+  ValueOut out;
+  writeDataSheet(form, withSource, out);
+  return std::move(out.value);
+}
+
+std::string dataSheetJsonLine(const TForm15& form, bool withSource) {
+  TextOut out;
+  writeDataSheet(form, withSource, out);
+  return std::move(out.text) + "\n";
 }
 
 std::vector<std::string> dataSheetColumns(const TForm15& form, bool withSource) {

@@ -27,6 +27,9 @@ std::string dataSheetText(const TForm15& form);
 // withSource: a "source" member after "identified" ("catalogue", "extended",
 // "machine" or null); off with --catalogue-only.
 nlohmann::ordered_json dataSheetJson(const TForm15& form, bool withSource = false);
+// The same value as one line of compact JSON, the bytes dump() gives, ended
+// by a newline: --brands writes it without building the value.
+std::string dataSheetJsonLine(const TForm15& form, bool withSource = false);
 nlohmann::ordered_json controlsJson(const TForm15& form);
 
 // One line of --brands: brand string, model key, catalogue key or "-", badge

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
+#include <thread>
 #include <unordered_map>
 
 #include "app/info/check_report.h"
@@ -161,6 +164,9 @@ int printMetrics(const Options& options, const std::string& metrics, std::ostrea
   return 0;
 }
 
+constexpr std::size_t kRememberedBytes = 8 << 20;  // of lines and answers, all workers together
+constexpr unsigned kMostBrandWorkers = 8;
+
 // --brands: the answer to one line, computed once. A batch from an asset
 // database repeats the same few hundred brand strings many times over, and
 // an answer depends on the line and the options alone (the settings are one
@@ -169,7 +175,8 @@ int printMetrics(const Options& options, const std::string& metrics, std::ostrea
 // afresh.
 class BrandsAnswers {
  public:
-  BrandsAnswers(const Options& options, platform::SettingsStore& stored) : options_(options) {
+  BrandsAnswers(const Options& options, platform::SettingsStore& stored, std::size_t rememberedBytes)
+      : options_(options), rememberedBytes_(rememberedBytes) {
     // The stored settings are read once; every line sees the same ones.
     for (const char* name : {kLanguagesSetting, kSiteUrlSetting, kLicenseSetting})
       if (auto value = stored.read(name)) snapshot_.values[name] = std::move(*value);
@@ -181,7 +188,7 @@ class BrandsAnswers {
     if (const auto it = memo_.find(line); it != memo_.end()) return it->second;
     Answer answer = compute(line);
     const std::size_t size = line.size() + answer.out.size() + answer.err.size();
-    if (memoBytes_ + size > kRememberedBytes) {
+    if (memoBytes_ + size > rememberedBytes_) {
       memo_.clear();
       memoBytes_ = 0;
     }
@@ -190,7 +197,6 @@ class BrandsAnswers {
   }
 
  private:
-  static constexpr std::size_t kRememberedBytes = 8 << 20;  // of lines and answers
   static constexpr std::size_t kLongestRemembered = 256;
 
   Answer compute(const std::string& line) {
@@ -206,13 +212,16 @@ class BrandsAnswers {
     // Every line starts from a copy of the design state. The catalogue serves
     // every line: the pass never changes a key, and a record it decoded reads
     // the same as its stored form.
-    TForm15 form = design_;
+    form_ = design_;  // assigned, so that the controls' texts reuse their memory
+    TForm15& form = form_;
     PassTrace trace;
     std::ostringstream err;
     identify(options_, form, lists_, processor, settings, options_.explain ? &trace : nullptr, err);
     Answer answer;
     answer.err = err.str();
-    if (options_.output == Output::Json) {
+    if (options_.output == Output::Json && !options_.explain && !form.facts.checked) {
+      answer.out = dataSheetJsonLine(form, !options_.catalogueOnly);
+    } else if (options_.output == Output::Json) {
       answer.out =
           sheetJson(options_, form, trace).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
       answer.out += "\n";
@@ -226,39 +235,84 @@ class BrandsAnswers {
   }
 
   const Options& options_;
+  const std::size_t rememberedBytes_;  // of lines and answers
   platform::MemorySettingsStore snapshot_;
   const TForm15 design_;
+  TForm15 form_;  // the line being identified
   catalogue::Lists lists_;
   std::unordered_map<std::string, Answer> memo_;
   std::size_t memoBytes_ = 0;
   Answer last_;
 };
 
-// --brands: every line of `in` identified on its own, one output line each.
-// The input is read a line at a time and the output written in blocks, so a
-// batch of any length runs in the same memory.
+// The answers to a batch of lines, each worker taking its own stretch of
+// them on a thread of its own (the first on the calling one). An exception
+// of a worker reaches the caller once every worker has ended.
+void answerBatch(std::vector<std::unique_ptr<BrandsAnswers>>& workers, const std::vector<std::string>& lines,
+                 std::vector<Answer>& answers) {
+  constexpr std::size_t kLeastPerWorker = 64;  // fewer lines are not worth a thread
+  answers.resize(lines.size());
+  const std::size_t used =
+      std::clamp<std::size_t>((lines.size() + kLeastPerWorker - 1) / kLeastPerWorker, 1, workers.size());
+  const std::size_t stretch = (lines.size() + used - 1) / used;
+  std::vector<std::exception_ptr> failures(used);
+  const auto work = [&](std::size_t worker) {
+    try {
+      const std::size_t end = std::min(lines.size(), (worker + 1) * stretch);
+      for (std::size_t i = worker * stretch; i < end; ++i) answers[i] = workers[worker]->of(lines[i]);
+    } catch (...) {
+      failures[worker] = std::current_exception();
+    }
+  };
+  {
+    std::vector<std::jthread> threads;
+    for (std::size_t worker = 1; worker < used; ++worker) threads.emplace_back(work, worker);
+    work(0);
+  }
+  for (const std::exception_ptr& failure : failures)
+    if (failure) std::rethrow_exception(failure);
+}
+
+// --brands: every line of `in` identified on its own, one output line each,
+// in the input's order. Lines are read in batches that the processor's
+// threads share, and the output written in blocks, so a batch of any length
+// runs in the same memory.
 void identifyEach(const Options& options, std::istream& in, platform::SettingsStore& stored, std::ostream& out,
                   std::ostream& err) {
-  BrandsAnswers answers(options, stored);
+  const std::size_t threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMostBrandWorkers);
+  std::vector<std::unique_ptr<BrandsAnswers>> workers;
+  for (std::size_t i = 0; i < threads; ++i)
+    workers.push_back(std::make_unique<BrandsAnswers>(options, stored, kRememberedBytes / threads));
   std::string pending;
   constexpr std::size_t kBlock = 1 << 16;
+  constexpr std::size_t kBatchLines = 4096;
   if (options.output == Output::Csv) pending = dataSheetCsvHeader(!options.catalogueOnly);
+  std::vector<std::string> lines;
+  std::vector<Answer> answers;
+  const auto answerLines = [&] {
+    answerBatch(workers, lines, answers);
+    for (const Answer& answer : answers) {
+      if (!answer.err.empty()) {
+        out << pending;  // the error stays next to the line it belongs to
+        pending.clear();
+        out.flush();
+        err << answer.err;
+      }
+      pending += answer.out;
+      if (pending.size() >= kBlock) {
+        out << pending;
+        pending.clear();
+      }
+    }
+    lines.clear();
+  };
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const Answer& answer = answers.of(line);
-    if (!answer.err.empty()) {
-      out << pending;  // the error stays next to the line it belongs to
-      pending.clear();
-      out.flush();
-      err << answer.err;
-    }
-    pending += answer.out;
-    if (pending.size() >= kBlock) {
-      out << pending;
-      pending.clear();
-    }
+    lines.push_back(std::move(line));
+    if (lines.size() == kBatchLines) answerLines();
   }
+  answerLines();
   out << pending;
 }
 

@@ -1,5 +1,6 @@
 #include "core/catalogue/badge_rules.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -106,9 +107,19 @@ constexpr Lga1150Language kLga1150Languages[] = {
 };
 // clang-format on
 
-bool holds(const TForm15& form, const BadgeRule& rule) {
-  if (rule.socket && !text::contains(form[kSocketField].text, rule.socket)) return false;
-  const std::string& tested = form[testedField(rule.tested)].text;
+// The texts the rules test, looked up once: applying a rule changes the
+// badge alone, never a tested field.
+struct TestedTexts {
+  explicit TestedTexts(const TForm15& form) : socket(form[kSocketField].text) {
+    for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = &form[testedField(static_cast<TestedText>(i))].text;
+  }
+  const std::string& socket;
+  std::array<const std::string*, 3> fields{};  // indexed by TestedText
+};
+
+bool holds(const TestedTexts& texts, const BadgeRule& rule) {
+  if (rule.socket && !text::contains(texts.socket, rule.socket)) return false;
+  const std::string& tested = *texts.fields[static_cast<std::size_t>(rule.tested)];
   for (const char* literal : rule.literal)
     if (literal && text::contains(tested, literal)) return true;
   return false;
@@ -116,8 +127,9 @@ bool holds(const TForm15& form, const BadgeRule& rule) {
 
 void applyRules(TForm15& form, std::span<const BadgeRule> rules) {
   Control& badge = form[main_controls::kBadgeImage];
+  const TestedTexts texts(form);
   for (const BadgeRule& rule : rules) {
-    if (!holds(form, rule)) continue;
+    if (!holds(texts, rule)) continue;
     badge.picture = {PictureSource::Badges, rule.badge};
     badge.width = badge.height = kImageListSize;
     badge.top = kBadgeTop;

@@ -81,12 +81,14 @@ void distributeRecord(TForm15& form, const std::string& record) {
 void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& sleeper) {
   // The processor field itself, so that its text is read afresh for every entry.
   const Control& processorField = form[main_controls::kModelKey];
-  for (std::size_t i = 0; i < lists.ListBox2.count(); ++i) {
+  // Every entry whose key is the field's, in list order: an entry matches
+  // when its key has the field's length and contains it, that is, equals it.
+  // The lists know their keys' positions, so the other entries are not read.
+  const std::vector<std::size_t>& positions = lists.positionsOf(processorField.text);
+  for (const std::size_t i : positions) {
+    if (i >= lists.ListBox2.count()) break;
     const std::string& key = lists.ListBox1.at(i);
-    const std::string& modelKey = processorField.text;
-    // Same length and contained: equal, in effect (a text contained in one of
-    // its own length is that text); kept in the form the lookup rule states.
-    if (!(key.size() == modelKey.size() && text::contains(key, modelKey))) continue;
+    if (key != processorField.text) continue;
     if (form.trace) form.trace->matches.push_back({i, key});
 
     Control& qr = form[main_controls::kQrImage];

@@ -16,9 +16,9 @@ inline constexpr int kQrTop = 3;
 inline constexpr int kImageListSize = 128;
 inline constexpr int kDecodeWaitMs = 10;
 
-// Scans every entry of lists.ListBox2 (no early exit) and applies each one
-// whose ListBox1 key equals Edit7, read afresh for every entry; a record it
-// applies is decoded in place in lists.ListBox2.
+// Applies every entry of lists.ListBox2 whose ListBox1 key equals Edit7 (no
+// early exit: each match in list order); a record it applies is decoded in
+// place in lists.ListBox2.
 void lookUpCatalogue(TForm15& form, catalogue::Lists& lists, platform::Sleeper& sleeper);
 
 // The fields that show record fields 2 to 14, in record order; Memo2 shows

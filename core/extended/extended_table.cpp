@@ -89,17 +89,6 @@ std::optional<ExtendedRow> findExtendedRow(platform::Vendor vendor, std::string_
   return row;
 }
 
-// Whether `word` (lower case) stands in `text`, case ignored.
-bool mentions(std::string_view text, std::string_view word) {
-  if (word.size() > text.size()) return false;
-  for (std::size_t at = 0; at + word.size() <= text.size(); ++at) {
-    std::size_t i = 0;
-    while (i < word.size() && std::tolower(static_cast<unsigned char>(text[at + i])) == word[i]) ++i;
-    if (i == word.size()) return true;
-  }
-  return false;
-}
-
 std::string_view familyModelVendor(std::string_view brand, platform::Vendor brandMaker) {
   struct Mark {
     std::string_view word;
@@ -110,22 +99,67 @@ std::string_view familyModelVendor(std::string_view brand, platform::Vendor bran
     {"hygon", "Hygon"}, {"zhaoxin", "Zhaoxin"}, {"centaur", "VIA"}, {"via ", "VIA"},
   };
   // clang-format on
+  // The marks are lower case and the brand string's case is not: it is
+  // lowered once and searched for each.
+  std::string lowered(brand);
+  for (char& c : lowered)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   for (const Mark& mark : kMarks)
-    if (mentions(brand, mark.word)) return mark.vendor;
+    if (lowered.find(mark.word) != std::string::npos) return mark.vendor;
   return brandMaker == platform::Vendor::Amd ? "AMD" : "Intel";
 }
 
 std::string_view familyModelVendor(std::string_view brand) { return familyModelVendor(brand, brandVendor(brand)); }
 
+namespace {
+
+// The compiled-in hand-kept tables, split once on first use (the pass asks
+// them for every processor; splitting their lines again each time cost
+// --brands most of its time).
+const std::vector<FamilyModelRow>& familyModelRows() {
+  static const std::vector<FamilyModelRow> rows = [] {
+    std::vector<FamilyModelRow> parsed;
+    for (const std::string_view line : catalogue::extendedFamilyModelRows()) {
+      const auto f = split<kFamilyModelColumns>(line);
+      parsed.push_back({f[0], number(f[1]), number(f[2]), number(f[3]), number(f[4]), number(f[5]), f[6], f[7], f[8],
+                        f[9], f[10] == "yes"});
+    }
+    return parsed;
+  }();
+  return rows;
+}
+
+struct DieRow {
+  std::string_view vendor;
+  int family, modelFirst, modelLast;
+  std::vector<std::string_view> prefixes;
+  std::string_view codeName;
+};
+
+const std::vector<DieRow>& dieRows() {
+  static const std::vector<DieRow> rows = [] {
+    std::vector<DieRow> parsed;
+    for (const std::string_view line : catalogue::extendedDieRows()) {
+      const auto f = split<kDieColumns>(line);
+      DieRow row{f[0], number(f[1]), number(f[2]), number(f[3]), {}, f[5]};
+      for (std::string_view prefixes = f[4]; !prefixes.empty();) {
+        const std::size_t bar = prefixes.find('|');
+        if (const std::string_view prefix = prefixes.substr(0, bar); !prefix.empty()) row.prefixes.push_back(prefix);
+        prefixes = bar == std::string_view::npos ? std::string_view() : prefixes.substr(bar + 1);
+      }
+      parsed.push_back(std::move(row));
+    }
+    return parsed;
+  }();
+  return rows;
+}
+
+}  // namespace
+
 std::optional<FamilyModelRow> findFamilyModelRow(std::string_view vendor, int family, int model, int stepping) {
   std::optional<FamilyModelRow> found;
-  for (const std::string_view line : catalogue::extendedFamilyModelRows()) {
-    // The key's four fields first: most rows are another family's.
-    const auto key = split<4>(line);
-    if (key[0] != vendor || number(key[1]) != family || model < number(key[2]) || model > number(key[3])) continue;
-    const auto f = split<kFamilyModelColumns>(line);
-    const FamilyModelRow row{f[0], family, number(f[2]), number(f[3]), number(f[4]),  number(f[5]),
-                             f[6], f[7],   f[8],         f[9],         f[10] == "yes"};
+  for (const FamilyModelRow& row : familyModelRows()) {
+    if (row.family != family || model < row.modelFirst || model > row.modelLast || row.vendor != vendor) continue;
     if (stepping >= 0) {
       if (stepping >= row.steppingFirst && stepping <= row.steppingLast) return row;
       continue;
@@ -138,15 +172,10 @@ std::optional<FamilyModelRow> findFamilyModelRow(std::string_view vendor, int fa
 
 std::string_view dieOfModelNumber(std::string_view vendor, int family, int model, std::string_view key) {
   if (key.empty()) return {};
-  for (const std::string_view line : catalogue::extendedDieRows()) {
-    const auto f = split<kDieColumns>(line);
-    if (f[0] != vendor || number(f[1]) != family || model < number(f[2]) || model > number(f[3])) continue;
-    for (std::string_view prefixes = f[4]; !prefixes.empty();) {
-      const std::size_t bar = prefixes.find('|');
-      const std::string_view prefix = prefixes.substr(0, bar);
-      if (!prefix.empty() && key.starts_with(prefix)) return f[5];
-      prefixes = bar == std::string_view::npos ? std::string_view() : prefixes.substr(bar + 1);
-    }
+  for (const DieRow& row : dieRows()) {
+    if (row.family != family || model < row.modelFirst || model > row.modelLast || row.vendor != vendor) continue;
+    for (const std::string_view prefix : row.prefixes)
+      if (key.starts_with(prefix)) return row.codeName;
   }
   return {};
 }
@@ -188,18 +217,28 @@ std::string_view microarchitectureOfCodeName(std::string_view vendor, std::strin
 
 std::string_view microarchitectureTechnologies(std::string_view vendor, std::string_view microarchitecture,
                                                std::string_view productLine) {
+  struct TechnologyRow {
+    std::string_view vendor, microarchitecture, lines, technologies;
+  };
+  static const std::vector<TechnologyRow> rows = [] {
+    std::vector<TechnologyRow> parsed;
+    for (const std::string_view line : catalogue::extendedTechnologyRows()) {
+      const auto f = split<kTechnologyColumns>(line);
+      parsed.push_back({f[0], f[1], f[2], f[3]});
+    }
+    return parsed;
+  }();
   std::string_view everyLine;
   if (microarchitecture.empty()) return everyLine;
-  for (const std::string_view line : catalogue::extendedTechnologyRows()) {
-    const auto f = split<kTechnologyColumns>(line);
-    if (f[0] != vendor || f[1] != microarchitecture) continue;
-    if (f[2] == "*") {
-      everyLine = f[3];
+  for (const TechnologyRow& row : rows) {
+    if (row.vendor != vendor || row.microarchitecture != microarchitecture) continue;
+    if (row.lines == "*") {
+      everyLine = row.technologies;
       continue;
     }
-    for (std::string_view lines = f[2]; !lines.empty();) {
+    for (std::string_view lines = row.lines; !lines.empty();) {
       const std::size_t bar = lines.find('|');
-      if (lines.substr(0, bar) == productLine) return f[3];
+      if (lines.substr(0, bar) == productLine) return row.technologies;
       lines = bar == std::string_view::npos ? std::string_view() : lines.substr(bar + 1);
     }
   }
@@ -245,18 +284,23 @@ bool sameCodeName(std::string_view a, std::string_view b) {
 }
 
 std::vector<ExtendedRow> extendedRowsOfLine(std::string_view productLine) {
-  std::vector<ExtendedRow> rows;
-  if (productLine.empty()) return rows;
-  for (const std::string_view line : catalogue::extendedProcessorRows()) {
-    // The product line is the third field: find it without splitting the row.
-    const std::size_t first = line.find('\t');
-    const std::size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
-    if (second == std::string_view::npos || line.compare(second + 1, productLine.size(), productLine) != 0 ||
-        line.size() <= second + 1 + productLine.size() || line[second + 1 + productLine.size()] != '\t')
-      continue;
-    rows.push_back(rowOf(line));
-  }
-  return rows;
+  // The rows of each product line, in the table's order, gathered once; a
+  // line's rows are split when it is first asked for (on each thread).
+  static const std::unordered_map<std::string_view, std::vector<std::size_t>> rowsOfLine = [] {
+    std::unordered_map<std::string_view, std::vector<std::size_t>> lines;
+    const auto all = catalogue::extendedProcessorRows();
+    for (std::size_t i = 0; i < all.size(); ++i)
+      lines[split<3>(all[i])[catalogue::columnIndex(catalogue::ExtendedColumn::ProductLine)]].push_back(i);
+    return lines;
+  }();
+  thread_local std::unordered_map<std::string_view, std::vector<ExtendedRow>> splitRows;
+  if (productLine.empty()) return {};
+  const auto it = rowsOfLine.find(productLine);
+  if (it == rowsOfLine.end()) return {};
+  auto [rows, first] = splitRows.try_emplace(it->first);
+  if (first)
+    for (const std::size_t index : it->second) rows->second.push_back(extendedRowAt(index));
+  return rows->second;
 }
 
 ExtendedRow extendedRowAt(std::size_t index) { return rowOf(catalogue::extendedProcessorRows()[index]); }

@@ -13,6 +13,7 @@
 #include "core/identify/model_key.h"
 
 #include <array>
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -171,6 +172,27 @@ struct Found {
   std::string_view pattern;
 };
 
+// The pairs of adjacent characters a text holds, hashed into 1,024 bits. A
+// pattern whose first two characters are not a pair of the text cannot
+// occur in it: the chain tries some 280 patterns on a brand string, and most
+// are ruled out so without a search.
+class PairFilter {
+ public:
+  explicit PairFilter(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) pairs_.set(bit(text[i], text[i + 1]));
+  }
+  bool mayOccur(std::string_view pattern) const {
+    return pattern.size() < 2 || pairs_.test(bit(pattern[0], pattern[1]));
+  }
+
+ private:
+  static std::size_t bit(char a, char b) {
+    return (static_cast<unsigned char>(a) * 131u + static_cast<unsigned char>(b)) % kBits;
+  }
+  static constexpr std::size_t kBits = 1024;
+  std::bitset<kBits> pairs_;
+};
+
 // One run of the chain over one brand string.
 class Chain {
  public:
@@ -179,6 +201,7 @@ class Chain {
         key_(form[main_controls::kModelKey]),
         caption_(form[main_controls::kPhotoModelKey]),
         brand_(form[main_controls::kBrandString].text),
+        pairs_(brand_),
         trace_(form.trace) {}
 
   void run() {
@@ -202,6 +225,7 @@ class Chain {
   // A pattern with a leading blank must occur with it; the position is that of
   // the first occurrence without it, which may lie before the blank-led one.
   long position(std::string_view pattern) const {
+    if (!pairs_.mayOccur(pattern)) return 0;
     if (!pattern.empty() && pattern.front() == ' ') {
       return contains(brand_, pattern) ? search(pattern.substr(1), brand_) : 0;
     }
@@ -234,7 +258,9 @@ class Chain {
     return found;
   }
 
-  bool occurs(std::string_view pattern) const { return !pattern.empty() && contains(brand_, pattern); }
+  bool occurs(std::string_view pattern) const {
+    return !pattern.empty() && pairs_.mayOccur(pattern) && contains(brand_, pattern);
+  }
 
   void write(std::string caption, std::string_view key) {
     key_.text = trim(key);
@@ -372,7 +398,8 @@ class Chain {
   Control& key_;      // Edit7
   Control& caption_;  // Label1
   const std::string brand_;
-  long suffixLength_ = 0;  // L
+  const PairFilter pairs_;  // of brand_
+  long suffixLength_ = 0;   // L
 
   // What the trace is told about the rule being applied; kept only when
   // there is a trace.

@@ -24,6 +24,8 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "core/identify/number_aliases.h"
@@ -46,10 +48,30 @@ enum class NumberForm {
   Amd,             // AMD's number; "A10 PRO-7800B", "PRO A10-8770E" and Opteron's "HE" kept
 };
 
+// The words that open a line ("Core i#-*"), split when the tables are
+// compiled: the reader tries some thirty leads on every brand string.
+struct Lead {
+  static constexpr std::size_t kMostWords = 4;                        // no lead has more
+  constexpr Lead(const char* text) : Lead(std::string_view(text)) {}  // NOLINT: the tables write leads as text
+  constexpr Lead(std::string_view text) : text(text) {
+    for (std::size_t start = 0; start <= text.size() && count < kMostWords;) {
+      std::size_t blank = text.find(' ', start);
+      if (blank == std::string_view::npos) blank = text.size();
+      words[count++] = text.substr(start, blank - start);
+      start = blank + 1;
+    }
+  }
+  operator std::string_view() const { return text; }
+
+  std::string_view text;
+  std::array<std::string_view, kMostWords> words{};
+  std::size_t count = 0;
+};
+
 struct ModelNumberRule {
   std::string_view name;
   platform::Vendor vendor;
-  std::string_view lead;  // words that open the line; "#" is one digit
+  Lead lead;  // words that open the line; "#" is one digit
   NumberForm form;
   std::string_view key;    // put before the number in the key; "#" is the lead's digit
   std::string_view shown;  // put before the number in the processor field; "#" as above
@@ -175,6 +197,19 @@ std::vector<Word> words(std::string_view brand) {
   return out;
 }
 
+// The words of the brand string read last on this thread: a pass reads the
+// same brand string for its maker, its number and its line, three or four
+// times over. A caller holds its words however the next read replaces them.
+std::shared_ptr<const std::vector<Word>> wordsOf(std::string_view brand) {
+  thread_local std::string lastBrand;
+  thread_local std::shared_ptr<const std::vector<Word>> lastWords;
+  if (!lastWords || brand != lastBrand) {
+    lastWords = std::make_shared<const std::vector<Word>>(words(brand));
+    lastBrand.assign(brand);
+  }
+  return lastWords;
+}
+
 bool isFiller(std::string_view word) {
   for (const std::string_view filler : kFillers)
     if (word == filler) return true;
@@ -235,16 +270,18 @@ bool sameWord(std::string_view want, const Word& brandWord, char& digit) {
   return true;
 }
 
-std::optional<LeadMatch> findLead(const std::vector<Word>& all, std::string_view lead) {
-  constexpr std::size_t kMostParts = 4;  // no lead has more words
-  std::array<std::string_view, kMostParts> parts{};
-  std::size_t count = 0;
-  for (std::size_t start = 0; start <= lead.size() && count < kMostParts;) {
-    const std::size_t blank = std::min(lead.find(' ', start), lead.size());
-    parts[count++] = lead.substr(start, blank - start);
-    start = blank + 1;
-  }
+std::optional<LeadMatch> findLead(const std::vector<Word>& all, const Lead& lead) {
+  const auto& parts = lead.words;
+  const std::size_t count = lead.count;
+  // The lead's first character rules most words out before a comparison.
+  const char head = parts[0].empty() ? '*' : parts[0][0];
+  const auto mayOpen = [head](const Word& word) {
+    if (head == '*') return true;
+    if (head == '#') return isDigit(word.text[0]) || word.text[0] == '#';
+    return word.text[0] == head || (word.capitals && word.text[0] == upper(head));
+  };
   for (std::size_t first = 0; first + count <= all.size(); ++first) {
+    if (!mayOpen(all[first])) continue;
     LeadMatch match{first, first + count, 0};
     std::size_t k = 0;
     while (k < count && sameWord(parts[k], all[first + k], match.digit)) ++k;
@@ -481,10 +518,11 @@ std::string withoutMarks(std::string_view text) {
   return out;
 }
 
-platform::Vendor brandVendor(std::string_view brand) { return madeByAmd(words(brand)) ? kAmd : kIntel; }
+platform::Vendor brandVendor(std::string_view brand) { return madeByAmd(*wordsOf(brand)) ? kAmd : kIntel; }
 
 std::optional<ModelNumberReading> readModelNumber(std::string_view brand, std::optional<FamilyModel> identity) {
-  const std::vector<Word> all = words(brand);
+  const auto held = wordsOf(brand);
+  const std::vector<Word>& all = *held;
   const std::optional<RuleMatch> match = firstRule(all, madeByAmd(all) ? kAmd : kIntel);
   if (!match) return std::nullopt;
   return applyRule(*match->rule, match->lead, all, brand, identity);
@@ -499,7 +537,7 @@ namespace {
 // occurs decides, as in kRules; "#" in the line is the lead's digit.
 struct LineRule {
   platform::Vendor vendor;
-  std::string_view lead;
+  Lead lead;
   std::string_view line;
 };
 
@@ -708,7 +746,8 @@ std::string amdLineOf(const std::vector<Word>& all, std::string_view brand) {
 }  // namespace
 
 std::optional<BrandLine> readBrandLine(std::string_view brand) {
-  const std::vector<Word> all = words(brand);
+  const auto held = wordsOf(brand);
+  const std::vector<Word>& all = *held;
   BrandLine out;
   if (writesWord(all, "VIA")) {
     out.productLine = lineOf(all, kOther);

@@ -6,14 +6,6 @@
 
 namespace wexmora::text {
 
-long search(std::string_view pattern, std::string_view text) {
-  if (pattern.empty()) return 0;
-  const auto at = text.find(pattern);
-  return at == std::string_view::npos ? 0 : static_cast<long>(at) + 1;
-}
-
-bool contains(std::string_view text, std::string_view pattern) { return search(pattern, text) > 0; }
-
 std::string copy(std::string_view text, long start, long count) {
   if (start < 1) start = 1;
   const auto size = static_cast<long>(text.size());

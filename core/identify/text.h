@@ -10,10 +10,15 @@ namespace wexmora::text {
 
 // Position of the first occurrence of `pattern` in `text` (from 1), exact and
 // case-sensitive; 0 when it does not occur. An empty pattern never occurs.
-long search(std::string_view pattern, std::string_view text);
+// (Inline: the rule chains call these some hundred times a pass.)
+inline long search(std::string_view pattern, std::string_view text) {
+  if (pattern.empty()) return 0;
+  const auto at = text.find(pattern);
+  return at == std::string_view::npos ? 0 : static_cast<long>(at) + 1;
+}
 
 // search(pattern, text) > 0.
-bool contains(std::string_view text, std::string_view pattern);
+inline bool contains(std::string_view text, std::string_view pattern) { return search(pattern, text) > 0; }
 
 // Up to `count` characters from position `start`. A start below 1 counts as 1;
 // a start past the end or a negative count gives the empty text.

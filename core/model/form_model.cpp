@@ -1,6 +1,7 @@
 #include "core/model/form_model.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <utility>
 
@@ -21,6 +22,13 @@ void Form::setControls(std::vector<Control> controls) {
   auto index = std::make_shared<Index>();
   for (std::size_t i = 0; i < controls_.size(); ++i) index->emplace(controls_[i].name, i);
   index_ = std::move(index);
+}
+
+const Control& Form::remember(const char* name, const Control& found) const {
+  LastFound& last = lastFound(name);
+  last.name = name;
+  last.position = static_cast<std::size_t>(&found - controls_.data());
+  return found;
 }
 
 const Control* Form::find(std::string_view name) const {

@@ -6,6 +6,7 @@
 // designer's component names; core/model/control_names.h says what each one
 // means, and the rest of the program names them through it.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -74,6 +75,13 @@ class Form {
   // controls() since is searched in full.
   Control& operator[](std::string_view name);
   const Control& operator[](std::string_view name) const;
+  // The stages name controls by the constants of control_names.h: such a
+  // name is first tried where the same characters were found last.
+  Control& operator[](const char* name) { return const_cast<Control&>(static_cast<const Form&>(*this)[name]); }
+  const Control& operator[](const char* name) const {
+    if (const Control* control = foundBefore(name)) return *control;
+    return remember(name, (*this)[std::string_view(name)]);
+  }
   bool has(std::string_view name) const;
   std::vector<Control>& controls() { return controls_; }
   const std::vector<Control>& controls() const { return controls_; }
@@ -88,6 +96,25 @@ class Form {
     std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
   };
   const Control* find(std::string_view name) const;
+  // Where a lookup of these characters found its control last, on this
+  // thread; a hint checked against the control's own name, so any form and
+  // any changed list stay right.
+  struct LastFound {
+    const char* name = nullptr;
+    std::size_t position = 0;
+  };
+  static LastFound& lastFound(const char* name) {
+    thread_local LastFound remembered[256];
+    return remembered[(reinterpret_cast<std::uintptr_t>(name) >> 3) % 256];
+  }
+  const Control* foundBefore(const char* name) const {
+    const LastFound& last = lastFound(name);
+    if (last.name != name || last.position >= controls_.size()) return nullptr;
+    const std::string& own = controls_[last.position].name;
+    if (own.compare(0, own.size(), name, own.size()) != 0 || name[own.size()] != '\0') return nullptr;
+    return &controls_[last.position];
+  }
+  const Control& remember(const char* name, const Control& found) const;
 
   using Index = std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>;  // name -> position
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/data/record_list.h"
+#include "core/model/pass_trace.h"
 #include "support/fakes.h"
 
 namespace wexmora {
@@ -185,6 +186,32 @@ TEST(Lookup, ReadsTheModelKeyAfreshAndTestsEveryEntry) {
   EXPECT_EQ(form["Edit18"].text, "Intel Xeon");
   EXPECT_EQ(form["Edit5"].text, "2.50 GHz");
   EXPECT_EQ(sleeper.waits.size(), 4u);
+}
+
+TEST(Lookup, AppliesEveryEntryOfTheKeyInListOrderAndNoKeyWithoutARecord) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> keys;
+    std::vector<std::string> records;
+    std::vector<std::size_t> applied;  // the entries applied, in order
+  };
+  const Case cases[] = {
+      {"apart", {"k", "x", "k", "y"}, {kI5_12400, recordFor("x"), kE5405, recordFor("y")}, {0, 2}},
+      {"after its record list ends", {"k", "x", "k"}, {kI5_12400, recordFor("x")}, {0}},
+      {"none", {"x", "y"}, {recordFor("x"), recordFor("y")}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FormAndLists form = formWith(c.keys, c.records, "k");
+    PassTrace trace;
+    form.trace = &trace;
+    testing::RecordingSleeper sleeper;
+    lookUpCatalogue(form, form.lists, sleeper);
+    std::vector<std::size_t> applied;
+    for (const auto& match : trace.matches) applied.push_back(match.index);
+    EXPECT_EQ(applied, c.applied);
+    EXPECT_EQ(sleeper.waits.size(), 2 * c.applied.size());
+  }
 }
 
 }  // namespace
