@@ -128,7 +128,11 @@ TEST(ProgramIcon, WindowsIconFileHoldsFourSizesThatReadBack) {
     ASSERT_FALSE(read.isNull()) << reader.errorString().toStdString();
     QImage committed;
     ASSERT_TRUE(committed.load(kIcons + QStringLiteral("wexmora-%1.png").arg(size)));
-    EXPECT_EQ(differingShare(read, committed, 0), 0.0);
+    // Qt's icon reader passes through premultiplied alpha, so a nearly clear
+    // pixel may come back one step off in colour: compare what is drawn.
+    EXPECT_EQ(differingShare(read.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                             committed.convertToFormat(QImage::Format_ARGB32_Premultiplied), 0),
+              0.0);
     reader.jumpToNextImage();
   }
 }
