@@ -2,8 +2,9 @@
 # Start-up faults: a /proc/cpuinfo that is unreadable, empty, without "model
 # name", 1 MB long, or with a brand string of 4,096 characters, control bytes
 # and invalid UTF-8 (each through wexmora-info and the window program); then
-# 100 simultaneous starts, which leave one instance with one window, and a
-# killed instance, which never blocks the next start.
+# 100 simultaneous starts, which leave one instance with one window, a
+# killed instance, which never blocks the next start, and a display that
+# cannot be reached, which ends the program with a message and exit code 1.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/fault_support.sh"
@@ -115,6 +116,22 @@ if kill -0 "$next" 2>/dev/null; then
 else
   fail "the start after a killed instance did not keep running"
   report_program "$next" "$scratch/next.err"
+fi
+
+# --- a display that cannot be reached -------------------------------------
+# Qt ends such a program with abort(); the window program says which display
+# it could not reach and ends with exit code 1.
+kill -9 "$next" 2>/dev/null && wait "$next" 2>/dev/null
+absent=7000
+while [ -e "/tmp/.X11-unix/X$absent" ]; do absent=$((absent + 1)); done
+rm -rf "$XDG_CONFIG_HOME"
+DISPLAY=":$absent" QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY= timeout 60 "$program" >/dev/null 2>"$scratch/nodisplay.err"
+ended=$?
+if [ "$ended" -eq 1 ] && grep -q "wexmora: the window cannot open: no display could be reached (DISPLAY=:$absent" \
+  "$scratch/nodisplay.err"; then
+  pass
+else
+  fail "without a reachable display the program ended with $ended: $(head -c 600 "$scratch/nodisplay.err")"
 fi
 finish || exit 1
 [ -z "$skipped" ] || skip "$skipped"
