@@ -1,8 +1,9 @@
 #pragma once
-// What wexmora-info prints, read off the window model after the pass (its
-// controls and the pass's facts: the sheet's source, the technologies as a
-// list): the data sheet as aligned "caption: value" lines or as JSON, and a
-// dump of every control.
+// What wexmora-info prints after the pass: the data sheet as aligned
+// "caption: value" lines or as JSON, rendered from the typed sheet
+// (form.facts.sheet: its values, its source of four, the technologies as a
+// list) and the fields' texts as the window shows them, and a dump of every
+// control.
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>

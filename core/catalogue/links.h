@@ -17,9 +17,9 @@ namespace wexmora {
 inline constexpr std::string_view kNoProcessorKey = "-";
 
 // form.frontUrl, backUrl and detailedUrl from the model key in Edit20; for a
-// sheet of the extended table or the machine's facts from the model key that
-// their model number replaced in Edit7 (form.facts), the site having no page
-// of that number.
+// sheet of the extended table, the brand string or the machine's facts (any
+// source but the catalogue) from the model key that their model number
+// replaced in Edit7 (form.facts), the site having no page of that number.
 void buildLinks(TForm15& form);
 
 inline constexpr int kHandOverWaitMs = 15;

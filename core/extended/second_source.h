@@ -1,10 +1,17 @@
 #pragma once
-// The data sheet of a processor that the catalogue does not hold. The model
-// number read from the brand string (core/identify/model_number.h) finds its row
-// of the extended table; where no table knows the processor, the machine's
-// own facts (cores, threads, caches, technologies, highest clock) and the
-// family/model table's code name and lithography fill what they can. The
-// catalogue answers first, and a catalogue processor's sheet stays as it is.
+// The data sheet of a processor that the catalogue does not hold, from the
+// three sources after it (the catalogue answers first, and a catalogue
+// processor's sheet stays as it is):
+//   - the extended table: the model number read from the brand string
+//     (core/identify/model_number.h) finds its row;
+//   - the brand string: where no row holds that number, what the rows of the
+//     product line and clock it names share, with the code name, lithography
+//     and segment of the die that the processor's family and model give
+//     (the family/model table, core/extended/extended_table.h);
+//   - the machine's own facts (cores, threads, kinds of core, caches,
+//     technologies, highest clock): for the processor the program runs on,
+//     where no row holds the number, besides what the brand string gave.
+// Each fills the typed sheet (core/model/data_sheet.h) with what it gives.
 #include <optional>
 
 #include "core/identify/model_number.h"

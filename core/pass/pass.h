@@ -5,7 +5,8 @@
 // lookup reads Edit7, the badge rules Edit1, Edit7, Edit11 and Edit18, the
 // links Edit20). What no control shows travels beside them on TForm15: the
 // pass's facts (the identifier's numbers, the maker, the model number read,
-// the sheet's source, its technologies as a list; core/model/pass_facts.h),
+// and the typed data sheet with its source of four: the catalogue, the
+// extended table, the brand string or the machine; core/model/pass_facts.h),
 // the three link addresses, and the trace when a caller asks for one.
 #include "core/check/machine_check.h"
 #include "core/data/lists.h"
@@ -23,8 +24,9 @@ struct PassServices {
   platform::SettingsStore& settings;
   platform::Sleeper& sleeper;
   catalogue::Lists& catalogue;
-  // The extended table and the machine's own facts; off unless a program
-  // turns them on, and off with --catalogue-only.
+  // The sources after the catalogue (the extended table, the brand string,
+  // the machine's own facts); off unless a program turns them on, and off
+  // with --catalogue-only.
   SecondSources second{};
   // The sheet held against the machine: for the processor the program runs
   // on only, off with --catalogue-only.
