@@ -571,7 +571,7 @@ def intel_rows(path):
 
 def amd_specs_row(row):
     """A newer AMD row completed as the older table has it: the platform, and
-    the memory type with the speed of the page's specification."""
+    the memory type with the speed its page gives for it."""
     page = row["_row"]
     form_factor = plain(page.get("Form Factor", "")).split(" , ")[0]
     row["Platform"] = SPECS_AMD_PLATFORMS.get(form_factor or page.get("intended_usage", ""), "")
