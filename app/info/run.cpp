@@ -6,6 +6,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -248,12 +249,15 @@ class BrandsAnswers {
 // The answers to a batch of lines, each worker taking its own stretch of
 // them on a thread of its own (the first on the calling one). An exception
 // of a worker reaches the caller once every worker has ended.
-void answerBatch(std::vector<std::unique_ptr<BrandsAnswers>>& workers, const std::vector<std::string>& lines,
-                 std::vector<Answer>& answers) {
+// Workers are made when a batch first needs them: a short batch makes one.
+void answerBatch(std::vector<std::unique_ptr<BrandsAnswers>>& workers, std::size_t mostWorkers,
+                 const std::function<std::unique_ptr<BrandsAnswers>()>& makeWorker,
+                 const std::vector<std::string>& lines, std::vector<Answer>& answers) {
   constexpr std::size_t kLeastPerWorker = 64;  // fewer lines are not worth a thread
   answers.resize(lines.size());
   const std::size_t used =
-      std::clamp<std::size_t>((lines.size() + kLeastPerWorker - 1) / kLeastPerWorker, 1, workers.size());
+      std::clamp<std::size_t>((lines.size() + kLeastPerWorker - 1) / kLeastPerWorker, 1, mostWorkers);
+  while (workers.size() < used) workers.push_back(makeWorker());
   const std::size_t stretch = (lines.size() + used - 1) / used;
   std::vector<std::exception_ptr> failures(used);
   const auto work = [&](std::size_t worker) {
@@ -280,9 +284,8 @@ void answerBatch(std::vector<std::unique_ptr<BrandsAnswers>>& workers, const std
 void identifyEach(const Options& options, std::istream& in, platform::SettingsStore& stored, std::ostream& out,
                   std::ostream& err) {
   const std::size_t threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMostBrandWorkers);
+  const auto makeWorker = [&] { return std::make_unique<BrandsAnswers>(options, stored, kRememberedBytes / threads); };
   std::vector<std::unique_ptr<BrandsAnswers>> workers;
-  for (std::size_t i = 0; i < threads; ++i)
-    workers.push_back(std::make_unique<BrandsAnswers>(options, stored, kRememberedBytes / threads));
   std::string pending;
   constexpr std::size_t kBlock = 1 << 16;
   constexpr std::size_t kBatchLines = 4096;
@@ -290,7 +293,7 @@ void identifyEach(const Options& options, std::istream& in, platform::SettingsSt
   std::vector<std::string> lines;
   std::vector<Answer> answers;
   const auto answerLines = [&] {
-    answerBatch(workers, lines, answers);
+    answerBatch(workers, threads, makeWorker, lines, answers);
     for (const Answer& answer : answers) {
       if (!answer.err.empty()) {
         out << pending;  // the error stays next to the line it belongs to

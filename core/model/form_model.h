@@ -110,9 +110,8 @@ class Form {
   const Control* foundBefore(const char* name) const {
     const LastFound& last = lastFound(name);
     if (last.name != name || last.position >= controls_.size()) return nullptr;
-    const std::string& own = controls_[last.position].name;
-    if (own.compare(0, own.size(), name, own.size()) != 0 || name[own.size()] != '\0') return nullptr;
-    return &controls_[last.position];
+    const Control& control = controls_[last.position];
+    return control.name == name ? &control : nullptr;
   }
   const Control& remember(const char* name, const Control& found) const;
 
